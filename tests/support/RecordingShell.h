@@ -1,0 +1,64 @@
+#pragma once
+// A Shell for tests: answers file dialogs from a script and records every message box,
+// repaint request and other call, so tests can assert exactly what the user would see.
+
+#include "core/Shell.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct RecordedMessage {
+    WindowId owner;
+    std::string text;
+    std::string caption;
+    MessageIcon icon;
+};
+
+struct RecordedDialog {
+    FileDialogMode mode;
+    std::string description;
+    std::string pattern;
+};
+
+class RecordingShell : public Shell {
+  public:
+    // Queue the answer of the next file dialog: a full path, or std::nullopt for Cancel.
+    void AnswerNextDialog(std::optional<std::string> path);
+
+    std::vector<RecordedMessage> messages;
+    std::vector<RecordedDialog> dialogs;
+    // Every call in order, as short text: "invalidate Main", "invalidate Main erase",
+    // "invalidate All", "invalidateRect Main 0 0 32 32", "update HeightView", "frame",
+    // "show TerrainView", "hide HeightView", "checks", "scroll", "destroy", "focus",
+    // "handover 100", "wait on", "wait off", "progress begin <text> <n>", "progress step",
+    // "progress end".
+    std::vector<std::string> calls;
+
+    void Clear();
+
+    void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
+                     MessageIcon icon) override;
+    std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
+                                          const std::string& pattern) override;
+    void Invalidate(WindowId window, bool erase) override;
+    void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
+    void Update(WindowId window) override;
+    void SetWindowVisible(WindowId window, bool visible) override;
+    void DrawTerrainFrame() override;
+    void MenuChecksChanged() override;
+    void ScrollPositionsChanged() override;
+    void DestroyMainWindow() override;
+    void FocusMainWindow() override;
+    void HandPointerTo3D(int screenY) override;
+    void SetWaitCursor(bool on) override;
+    void BeginProgress(const std::string& text, int steps) override;
+    void StepProgress() override;
+    void EndProgress() override;
+
+  private:
+    std::deque<std::optional<std::string>> answers_;
+};
+
+const char* WindowName(WindowId window);
