@@ -1,0 +1,24 @@
+#include "core/edit/ViewOps.h"
+
+#include <algorithm>
+
+void ClampViewOrigin(Editor& editor, Shell& shell) {
+    auto& view = editor.view;
+    view.ViewOriginColumn = std::clamp(view.ViewOriginColumn, 0, HorizontalScrollMax);
+    view.ViewOriginRow = std::clamp(view.ViewOriginRow, 0, VerticalScrollMax);
+    shell.ScrollPositionsChanged();
+}
+
+void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {
+    auto& view = editor.view;
+    view.ViewOriginColumn = column - view.ViewColumns / 2;
+    view.ViewOriginRow = row - view.ViewRows / 2;
+    // The terrain mesh is rebuilt here for this unclamped origin.
+    ClampViewOrigin(editor, shell);
+}
+
+void RecentreViews(Editor& editor, Shell& shell) {
+    const auto& view = editor.view;
+    CenterViewOn(editor, shell, view.ViewOriginColumn + view.ViewColumns / 2,
+                 view.ViewOriginRow + view.ViewRows / 2);
+}
