@@ -3,6 +3,7 @@
 // owns one; tests make as many as they like. Field names follow the program's vocabulary
 // (ViewOriginColumn, ShowRailroads, ...).
 
+#include "core/ClassicRandom.h"
 #include "core/height/HeightMap.h"
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
@@ -84,4 +85,5 @@ struct Editor {
     int32_t VertexMode = 0;  // 1 exactly while EditMode is 1
     int32_t PaletteMode = 0; // which palette mode button shows pressed
     TileCode SelectedTile = 0;
+    ClassicRandom random; // shared by the tile utilities, seeded where they say so
 };
