@@ -1,0 +1,23 @@
+// Railroad definition files: load over a network that already holds sections and points,
+// then check that the counts stayed inside the tables.
+#include "FuzzInput.h"
+#include "core/edit/Editor.h"
+#include "core/rails/RailroadDefinitionFile.h"
+#include "support/RecordingShell.h"
+
+#include <cstdlib>
+#include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string path = WriteFuzzFile("input.rrd", data, size);
+    auto editor = std::make_unique<Editor>();
+    RecordingShell shell;
+    editor->rails.RailSectionCount = 3;
+    editor->rails.PendingRailPointCount = 2;
+    LoadRailroadDefinition(*editor, shell, path);
+    const auto& rails = editor->rails;
+    if (rails.RailSectionCount < 0 || rails.RailSectionCount > RailTableSize ||
+        rails.PendingRailPointCount != 2)
+        std::abort();
+    return 0;
+}
