@@ -5,6 +5,8 @@
 
 #include "core/ClassicRandom.h"
 #include "core/height/HeightMap.h"
+#include "core/mesh/Camera.h"
+#include "core/mesh/TerrainMesh.h"
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
@@ -86,4 +88,8 @@ struct Editor {
     int32_t PaletteMode = 0; // which palette mode button shows pressed
     TileCode SelectedTile = 0;
     ClassicRandom random; // shared by the tile utilities, seeded where they say so
+
+    // The 3D preview of the block the texture view shows.
+    TerrainMesh mesh;
+    Camera camera;
 };

@@ -1,5 +1,7 @@
 #include "core/edit/ViewOps.h"
 
+#include "core/mesh/TerrainMesh.h"
+
 #include <algorithm>
 
 void ClampViewOrigin(Editor& editor, Shell& shell) {
@@ -13,7 +15,9 @@ void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {
     auto& view = editor.view;
     view.ViewOriginColumn = column - view.ViewColumns / 2;
     view.ViewOriginRow = row - view.ViewRows / 2;
-    // The terrain mesh is rebuilt here for this unclamped origin.
+    // The mesh follows the unclamped origin, so a window hanging over the map's top or left
+    // edge shows flat water there; only the scroll origin is clamped.
+    BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
     ClampViewOrigin(editor, shell);
 }
 
