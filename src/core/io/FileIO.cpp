@@ -27,11 +27,15 @@ std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
-                         std::string* error) {
+                         std::string* error, WriteFailure* failure) {
+    if (failure)
+        *failure = WriteFailure::Write;
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString().toStdString();
+        if (failure)
+            *failure = WriteFailure::Open;
         return false;
     }
     const auto size = static_cast<qint64>(bytes.size());
@@ -46,5 +50,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
             *error = file.errorString().toStdString();
         return false;
     }
+    if (failure)
+        *failure = WriteFailure::None;
     return true;
 }

@@ -11,10 +11,15 @@
 // Reads at most `maxBytes` from the start of the file; empty result when it cannot be opened.
 std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes);
 
+// The step at which WriteFileAtomically failed: the file could not be created at all, or
+// writing or replacing the target went wrong after it was.
+enum class WriteFailure { None, Open, Write };
+
 // Writes `bytes` as the whole new content of `path`. On failure returns false, leaves any
-// existing file untouched and puts the system's reason into `error` when given.
+// existing file untouched and puts the system's reason into `error` (and the failed step into
+// `failure`) when given.
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, WriteFailure* failure = nullptr);
 
 // Little-endian helpers for the file formats.
 inline int32_t ReadInt32LE(const uint8_t* p) {

@@ -29,7 +29,9 @@ void RemoveLastRailPoint(RailNetwork& rails);
 // Turns the pending polyline into a chain of sections and empties it.
 void CommitRailPoints(RailNetwork& rails, Shell& shell);
 // The movable point nearest to (x, y): i >= 0 is the end of section i, -(j + 1) is pending
-// point j. The caller makes sure there is at least one section or pending point.
+// point j. The caller makes sure there is at least one section or pending point; with none,
+// the result is NoRailPoint.
+constexpr int NoRailPoint = -RailTableSize - 1;
 int FindNearestRailPoint(const RailNetwork& rails, int32_t x, int32_t y);
 // Moves the point that FindNearestRailPoint finds to (x, y), joints of a chain as one.
 void MoveNearestRailPoint(RailNetwork& rails, int32_t x, int32_t y);

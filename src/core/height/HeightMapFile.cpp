@@ -1,0 +1,50 @@
+#include "core/height/HeightMapFile.h"
+
+#include "core/Messages.h"
+#include "core/edit/ViewOps.h"
+#include "core/io/FileCommands.h"
+
+namespace {
+
+const char* const Description = "Height Map Files (*.hm, *.raw)";
+const char* const Pattern = "*.hm; *.raw";
+
+} // namespace
+
+void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    if (!chosen)
+        return;
+    const auto bytes = ReadMapFile(shell, *chosen, HeightMapFileSize, "a height map file");
+    if (!bytes) {
+        shell.Invalidate(WindowId::Main, false);
+        return;
+    }
+    std::vector<uint16_t> heights(MapCellCount);
+    for (size_t i = 0; i < heights.size(); ++i)
+        heights[i] = static_cast<uint16_t>((*bytes)[2 * i] | ((*bytes)[2 * i + 1] << 8));
+    editor.heightMap.Replace(std::move(heights));
+    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    shell.Invalidate(WindowId::HeightView, false);
+    CenterViewOn(editor, shell, 0, 0);
+}
+
+void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
+    if (!editor.heightMap.HasHeightMap()) {
+        ShowSaveFailure(shell, WindowId::Main, "No height data has been loaded.");
+        return;
+    }
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
+    if (!chosen)
+        return;
+    std::vector<uint8_t> bytes;
+    bytes.reserve(HeightMapFileSize);
+    for (const uint16_t height : editor.heightMap.Heights()) {
+        bytes.push_back(static_cast<uint8_t>(height & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(height >> 8));
+    }
+    if (!SaveFileReporting(shell, WindowId::Main, *chosen, bytes,
+                           {"Unable to save file...", "Unable to save file..."}))
+        return;
+    ShowSavedNotice(shell, WindowId::Main, *chosen);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The height map file (".hm" or ".raw", one format): 204800 unsigned 16-bit heights,
+// little-endian, row 0 first, 409600 bytes and nothing else.
+
+#include "core/Shell.h"
+#include "core/edit/Editor.h"
+
+#include <string>
+
+constexpr size_t HeightMapFileSize = MapCellCount * 2;
+
+// Replaces the height map by the file's first 409600 bytes, rebuilds the shade image and
+// centres the preview on cell (0, 0). Without a path the user is asked. A file that cannot be
+// opened or is shorter than a map is refused and the old height map stays.
+void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path = {});
+// Writes the height map; without a path the user is asked. Reports success or failure.
+void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path = {});

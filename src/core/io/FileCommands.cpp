@@ -1,0 +1,44 @@
+#include "core/io/FileCommands.h"
+
+#include "core/Messages.h"
+
+std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
+                                          const std::string& path, const std::string& description,
+                                          const std::string& pattern) {
+    if (!path.empty())
+        return path;
+    const auto choice = shell.AskFileName(mode, description, pattern);
+    if (!choice)
+        return std::nullopt;
+    return choice->Path();
+}
+
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
+                                                const std::string& kind) {
+    auto bytes = ReadFilePrefix(path, size);
+    if (!bytes) {
+        ShowOpenFailure(shell, WindowId::Main, path);
+        return std::nullopt;
+    }
+    if (bytes->size() < size) {
+        ShowOpenFailure(shell, WindowId::Main,
+                        path + "\n\nThe file holds " + std::to_string(bytes->size()) + " bytes; " +
+                            kind + " holds " + std::to_string(size) + " bytes.");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool SaveFileReporting(Shell& shell, WindowId owner, const std::string& path,
+                       std::span<const uint8_t> bytes, SaveFailureCaptions captions) {
+    WriteFailure failure = WriteFailure::None;
+    if (WriteFileAtomically(path, bytes, nullptr, &failure))
+        return true;
+    const char* caption = failure == WriteFailure::Open ? captions.open : captions.write;
+    shell.ShowMessage(owner, path, caption, MessageIcon::Exclamation);
+    return false;
+}
+
+void ShowSavedNotice(Shell& shell, WindowId owner, const std::string& path) {
+    ShowCompletionNotice(shell, owner, FormatText("%s has been saved.", path));
+}

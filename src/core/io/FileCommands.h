@@ -1,0 +1,39 @@
+#pragma once
+// The steps that every file command of the editor shares: getting the path (given, or asked
+// with the file dialog), reading a fixed-size map file, and saving with the user told how it
+// went.
+
+#include "core/Shell.h"
+#include "core/io/FileIO.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// `path` itself when it is not empty; otherwise the file dialog's choice (folder + name).
+// Empty result when the user cancels.
+std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
+                                          const std::string& path, const std::string& description,
+                                          const std::string& pattern);
+
+// Reads the first `size` bytes of a map file that must hold at least that many. When it cannot
+// be opened or is shorter, shows "Unable to open file..." (owned by the main window) with the
+// path, and for a short file the reason, naming the file kind ("a texture map file").
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
+                                                const std::string& kind);
+
+// The captions for a save that fails at creating the file or later, while writing or replacing.
+struct SaveFailureCaptions {
+    const char* open;
+    const char* write;
+};
+
+// Writes the file atomically; on failure shows the path with the caption of the failed step
+// (exclamation icon, owned by `owner`) and returns false, leaving any old file as it was.
+bool SaveFileReporting(Shell& shell, WindowId owner, const std::string& path,
+                       std::span<const uint8_t> bytes, SaveFailureCaptions captions);
+
+// "%s has been saved." with the path, caption "Notice", information icon.
+void ShowSavedNotice(Shell& shell, WindowId owner, const std::string& path);

@@ -1,0 +1,72 @@
+#include "core/rails/RailSegmentFile.h"
+
+#include "core/Messages.h"
+#include "core/io/FileCommands.h"
+#include "core/rails/CountedRecordFile.h"
+
+namespace {
+
+const char* const Description = "Rail Segments (*.seg)";
+const char* const Pattern = "*.seg";
+const char* const Records = "rail points";
+
+// Reads a segment into the pending points from index `start` (0 to load, the pending count to
+// append). Files that cannot be read or do not hold what they name change nothing.
+void ReadRailSegmentInto(RailNetwork& rails, Shell& shell, const std::string& path, int start) {
+    const auto file = ReadCountedRecordFile(path, sizeof(RailPoint), RailTableSize);
+    if (!file) {
+        ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, {}));
+        return;
+    }
+    if (const auto problem = CountProblem(*file, RailTableSize, Records); !problem.empty()) {
+        ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, problem));
+        return;
+    }
+    const int32_t count = file->Count();
+    // Strict: a segment that would bring the two tables to exactly 2048 is refused too.
+    if (start + rails.RailSectionCount + count >= RailTableSize) {
+        rails.PendingRailPointCount = 0;
+        ShowRailLimitMessage(shell);
+        return;
+    }
+    if (const auto problem = LengthProblem(*file, Records); !problem.empty()) {
+        ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, problem));
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        const uint8_t* record = file->Record(static_cast<size_t>(i));
+        rails.PendingRailPoints[static_cast<size_t>(start + i)] = {ReadInt32LE(record),
+                                                                   ReadInt32LE(record + 4)};
+    }
+    rails.PendingRailPointCount = start + count;
+}
+
+} // namespace
+
+void SaveRailSegment(Editor& editor, Shell& shell, const std::string& path) {
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
+    if (!chosen)
+        return;
+    const RailNetwork& rails = editor.rails;
+    std::vector<uint8_t> bytes;
+    AppendInt32LE(bytes, rails.PendingRailPointCount);
+    for (int i = 0; i < rails.PendingRailPointCount; ++i) {
+        const RailPoint& point = rails.PendingRailPoints[static_cast<size_t>(i)];
+        AppendInt32LE(bytes, point.x);
+        AppendInt32LE(bytes, point.y);
+    }
+    SaveFileReporting(shell, WindowId::None, *chosen, bytes,
+                      {"Unable to open file...", "Unable to open file..."});
+}
+
+void LoadRailSegment(Editor& editor, Shell& shell, const std::string& path) {
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    if (chosen)
+        ReadRailSegmentInto(editor.rails, shell, *chosen, 0);
+}
+
+void AppendRailSegment(Editor& editor, Shell& shell, const std::string& path) {
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    if (chosen)
+        ReadRailSegmentInto(editor.rails, shell, *chosen, editor.rails.PendingRailPointCount);
+}
