@@ -1,0 +1,179 @@
+#include "app/QtShell.h"
+
+#include "app/FileDialogFilter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+namespace {
+
+size_t Slot(WindowId id) {
+    return static_cast<size_t>(id);
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+FileChoice SplitChosenPath(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    FileChoice choice;
+    choice.name = name.toStdString();
+    choice.folder = path.left(path.size() - name.size()).toStdString();
+    return choice;
+}
+
+QtShell::QtShell() = default;
+QtShell::~QtShell() = default;
+
+void QtShell::SetWindow(WindowId id, QWidget* widget) {
+    windows_[Slot(id)] = widget;
+}
+
+QWidget* QtShell::Window(WindowId id) const {
+    return windows_[Slot(id)].data();
+}
+
+void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
+                          MessageIcon icon) {
+    QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok, ownerWidget ? ownerWidget->window() : nullptr);
+    box.exec();
+}
+
+std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,
+                                               const std::string& pattern) {
+    // No owner, the current folder, and neither an overwrite question nor an existence
+    // check: the callers report files they cannot open or write.
+    QFileDialog dialog(nullptr, QString(), QString(), FileDialogFilter(description, pattern));
+    dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
+                                                      : QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = QDir::toNativeSeparators(dialog.selectedFiles().front());
+    if (QFileInfo(path).fileName().isEmpty())
+        return std::nullopt;
+    return SplitChosenPath(path);
+}
+
+void QtShell::Invalidate(WindowId window, bool /*erase: every paint draws the whole view*/) {
+    if (window == WindowId::None) {
+        for (size_t i = 1; i < WindowCount; ++i)
+            Invalidate(static_cast<WindowId>(i), false);
+        return;
+    }
+    if (QWidget* widget = Window(window)) {
+        pending_[Slot(window)] += widget->rect();
+        widget->update();
+    }
+}
+
+void QtShell::InvalidateRect(WindowId window, const PixelRect& rect, bool /*erase*/) {
+    const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    if (window == WindowId::None) {
+        for (size_t i = 1; i < WindowCount; ++i)
+            InvalidateRect(static_cast<WindowId>(i), rect, false);
+        return;
+    }
+    if (QWidget* widget = Window(window)) {
+        pending_[Slot(window)] += area;
+        widget->update(area);
+    }
+}
+
+void QtShell::Update(WindowId window) {
+    QWidget* widget = Window(window);
+    QRegion& pending = pending_[Slot(window)];
+    if (widget && !pending.isEmpty() && widget->isVisible())
+        widget->repaint(pending);
+    pending = QRegion();
+}
+
+void QtShell::SetWindowVisible(WindowId window, bool visible) {
+    if (QWidget* widget = Window(window))
+        widget->window()->setVisible(visible);
+}
+
+void QtShell::DrawTerrainFrame() {
+    if (drawTerrainFrame)
+        drawTerrainFrame();
+}
+
+void QtShell::MenuChecksChanged() {
+    if (menuChecksChanged)
+        menuChecksChanged();
+}
+
+void QtShell::ScrollPositionsChanged() {
+    if (scrollPositionsChanged)
+        scrollPositionsChanged();
+}
+
+void QtShell::DestroyMainWindow() {
+    if (destroyMainWindow)
+        destroyMainWindow();
+}
+
+void QtShell::FocusMainWindow() {
+    if (QWidget* widget = Window(WindowId::Main)) {
+        widget->activateWindow();
+        widget->setFocus(Qt::MouseFocusReason);
+    }
+}
+
+void QtShell::HandPointerTo3D(int screenY) {
+    if (handPointerTo3D)
+        handPointerTo3D(screenY);
+}
+
+void QtShell::SetWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtShell::BeginProgress(const std::string& text, int steps) {
+    // Modeless and without an owner; the work runs on this thread, so each step repaints
+    // the dialog itself instead of waiting for the event loop.
+    progress_ = std::make_unique<QProgressDialog>();
+    progress_->setWindowTitle("Map Editor");
+    progress_->setLabelText(QString::fromStdString(text));
+    progress_->setCancelButton(nullptr);
+    progress_->setWindowModality(Qt::NonModal);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setMinimumDuration(0);
+    progress_->setRange(0, steps < 0 ? 0 : steps);
+    progress_->setValue(0);
+    progress_->show();
+    progress_->repaint();
+}
+
+void QtShell::StepProgress() {
+    if (!progress_)
+        return;
+    if (progress_->value() < progress_->maximum())
+        progress_->setValue(progress_->value() + 1);
+    progress_->repaint();
+}
+
+void QtShell::EndProgress() {
+    progress_.reset();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The Shell on Qt: message boxes, the file dialog, repaints, window visibility, the wait
+// cursor and the progress dialog. The windows register themselves; the main window and
+// the 3D view plug in the operations that only they can do.
+
+#include "core/Shell.h"
+
+#include <QPointer>
+#include <QRegion>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QProgressDialog;
+
+class QtShell : public Shell {
+  public:
+    QtShell();
+    ~QtShell() override;
+
+    // The widget that paints a window's client area (for Main, the texture view).
+    void SetWindow(WindowId id, QWidget* widget);
+    QWidget* Window(WindowId id) const;
+
+    // Operations that belong to particular windows; unset ones do nothing.
+    std::function<void()> drawTerrainFrame;
+    std::function<void(int screenY)> handPointerTo3D;
+    std::function<void()> menuChecksChanged;
+    std::function<void()> scrollPositionsChanged;
+    std::function<void()> destroyMainWindow;
+
+    void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
+                     MessageIcon icon) override;
+    std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
+                                          const std::string& pattern) override;
+    void Invalidate(WindowId window, bool erase) override;
+    void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
+    void Update(WindowId window) override;
+    void SetWindowVisible(WindowId window, bool visible) override;
+    void DrawTerrainFrame() override;
+    void MenuChecksChanged() override;
+    void ScrollPositionsChanged() override;
+    void DestroyMainWindow() override;
+    void FocusMainWindow() override;
+    void HandPointerTo3D(int screenY) override;
+    void SetWaitCursor(bool on) override;
+    void BeginProgress(const std::string& text, int steps) override;
+    void StepProgress() override;
+    void EndProgress() override;
+
+    // The progress dialog while one is open (for tests and screenshots).
+    QProgressDialog* Progress() const { return progress_.get(); }
+
+  private:
+    static constexpr size_t WindowCount = 5;
+    std::array<QPointer<QWidget>, WindowCount> windows_;
+    std::array<QRegion, WindowCount> pending_; // invalid areas not yet forced by Update
+    std::unique_ptr<QProgressDialog> progress_;
+};
+
+// Splits a chosen path into its folder (with the trailing separator) and its file name.
+FileChoice SplitChosenPath(const QString& path);

@@ -1,0 +1,148 @@
+#include "app/ToolPalette.h"
+
+#include "app/PaletteButton.h"
+#include "core/edit/Editor.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int CaptionHeight = 16;
+constexpr int EdgeWidth = 2;
+constexpr int TilePictureSize = 64;
+
+// The part of a picture that a button shows, stretched to the button: 48 x 48 of a mode
+// picture, the whole 64 x 64 of a tile picture.
+QImage ButtonPicture(const QImage& image, int button) {
+    if (image.isNull())
+        return {};
+    const int source = button < FirstTileButton ? PaletteButtonSize : TilePictureSize;
+    return image.copy(0, 0, source, source)
+        .scaled(PaletteButtonSize, PaletteButtonSize, Qt::IgnoreAspectRatio,
+                Qt::FastTransformation);
+}
+
+} // namespace
+
+ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& images,
+                         std::function<void(int)> sendCommand, QWidget* keyTarget)
+    : QFrame(parent), editor_(editor), sendCommand_(std::move(sendCommand)), keyTarget_(keyTarget) {
+    setObjectName("ToolPalette");
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(EdgeWidth);
+    setFocusPolicy(Qt::ClickFocus);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(colours);
+    setFixedSize(PaletteClientWidth + 2 * EdgeWidth,
+                 PaletteClientHeight + CaptionHeight + 2 * EdgeWidth);
+
+    const QPoint origin = ClientRect().topLeft();
+    for (int k = 0; k < PaletteButtonCount; ++k) {
+        auto* button = new PaletteButton(this, k);
+        button->setGeometry(origin.x() + PaletteMargin + PaletteButtonPitch * (k % 4),
+                            origin.y() + PaletteMargin + PaletteButtonPitch * (k / 4),
+                            PaletteButtonSize, PaletteButtonSize);
+        connect(button, &QAbstractButton::pressed, this, [this, k] { ButtonPressed(k); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, k] { sendCommand_(FirstPaletteCommand + k); });
+        buttons_[k] = button;
+    }
+    for (int i = 0; i < 2 * PaletteButtonCount; ++i)
+        scaled_[i] = ButtonPicture(images[i], i % PaletteButtonCount);
+    FollowParentCorner();
+    raise();
+}
+
+QRect ToolPalette::ClientRect() const {
+    return QRect(EdgeWidth, EdgeWidth + CaptionHeight, PaletteClientWidth, PaletteClientHeight);
+}
+
+void ToolPalette::FollowParentCorner() {
+    if (!movedByUser_ && parentWidget())
+        move(parentWidget()->width() - width(), 0);
+}
+
+bool ToolPalette::IsCurrent(int index) const {
+    if (index < FirstTileButton)
+        return index == editor_.PaletteMode;
+    return index - FirstTileButton == editor_.SelectedTile;
+}
+
+void ToolPalette::ButtonPressed(int index) {
+    // The choice is made as soon as the button goes down, before it is released.
+    if (index < FirstTileButton) {
+        if (editor_.PaletteMode >= 0 && editor_.PaletteMode < FirstTileButton)
+            buttons_[editor_.PaletteMode]->update();
+        editor_.PaletteMode = index;
+    } else {
+        const int previous = FirstTileButton + editor_.SelectedTile;
+        if (previous < PaletteButtonCount)
+            buttons_[previous]->update();
+        editor_.SelectedTile = static_cast<TileCode>(index - FirstTileButton);
+    }
+    buttons_[index]->update();
+}
+
+void ToolPalette::PaintButton(QPainter& painter, const PaletteButton& button) const {
+    const int index = button.Index();
+    const bool pressed = button.isDown() || IsCurrent(index);
+    const QImage& picture = scaled_[index + (pressed ? PaletteButtonCount : 0)];
+    const QRect rect = button.rect();
+    if (!picture.isNull())
+        painter.drawImage(rect.topLeft(), picture);
+    if (index >= FirstTileButton && index - FirstTileButton == editor_.SelectedTile) {
+        // A one-pixel frame of black diagonal cross-hatch on the opaque white background.
+        const QRegion frame = QRegion(rect) - QRegion(rect.adjusted(1, 1, -1, -1));
+        for (const QRect& part : frame) {
+            painter.fillRect(part, Qt::white);
+            painter.fillRect(part, QBrush(Qt::black, Qt::DiagCrossPattern));
+        }
+    }
+}
+
+void ToolPalette::ForwardKey(QKeyEvent* event) {
+    if (keyTarget_)
+        QCoreApplication::postEvent(keyTarget_,
+                                    new QKeyEvent(event->type(), event->key(), event->modifiers(),
+                                                  event->text(), event->isAutoRepeat(),
+                                                  static_cast<ushort>(event->count())));
+}
+
+void ToolPalette::keyPressEvent(QKeyEvent* event) {
+    ForwardKey(event);
+    QFrame::keyPressEvent(event);
+}
+
+void ToolPalette::keyReleaseEvent(QKeyEvent* event) {
+    ForwardKey(event);
+    QFrame::keyReleaseEvent(event);
+}
+
+void ToolPalette::mousePressEvent(QMouseEvent* event) {
+    // The caption strip moves the palette, as a window's caption does.
+    if (event->button() == Qt::LeftButton && event->position().y() < ClientRect().top())
+        dragOffset_ = event->position().toPoint();
+    else
+        dragOffset_ = QPoint(-1, -1);
+    QFrame::mousePressEvent(event);
+}
+
+void ToolPalette::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->buttons() & Qt::LeftButton) && dragOffset_.y() >= 0) {
+        move(mapToParent(event->position().toPoint()) - dragOffset_);
+        movedByUser_ = true;
+    }
+    QFrame::mouseMoveEvent(event);
+}
+
+void ToolPalette::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect caption(EdgeWidth, EdgeWidth, PaletteClientWidth, CaptionHeight);
+    painter.fillRect(caption, palette().color(QPalette::Highlight));
+}

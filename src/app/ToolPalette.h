@@ -1,0 +1,68 @@
+#pragma once
+// The tool palette: a small captioned child window at the top right of the main window with
+// 64 picture buttons in 4 columns and 16 rows. Button 0 chooses tile painting, button 1
+// height editing, buttons 2 to 63 the tile that painting puts down (SelectedTile). The
+// palette records the choice while a button is held and hands its commands and keys on to
+// the main window, which does the work.
+
+#include <QFrame>
+#include <QImage>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class PaletteButton;
+class QPainter;
+struct Editor;
+
+constexpr int PaletteButtonCount = 64;
+constexpr int PaletteButtonSize = 48;
+constexpr int PaletteButtonPitch = 52;
+constexpr int PaletteMargin = 4;
+constexpr int PaletteClientWidth = 212;
+constexpr int PaletteClientHeight = 836;
+constexpr int FirstPaletteCommand = 2000; // button k carries command 2000 + k
+constexpr int FirstTileButton = 2;        // button 2 + t chooses TileCode t
+
+// Image k (0-63) is button k's released picture, 64 + k its pressed one; a null image is a
+// picture that failed to load and draws nothing.
+using PaletteImages = std::array<QImage, 2 * PaletteButtonCount>;
+
+class ToolPalette : public QFrame {
+    Q_OBJECT
+  public:
+    // `sendCommand` hands a button's command number to the main window (later, as a posted
+    // message would); keys go to `keyTarget`.
+    ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& images,
+                std::function<void(int)> sendCommand, QWidget* keyTarget);
+
+    PaletteButton* Button(int index) const { return buttons_[index]; }
+    // Where the buttons sit: below the caption strip and inside the frame.
+    QRect ClientRect() const;
+    // Keeps the palette at the top right of its parent until the user drags it elsewhere.
+    void FollowParentCorner();
+
+    // Drawing of one button: pressed or released picture and the hatched frame.
+    void PaintButton(QPainter& painter, const PaletteButton& button) const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void ButtonPressed(int index);
+    bool IsCurrent(int index) const;
+    void ForwardKey(QKeyEvent* event);
+
+    Editor& editor_;
+    std::array<PaletteButton*, PaletteButtonCount> buttons_{};
+    std::array<QImage, 2 * PaletteButtonCount> scaled_; // pictures at button size
+    std::function<void(int)> sendCommand_;
+    QPointer<QWidget> keyTarget_;
+    QPoint dragOffset_;
+    bool movedByUser_ = false;
+};
