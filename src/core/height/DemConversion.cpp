@@ -1,0 +1,101 @@
+#include "core/height/DemConversion.h"
+
+#include "core/Messages.h"
+#include "core/height/DemWindowReader.h"
+#include "core/height/HeightMapFile.h"
+#include "core/io/FileCommands.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+namespace {
+
+const char* const Description = "Digital Elevation Map (*.dem)";
+const char* const Pattern = "*.dem";
+const char* const CreateCaption = "Unable to create file...";
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using SourceFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// The folder part of a path, with its trailing separator ("" for a bare name).
+std::string FolderOf(const std::string& path) {
+    const auto separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// Whether a file can be written at `path`: the outputs are only replaced once the conversion
+// has succeeded, but the user hears about an unwritable place before it starts.
+bool CanCreateFile(const std::string& path) {
+    QSaveFile probe(QString::fromStdString(path));
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.cancelWriting();
+    return true;
+}
+
+// Reads the whole window; empty when the working memory cannot be had.
+std::unique_ptr<DemWindowConversion> ConvertWindow(std::FILE* source) {
+    std::unique_ptr<DemWindowConversion> conversion;
+    try {
+        conversion = std::make_unique<DemWindowConversion>();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    ReadDemWindow(source, *conversion);
+    return conversion;
+}
+
+} // namespace
+
+std::string DemHeightOutputPath(const std::string& sourcePath) {
+    return FolderOf(sourcePath) + "trv16.hm";
+}
+
+std::string DemRawOutputPath(const std::string& sourcePath) {
+    return FolderOf(sourcePath) + "trv.hm";
+}
+
+void ConvertDemFile(Editor& editor, Shell& shell, const std::string& path) {
+    const auto sourcePath = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    if (!sourcePath)
+        return;
+    const SourceFile source(std::fopen(sourcePath->c_str(), "rb"));
+    if (!source) {
+        ShowOpenFailure(shell, WindowId::Main, *sourcePath);
+        return;
+    }
+    const std::string heightPath = DemHeightOutputPath(*sourcePath);
+    const std::string rawPath = DemRawOutputPath(*sourcePath);
+    for (const std::string* output : {&heightPath, &rawPath}) {
+        if (!CanCreateFile(*output)) {
+            ShowCreateFailure(shell, WindowId::Main, *output);
+            return;
+        }
+    }
+
+    ShowCompletionNotice(shell, WindowId::Main, "Click OK to begin process");
+    shell.SetWaitCursor(true);
+    const auto conversion = ConvertWindow(source.get());
+    if (!conversion) {
+        shell.SetWaitCursor(false);
+        ShowFailureNotice(shell, WindowId::Main, "Memory allocation failure.");
+        return;
+    }
+    shell.SetWaitCursor(false);
+    const bool saved =
+        SaveFileReporting(shell, WindowId::Main, heightPath, conversion->HeightBytes(),
+                          {CreateCaption, CreateCaption}) &&
+        SaveFileReporting(shell, WindowId::Main, rawPath, conversion->RawImage(),
+                          {CreateCaption, CreateCaption});
+    if (!saved)
+        return;
+
+    OpenHeightMap(editor, shell, heightPath);
+    ShowCompletionNotice(shell, WindowId::Main, DemSummaryText(conversion->Counters()));
+}

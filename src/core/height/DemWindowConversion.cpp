@@ -1,0 +1,86 @@
+#include "core/height/DemWindowConversion.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr double FirstSourceRow = 4200.0;
+constexpr double FirstSourceColumn = 1800.0;
+constexpr double SourceStep = 3.75;
+
+template <size_t N> std::array<int, N> AccumulatedCoordinates(double start) {
+    std::array<int, N> coordinates{};
+    double position = start;
+    for (size_t i = 0; i < N; ++i) {
+        coordinates[i] = static_cast<int>(position);
+        position += SourceStep;
+    }
+    return coordinates;
+}
+
+} // namespace
+
+const std::array<int, MapHeight>& DemSourceRows() {
+    static const auto rows = AccumulatedCoordinates<MapHeight>(FirstSourceRow);
+    return rows;
+}
+
+const std::array<int, MapWidth>& DemSourceColumns() {
+    static const auto columns = AccumulatedCoordinates<MapWidth>(FirstSourceColumn);
+    return columns;
+}
+
+uint16_t DemHeightOf(int v) {
+    const double scaled = v * 65535.0 / DemFullScale;
+    return scaled >= 65535.0 ? uint16_t{65535} : static_cast<uint16_t>(scaled);
+}
+
+uint8_t DemRawShadeOf(int v) {
+    if (v == 0)
+        return 0;
+    const double scaled = v * 255.0 / DemFullScale;
+    return scaled >= 255.0 ? uint8_t{255} : static_cast<uint8_t>(scaled);
+}
+
+DemWindowConversion::DemWindowConversion()
+    : heightBytes_(2 * static_cast<size_t>(MapCellCount)),
+      rawImage_(static_cast<size_t>(MapCellCount)) {}
+
+void DemWindowConversion::AddSample(std::optional<int16_t> raw) {
+    if (Complete())
+        return;
+    if (raw) {
+        raw_ = *raw;
+        ++counters_.itemsRead;
+    }
+    int v = raw_;
+    if (v == DemNoData) {
+        v = 0;
+        ++counters_.waterItemsTranslated;
+    } else if (v < 0) {
+        v = 1;
+        ++counters_.landItemsConverted;
+    }
+    if (v > counters_.maximumElevation)
+        counters_.maximumElevation = static_cast<uint16_t>(v);
+
+    const auto cell = static_cast<size_t>(nextCell_++);
+    rawImage_[cell] = DemRawShadeOf(v);
+    const uint16_t height = DemHeightOf(v);
+    heightBytes_[2 * cell] = static_cast<uint8_t>(height & 0xFF);
+    heightBytes_[2 * cell + 1] = static_cast<uint8_t>(height >> 8);
+    ++counters_.itemsWritten;
+    if (v == 1)
+        counters_.seaLevel = height;
+}
+
+std::string DemSummaryText(const DemCounters& c) {
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "Process Complete.\n%d Items Read.\n%d Items Written.\n%d Land Items Converted "
+                  "to Water.\n%d Water Items Translated to 0.\n%d is the maximum elevation.\nSea "
+                  "Level is %d.\n\n[Raw image generated]",
+                  c.itemsRead, c.itemsWritten, c.landItemsConverted, c.waterItemsTranslated,
+                  int{c.maximumElevation}, int{c.seaLevel});
+    return text;
+}
