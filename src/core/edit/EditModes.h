@@ -1,0 +1,24 @@
+#pragma once
+// Switching the edit tool: the palette's mode buttons, the F1 and F2 keys and the two
+// rail items of the "&Railroads" menu. VertexMode is 1 exactly while EditMode is 1.
+
+#include "core/Shell.h"
+#include "core/edit/Editor.h"
+
+enum EditModeId : int32_t {
+    TilePaintingMode = 0,
+    HeightEditingMode = 1,
+    CreateRailsMode = 2,
+    MoveRailsMode = 3,
+};
+
+// Tile painting (palette button and F1): repaints the main window and the palette.
+void SelectTilePaintingMode(Editor& editor, Shell& shell);
+// Height editing. The palette button repaints every window, the F2 key only the palette.
+void SelectHeightEditingMode(Editor& editor, Shell& shell, WindowId lastRepaint);
+
+// "&Create Rails": on to create rails, or off to tile painting when already creating.
+// The rails check marks show the last switch, not EditMode; PaletteMode is left alone.
+void SwitchToCreateRails(Editor& editor, Shell& shell);
+// "&Move Rails": on to move rails, or back to create rails when already moving.
+void SwitchToMoveRails(Editor& editor, Shell& shell);

@@ -1,0 +1,55 @@
+#include "core/edit/Input.h"
+
+#include "core/edit/ViewOps.h"
+
+namespace {
+struct HeightStamp {
+    int key;
+    bool (*tileClass)(int code); // null: the tile code equals SelectedTile
+    uint16_t height;
+};
+
+constexpr HeightStamp HeightStamps[] = {
+    {VK_F5, IsRiverBedTile, 0},  {VK_F6, IsRoadBedTile, 65535}, {VK_F7, IsCityTile, 65000},
+    {VK_F8, IsFieldTile, 65535}, {VK_F9, nullptr, 65535},
+};
+
+// F3 and F4: water at 0, every other cell still at 0 raised to 1.
+void StampWaterLevel(const TileMap& tiles, HeightMap& heights) {
+    for (int i = 0; i < MapCellCount; ++i) {
+        if (IsWaterTile(CodeOf(tiles.At(i))))
+            heights.Set(i, 0);
+        else if (heights.At(i) == 0)
+            heights.Set(i, 1);
+    }
+}
+
+void StampClass(const TileMap& tiles, HeightMap& heights, const HeightStamp& stamp,
+                TileCode selected) {
+    for (int i = 0; i < MapCellCount; ++i) {
+        const int code = CodeOf(tiles.At(i));
+        if (stamp.tileClass ? stamp.tileClass(code) : code == selected)
+            heights.Set(i, stamp.height);
+    }
+}
+} // namespace
+
+bool HeightStampKeys(Editor& editor, Shell& shell, int virtualKey) {
+    const HeightStamp* stamp = nullptr;
+    for (const HeightStamp& candidate : HeightStamps)
+        if (candidate.key == virtualKey)
+            stamp = &candidate;
+    const bool waterLevel = virtualKey == VK_F3 || virtualKey == VK_F4;
+    if (!stamp && !waterLevel)
+        return false;
+    if (!editor.tileMap.HasTileMap() || !editor.heightMap.HasHeightMap())
+        return false;
+    if (waterLevel)
+        StampWaterLevel(editor.tileMap, editor.heightMap);
+    else
+        StampClass(editor.tileMap, editor.heightMap, *stamp, editor.SelectedTile);
+    RecentreViews(editor, shell);
+    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    shell.Invalidate(WindowId::HeightView, false);
+    return true;
+}

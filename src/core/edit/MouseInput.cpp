@@ -1,0 +1,89 @@
+#include "core/edit/EditModes.h"
+#include "core/edit/EditTools.h"
+#include "core/edit/Input.h"
+#include "core/edit/ViewOps.h"
+
+namespace {
+// Re-centre the views around the edited block and repaint the height view now.
+void RecentreAfterEdit(Editor& editor, Shell& shell) {
+    RecentreViews(editor, shell);
+    shell.Invalidate(WindowId::HeightView, false);
+    shell.Update(WindowId::HeightView);
+}
+} // namespace
+
+void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
+               bool mainWindowHasFocus) {
+    auto& cursor = editor.cursor;
+    if (editor.flags.FocusFollowsMouse == 1 && !mainWindowHasFocus)
+        shell.FocusMainWindow();
+    if (pointer.screenX < 2) {
+        cursor.PointerIn3D = 1;
+        shell.HandPointerTo3D(pointer.screenY);
+    }
+    UpdateCursorState(editor, pointer.clientX, pointer.clientY);
+    if (editor.VertexMode == 0)
+        return;
+    // Snap to the nearest grid vertex; exactly half a cell stays on the vertex before it.
+    const auto& view = editor.view;
+    const int i = cursor.MouseColumn;
+    const int j = cursor.MouseRow;
+    if (pointer.clientX - static_cast<double>(i) * view.TilePixelWidth > view.TilePixelWidth / 2.0)
+        cursor.MouseColumn = i + 1;
+    if (pointer.clientY - static_cast<double>(j) * view.TilePixelHeight >
+        view.TilePixelHeight / 2.0)
+        cursor.MouseRow = j + 1;
+    if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow ||
+        cursor.LeftButtonDown == 1) {
+        shell.Invalidate(WindowId::Main, false);
+        shell.Update(WindowId::Main);
+    }
+}
+
+bool PressLeftButton(Editor& editor, Shell& shell, int keyFlags) {
+    editor.cursor.LeftButtonDown = 1;
+    if (editor.VertexMode == 0)
+        return true;
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, keyFlags);
+    RecentreAfterEdit(editor, shell);
+    return false;
+}
+
+void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY, int pressKeyFlags) {
+    UpdateCursorState(editor, clientX, clientY);
+    const auto& cursor = editor.cursor;
+    if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow)
+        return;
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, pressKeyFlags);
+    const auto& view = editor.view;
+    const int left = cursor.MouseColumn * view.TilePixelWidth;
+    const int top = cursor.MouseRow * view.TilePixelHeight;
+    shell.InvalidateRect(
+        WindowId::Main, {left, top, left + view.TilePixelWidth, top + view.TilePixelHeight}, false);
+    shell.Update(WindowId::Main);
+}
+
+void EndLeftButtonTracking(Editor& editor, Shell& shell) {
+    RecentreAfterEdit(editor, shell);
+}
+
+void ReleaseLeftButton(Editor& editor, Shell& shell, int keyFlags) {
+    editor.cursor.LeftButtonDown = 0;
+    EditAtCursor(editor, shell, WM_LBUTTONUP, keyFlags);
+}
+
+void PressRightButton(Editor& editor, Shell& shell, int keyFlags) {
+    EditAtCursor(editor, shell, WM_RBUTTONDOWN, keyFlags);
+}
+
+void ReleaseRightButton(Editor& editor, Shell& shell, int keyFlags) {
+    if (editor.EditMode == CreateRailsMode)
+        EditAtCursor(editor, shell, WM_RBUTTONUP, keyFlags);
+}
+
+void PressMiddleButton(Editor& editor, Shell& shell, int keyFlags) {
+    if (editor.EditMode == CreateRailsMode && editor.rails.PendingRailPointCount != 0)
+        RemoveLastRailPoint(editor.rails);
+    else
+        EditAtCursor(editor, shell, WM_MBUTTONDOWN, keyFlags);
+}
