@@ -1,20 +1,90 @@
+// maptool: batch access to the map editor's operations, sharing the editor's core code.
+
+#include "cli/CliCommand.h"
+
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
-const char* const Usage = "usage: maptool COMMAND [ARGS...]\n"
-                          "\n"
-                          "Batch access to the map editor's operations.\n"
-                          "Run 'maptool --help' for this text.\n";
+// Every subcommand; add new ones here.
+const CliCommand Commands[] = {
+    {"convert-dem", "SOURCE.dem",
+     "Converts an elevation grid into trv16.hm (height map) and trv.hm (8-bit raw image)\n"
+     "beside it and prints the summary.",
+     RunConvertDem},
+    {"randomize", "IN.tm OUT.tm [--seed N]",
+     "Varies plain tiles and turns them at random (seeded with the time unless --seed).",
+     RunRandomize},
+    {"expand-fields", "IN.tm OUT.tm [--seed N]",
+     "Grows plain fields by at most one cell into neighbouring grass.", RunExpandFields},
+    {"field-transitions", "IN.tm OUT.tm [--seed N]",
+     "Places fields and towns along the shore and transition tiles around solid ground.",
+     RunFieldTransitions},
+    {"mark-errors", "TILES.tm HEIGHTS.hm OUT.hm",
+     "Marks cells whose forest, town or shore edges are not continued (65535 for forests\n"
+     "and unfinished fields, 65500 for towns and shores) and writes the height map.",
+     RunMarkErrors},
+};
+
+bool IsHelp(const char* argument) {
+    return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
+}
+
+void PrintUsage(std::FILE* stream) {
+    std::fputs("usage: maptool COMMAND [ARGS...]\n"
+               "       maptool COMMAND --help\n"
+               "\n"
+               "Batch access to the map editor's operations. Commands:\n",
+               stream);
+    for (const CliCommand& command : Commands)
+        std::fprintf(stream, "  %s %s\n", command.name, command.arguments);
+    std::fputs("\nExit status: 0 success, 1 the operation failed, 2 bad command line.\n", stream);
+}
+
+const CliCommand* FindCommand(const char* name) {
+    for (const CliCommand& command : Commands)
+        if (std::strcmp(command.name, name) == 0)
+            return &command;
+    return nullptr;
+}
 
 } // namespace
 
+void PrintCommandUsage(const CliCommand& command, std::FILE* stream) {
+    std::fprintf(stream, "usage: maptool %s %s\n\n%s\n", command.name, command.arguments,
+                 command.summary);
+}
+
 int main(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(Usage, stdout);
-        return 0;
+    if (argc >= 2 && IsHelp(argv[1])) {
+        PrintUsage(stdout);
+        return ExitSuccess;
     }
-    std::fputs(Usage, stderr);
-    return 2;
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return ExitUsage;
+    }
+    const CliCommand* command = FindCommand(argv[1]);
+    if (!command) {
+        std::fprintf(stderr, "maptool: unknown command '%s'\n\n", argv[1]);
+        PrintUsage(stderr);
+        return ExitUsage;
+    }
+    std::vector<std::string> arguments;
+    for (int i = 2; i < argc; ++i) {
+        if (IsHelp(argv[i])) {
+            PrintCommandUsage(*command, stdout);
+            return ExitSuccess;
+        }
+        arguments.emplace_back(argv[i]);
+    }
+    const int status = command->run(arguments);
+    if (status == ExitUsage) {
+        std::fputc('\n', stderr);
+        PrintCommandUsage(*command, stderr);
+    }
+    return status;
 }

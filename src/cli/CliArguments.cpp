@@ -1,0 +1,46 @@
+#include "cli/CliArguments.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace {
+
+std::optional<uint32_t> ParseSeed(const std::string& text) {
+    uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, failure] = std::from_chars(text.data(), end, value);
+    if (text.empty() || failure != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<ParsedArguments> Refuse(const std::string& reason) {
+    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& arguments,
+                                              size_t fileCount, bool acceptsSeed) {
+    ParsedArguments parsed;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (acceptsSeed && argument == "--seed") {
+            if (i + 1 == arguments.size())
+                return Refuse("--seed needs a number");
+            parsed.seed = ParseSeed(arguments[++i]);
+            if (!parsed.seed)
+                return Refuse("--seed takes a whole number from 0 to 4294967295, not '" +
+                              arguments[i] + "'");
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            return Refuse("unknown option '" + argument + "'");
+        } else {
+            parsed.files.push_back(argument);
+        }
+    }
+    if (parsed.files.size() != fileCount)
+        return Refuse("expected " + std::to_string(fileCount) + " file name" +
+                      (fileCount == 1 ? "" : "s") + ", got " + std::to_string(parsed.files.size()));
+    return parsed;
+}
