@@ -1,0 +1,99 @@
+#include "CountedFileBytes.h"
+#include "core/rails/TargetAreas.h"
+#include "support/RecordingShell.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// One 48-byte record: x, y, 8 unused bytes, then the name field of 32 bytes.
+void AppendArea(std::vector<uint8_t>& bytes, int32_t x, int32_t y, const std::string& name) {
+    AppendInt32LE(bytes, x);
+    AppendInt32LE(bytes, y);
+    bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7, 8});
+    std::vector<uint8_t> field(32, 0);
+    std::memcpy(field.data(), name.data(), std::min<size_t>(name.size(), 32));
+    bytes.insert(bytes.end(), field.begin(), field.end());
+}
+
+class TargetAreasTest : public ::testing::Test {
+  protected:
+    void ExpectFailure(const std::string& text) {
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].text, text);
+        EXPECT_EQ(shell.messages[0].caption, "Notice");
+        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(shell.messages[0].owner, WindowId::None);
+        EXPECT_TRUE(editor->targetAreas.empty());
+    }
+    std::string Write(const std::vector<uint8_t>& bytes) {
+        WriteBytes(dir.File("TarList.dat"), bytes);
+        return dir.File("TarList.dat");
+    }
+
+    TempDir dir;
+    RecordingShell shell;
+    std::unique_ptr<Editor> editor = std::make_unique<Editor>();
+};
+
+TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
+    auto bytes = CountedFileBytes(2, {});
+    AppendArea(bytes, -262144, 524288, "Lyon");
+    AppendArea(bytes, 7, 8, std::string(32, 'N'));
+    bytes.push_back('X'); // whatever follows the last record is not part of its name
+    LoadTargetAreasFrom(*editor, shell, Write(bytes));
+    EXPECT_TRUE(shell.messages.empty());
+    ASSERT_EQ(editor->targetAreas.size(), 2u);
+    EXPECT_EQ(editor->targetAreas[0].x, -262144);
+    EXPECT_EQ(editor->targetAreas[0].y, 524288);
+    EXPECT_EQ(editor->targetAreas[0].unused[7], 8);
+    EXPECT_EQ(TargetAreaName(editor->targetAreas[0]), "Lyon");
+    EXPECT_EQ(TargetAreaName(editor->targetAreas[1]), std::string(32, 'N'));
+}
+
+TEST_F(TargetAreasTest, ACountOfZeroLoadsNothingAndSaysNothing) {
+    LoadTargetAreasFrom(*editor, shell, Write(CountedFileBytes(0, {})));
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_TRUE(editor->targetAreas.empty());
+}
+
+TEST_F(TargetAreasTest, MissingOrDamagedListsAreReportedOnceAndLoadNothing) {
+    LoadTargetAreasFrom(*editor, shell, dir.File("missing.dat"));
+    ExpectFailure("Failed to read TarList.dat!");
+
+    shell.Clear();
+    LoadTargetAreasFrom(*editor, shell, Write(CountedFileBytes(-3, {})));
+    ExpectFailure("Failed to read TarList.dat!\n\n"
+                  "The file names -3 target areas; it can hold 0 to 65536.");
+
+    shell.Clear();
+    auto shortList = CountedFileBytes(2, {});
+    AppendArea(shortList, 1, 1, "Only");
+    LoadTargetAreasFrom(*editor, shell, Write(shortList));
+    ExpectFailure("Failed to read TarList.dat!\n\nThe file names 2 target areas but holds only 1.");
+
+    shell.Clear();
+    LoadTargetAreasFrom(*editor, shell, Write({0, 0}));
+    ExpectFailure("Failed to read TarList.dat!\n\n"
+                  "The file is too short to hold its count of target areas.");
+}
+
+TEST_F(TargetAreasTest, TheListInTheCurrentFolderIsPreferred) {
+    auto bytes = CountedFileBytes(1, {});
+    AppendArea(bytes, 3, 4, "Here");
+    Write(bytes);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    LoadTargetAreas(*editor, shell);
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(shell.messages.empty());
+    ASSERT_EQ(editor->targetAreas.size(), 1u);
+    EXPECT_EQ(TargetAreaName(editor->targetAreas[0]), "Here");
+}
+
+} // namespace
