@@ -1,0 +1,136 @@
+#include "core/render/TextureViewOverlays.h"
+
+#include "core/render/LatLong.h"
+#include "core/render/OverlayPens.h"
+#include "core/render/PaintPrimitives.h"
+#include "core/render/WorldToPixel.h"
+
+#include <cstring>
+
+namespace {
+
+bool StrictlyInside(QPoint point, QSize client) {
+    return point.x() > 0 && point.x() < client.width() && point.y() > 0 &&
+           point.y() < client.height();
+}
+
+// A move handle: a circle of six pixels across, outlined with the current pen and filled
+// white.
+void DrawMoveHandle(QPainter& painter, QPoint centre) {
+    painter.drawEllipse(QRect(centre.x() - 3, centre.y() - 3, 5, 5));
+}
+
+QString TargetName(const TargetArea& area) {
+    // A name may fill all 32 bytes without an ending NUL.
+    const size_t length = strnlen(area.name, sizeof(area.name));
+    return QString::fromLatin1(area.name, static_cast<qsizetype>(length));
+}
+
+} // namespace
+
+void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view) {
+    const auto& pens = Pens();
+    for (int r = view.ViewOriginRow; r < view.ViewOriginRow + view.ViewRows; ++r) {
+        const int y = (r - view.ViewOriginRow) * view.TilePixelHeight;
+        if (!IsHalfDegree(r))
+            continue;
+        const bool whole = IsWholeDegree(r);
+        painter.setPen(whole ? pens.RedPen : pens.BluePen);
+        DrawLine(painter, QPoint(0, y), QPoint(client.width(), y));
+        const QString label = whole ? QString::number(LatitudeOfRow(r)) : QStringLiteral("30");
+        DrawTextAt(painter, QPoint(0, y - 10), label);
+    }
+    for (int k = view.ViewOriginColumn; k < view.ViewOriginColumn + view.ViewColumns; ++k) {
+        const int x = (k - view.ViewOriginColumn) * view.TilePixelWidth;
+        if (!IsHalfDegree(k))
+            continue;
+        const bool whole = IsWholeDegree(k);
+        painter.setPen(whole ? pens.RedPen : pens.BluePen);
+        DrawLine(painter, QPoint(x, 0), QPoint(x, client.height()));
+        const QString label = whole ? QString::number(LongitudeOfColumn(k)) : QStringLiteral("30");
+        DrawTextAt(painter, QPoint(x - 10, 0), label);
+    }
+}
+
+bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor) {
+    const auto& pens = Pens();
+    const auto& rails = editor.rails;
+    const TextureViewMapping mapping = MappingOf(editor.view);
+    const bool moving = editor.EditMode == 3;
+    painter.setBrush(Qt::white);
+
+    painter.setPen(pens.YellowPen);
+    for (int i = 0; i < rails.RailSectionCount; ++i) {
+        const RailSection& section = rails.RailSections[static_cast<size_t>(i)];
+        const QPoint end = mapping.ToPixel(section.x2, section.y2);
+        DrawLine(painter, mapping.ToPixel(section.x1, section.y1), end);
+        if (moving && StrictlyInside(end, client))
+            DrawMoveHandle(painter, end);
+    }
+
+    const auto pendingPixel = [&](int j) {
+        const RailPoint& point = rails.PendingRailPoints[static_cast<size_t>(j)];
+        return mapping.ToPixel(point.x, point.y);
+    };
+    painter.setPen(pens.WideBluePen);
+    for (int j = 1; j < rails.PendingRailPointCount; ++j) {
+        DrawLine(painter, pendingPixel(j - 1), pendingPixel(j));
+        if (moving)
+            DrawMoveHandle(painter, pendingPixel(j - 1));
+    }
+
+    if (rails.PendingRailPointCount < 1 || editor.EditMode != 2)
+        return false;
+    painter.setPen(pens.WideRedPen);
+    DrawLine(painter, pendingPixel(rails.PendingRailPointCount - 1),
+             mapping.ToPixel(editor.cursor.MouseWorldX, editor.cursor.MouseWorldY));
+    return true;
+}
+
+void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor) {
+    const TextureViewMapping mapping = MappingOf(editor.view);
+    for (const TargetArea& area : editor.targetAreas) {
+        const QPoint anchor = mapping.ToPixel(area.x, area.y);
+        if (StrictlyInside(anchor, client))
+            DrawTextAt(painter, anchor, TargetName(area));
+    }
+}
+
+void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor) {
+    DrawTextAt(painter, QPoint(0, 0),
+               QStringLiteral("%1, %2").arg(cursor.MouseWorldX).arg(cursor.MouseWorldY));
+}
+
+void PaintHeightEditCross(QPainter& painter, const ViewState& view, const CursorState& cursor) {
+    const int w = view.TilePixelWidth;
+    const int h = view.TilePixelHeight;
+    const QPoint p(cursor.MouseColumn * w, cursor.MouseRow * h);
+    painter.setPen(Pens().RedPen);
+    DrawLine(painter, p, p + QPoint(w, 0));
+    DrawLine(painter, p, p - QPoint(w, 0));
+    DrawLine(painter, p, p + QPoint(0, h));
+    DrawLine(painter, p, p - QPoint(0, h));
+}
+
+void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view) {
+    FrameRect(painter,
+              PixelRect{0, 0, view.TilePixelWidth * view.ViewColumns,
+                        view.TilePixelHeight * view.ViewRows},
+              Qt::white);
+}
+
+void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor, Shell& shell) {
+    const auto& flags = editor.flags;
+    if (flags.ShowLatLong)
+        PaintLatLongLines(painter, client, editor.view);
+    if (flags.ShowRailroads && PaintRailroads(painter, client, editor))
+        shell.Invalidate(WindowId::Main, false);
+    if (flags.ShowTargetAreas)
+        PaintTargetAreas(painter, client, editor);
+    if (flags.ShowMouseWorldLocation)
+        PaintMouseWorldLocation(painter, editor.cursor);
+    if (editor.VertexMode)
+        PaintHeightEditCross(painter, editor.view, editor.cursor);
+    if (editor.heightMap.HasHeightMap() && flags.Show3DView)
+        PaintTerrainBlockFrame(painter, editor.view);
+}

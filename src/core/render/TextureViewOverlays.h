@@ -1,0 +1,23 @@
+#pragma once
+// The overlays that the texture view draws over its tiles, in this order: latitude and
+// longitude lines, railroads, target area names, the mouse world location, the
+// height-edit cross and the frame of the 3D block. Each has its own switch in the editor.
+
+#include "core/Shell.h"
+#include "core/edit/Editor.h"
+
+#include <QPainter>
+#include <QSize>
+
+// All overlays whose switches are on. While a rail is being laid the main window is
+// invalidated again, so that the rubber band keeps following the cursor.
+void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor, Shell& shell);
+
+void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view);
+// Sections, pending points, handles in move-rails mode and the rubber band in create-rails
+// mode. Returns true when the rubber band was drawn.
+bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor);
+void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor);
+void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor);
+void PaintHeightEditCross(QPainter& painter, const ViewState& view, const CursorState& cursor);
+void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view);

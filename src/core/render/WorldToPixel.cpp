@@ -1,0 +1,37 @@
+#include "core/render/WorldToPixel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Far enough outside any view that a line to it is still drawn in the right direction,
+// near enough that the painter's fixed-point arithmetic does not overflow.
+constexpr float PixelLimit = 1 << 20;
+
+int ScaledOffset(int64_t offset, float scale) {
+    const float pixel = std::trunc(static_cast<float>(offset) * scale);
+    return static_cast<int>(std::clamp(pixel, -PixelLimit, PixelLimit));
+}
+
+} // namespace
+
+QPoint TextureViewMapping::ToPixel(int32_t worldX, int32_t worldY) const {
+    return QPoint(ScaledOffset(worldX - originX, scale), ScaledOffset(worldY - originY, scale));
+}
+
+TextureViewMapping MappingOf(const ViewState& view) {
+    TextureViewMapping mapping;
+    mapping.scale =
+        static_cast<float>(view.TilePixelHeight) / static_cast<float>(WorldUnitsPerCell);
+    mapping.originX = (int64_t{view.ViewOriginColumn} - WorldOriginColumn) * WorldUnitsPerCell;
+    mapping.originY = (int64_t{view.ViewOriginRow} - WorldOriginRow) * WorldUnitsPerCell;
+    return mapping;
+}
+
+QPoint HeightViewPixel(int32_t worldX, int32_t worldY) {
+    // Widened first: near the ends of the 32-bit range the sum would overflow.
+    const int64_t x = (int64_t{worldX} + int64_t{WorldOriginColumn} * WorldUnitsPerCell) >> 18;
+    const int64_t y = (int64_t{worldY} + int64_t{WorldOriginRow} * WorldUnitsPerCell) >> 18;
+    return QPoint(static_cast<int>(x), static_cast<int>(y));
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Helpers for the painting tests: a Qt GUI application for fonts, editors with a simple
+// map, and tile pictures of one colour each so that any pixel names its cell's tile.
+
+#include "core/edit/Editor.h"
+#include "core/render/TextureViewPainter.h"
+#include "support/RecordingShell.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <vector>
+
+// Text drawing needs a GUI application; the core tests run without a window system.
+inline void EnsureGuiApplication() {
+    if (QGuiApplication::instance())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "core_tests";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);
+}
+
+// The colour of the test picture of a code turned by a rotation.
+inline QRgb TestTileColour(int rotation, int code) {
+    return qRgb(code * 4, 40 + rotation * 50, 90);
+}
+
+inline QImage TestTilePicture(int rotation, int code) {
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(TestTileColour(rotation, code));
+    return picture;
+}
+
+// An editor at the given zoom whose map holds `cell` everywhere.
+inline Editor MakeTestEditor(int tileSize, int cellsPerAxis, TileCell cell = 7) {
+    Editor editor;
+    editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, cell));
+    editor.view.TilePixelWidth = editor.view.TilePixelHeight = tileSize;
+    editor.view.ViewColumns = editor.view.ViewRows = cellsPerAxis;
+    editor.flags.ShowRailroads = 0;
+    editor.flags.ShowTargetAreas = 0;
+    return editor;
+}
+
+// Paints the texture view into a grey 1024 x 1024 image.
+inline QImage RenderTextureView(const Editor& editor, Shell& shell,
+                                ScaledTileCache::Source tiles = TestTilePicture) {
+    EnsureGuiApplication();
+    QImage image(1024, 1024, QImage::Format_RGB32);
+    image.fill(qRgb(128, 128, 128));
+    TextureViewPainter painter(std::move(tiles));
+    QPainter qpainter(&image);
+    painter.PaintTextureView(qpainter, image.size(), editor, shell);
+    return image;
+}
+
+inline QRgb Magenta() {
+    return qRgb(255, 0, 255);
+}
