@@ -1,3 +1,4 @@
+#include "FileCommandExpectations.h"
 #include "FileSizeLimit.h"
 #include "core/height/HeightMapFile.h"
 #include "support/RecordingShell.h"
@@ -39,12 +40,8 @@ class HeightMapFileTest : public ::testing::Test {
                 return false;
         return heights.size() == static_cast<size_t>(MapCellCount);
     }
-    void ExpectOnlyMessage(const std::string& text, const std::string& caption) {
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, text);
-        EXPECT_EQ(shell.messages[0].caption, caption);
-        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(shell.messages[0].owner, WindowId::Main);
+    void ExpectFailure(const std::string& text, const std::string& caption) {
+        ExpectOnlyMessage(shell, WindowId::Main, text, caption, MessageIcon::Exclamation);
     }
 
     TempDir dir;
@@ -94,10 +91,8 @@ TEST_F(HeightMapFileTest, SaveAfterOpenGivesTheSameBytesWhateverTheExtension) {
     EXPECT_TRUE(HoldsPattern());
     SaveHeightMap(*editor, shell, dir.File("copy.raw"));
     EXPECT_EQ(ReadBytes(dir.File("copy.raw")), PatternFile());
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, dir.File("copy.raw") + " has been saved.");
-    EXPECT_EQ(shell.messages[0].caption, "Notice");
-    EXPECT_EQ(shell.messages[0].icon, MessageIcon::Information);
+    ExpectOnlyMessage(shell, WindowId::Main, dir.File("copy.raw") + " has been saved.", "Notice",
+                      MessageIcon::Information);
 }
 
 TEST_F(HeightMapFileTest, DialogsAskWithTheHeightFilterAndCancelChangesNothing) {
@@ -106,14 +101,8 @@ TEST_F(HeightMapFileTest, DialogsAskWithTheHeightFilterAndCancelChangesNothing) 
     OpenHeightMap(*editor, shell);
     shell.AnswerNextDialog(std::nullopt);
     SaveHeightMap(*editor, shell);
-    ASSERT_EQ(shell.dialogs.size(), 2u);
-    EXPECT_EQ(shell.dialogs[0].mode, FileDialogMode::Open);
-    EXPECT_EQ(shell.dialogs[1].mode, FileDialogMode::Save);
-    for (const auto& dialog : shell.dialogs) {
-        EXPECT_EQ(dialog.description, "Height Map Files (*.hm, *.raw)");
-        EXPECT_EQ(dialog.pattern, "*.hm; *.raw");
-    }
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"dialog", "dialog"}));
+    ExpectCancelledDialogs(shell, {FileDialogMode::Open, FileDialogMode::Save},
+                           "Height Map Files (*.hm, *.raw)", "*.hm; *.raw");
     EXPECT_TRUE(HoldsPattern());
 
     shell.AnswerNextDialog(dir.File("chosen.hm"));
@@ -124,15 +113,15 @@ TEST_F(HeightMapFileTest, DialogsAskWithTheHeightFilterAndCancelChangesNothing) 
 TEST_F(HeightMapFileTest, FilesThatCannotServeAsAMapAreRefusedAndTheMapStays) {
     OpenPattern();
     OpenHeightMap(*editor, shell, dir.File("missing.hm"));
-    ExpectOnlyMessage(dir.File("missing.hm"), "Unable to open file...");
+    ExpectFailure(dir.File("missing.hm"), "Unable to open file...");
     EXPECT_EQ(shell.calls.back(), "invalidate Main");
 
     shell.Clear();
     WriteBytes(dir.File("short.hm"), std::vector<uint8_t>(HeightMapFileSize - 1, 1));
     OpenHeightMap(*editor, shell, dir.File("short.hm"));
-    ExpectOnlyMessage(dir.File("short.hm") +
-                          "\n\nThe file holds 409599 bytes; a height map file holds 409600 bytes.",
-                      "Unable to open file...");
+    ExpectFailure(dir.File("short.hm") +
+                      "\n\nThe file holds 409599 bytes; a height map file holds 409600 bytes.",
+                  "Unable to open file...");
     EXPECT_TRUE(HoldsPattern());
 
     shell.Clear();
@@ -148,7 +137,7 @@ TEST_F(HeightMapFileTest, FilesThatCannotServeAsAMapAreRefusedAndTheMapStays) {
 
 TEST_F(HeightMapFileTest, SavingWithoutHeightsAsksNothingAndWritesNothing) {
     SaveHeightMap(*editor, shell);
-    ExpectOnlyMessage("No height data has been loaded.", "Unable to save file...");
+    ExpectFailure("No height data has been loaded.", "Unable to save file...");
     EXPECT_TRUE(shell.dialogs.empty());
 }
 
@@ -156,7 +145,7 @@ TEST_F(HeightMapFileTest, AFailedSaveKeepsTheOldFileAndNeverClaimsSuccess) {
     OpenPattern();
     const std::string unreachable = dir.File("no-such-folder/map.hm");
     SaveHeightMap(*editor, shell, unreachable);
-    ExpectOnlyMessage(unreachable, "Unable to save file...");
+    ExpectFailure(unreachable, "Unable to save file...");
 
     shell.Clear();
     const std::string target = dir.File("kept.hm");
@@ -165,7 +154,7 @@ TEST_F(HeightMapFileTest, AFailedSaveKeepsTheOldFileAndNeverClaimsSuccess) {
         FileSizeLimit limit(4096);
         SaveHeightMap(*editor, shell, target);
     }
-    ExpectOnlyMessage(target, "Unable to save file...");
+    ExpectFailure(target, "Unable to save file...");
     EXPECT_EQ(ReadBytes(target), (std::vector<uint8_t>{7, 7}));
 }
 

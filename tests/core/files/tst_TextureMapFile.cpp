@@ -1,3 +1,4 @@
+#include "FileCommandExpectations.h"
 #include "FileSizeLimit.h"
 #include "core/tilemap/TextureMapFile.h"
 #include "support/RecordingShell.h"
@@ -30,12 +31,8 @@ class TextureMapFileTest : public ::testing::Test {
         ASSERT_EQ(CellsOf(*editor), PatternMap(seed));
         shell.Clear();
     }
-    void ExpectOnlyMessage(const std::string& text, const std::string& caption) {
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, text);
-        EXPECT_EQ(shell.messages[0].caption, caption);
-        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(shell.messages[0].owner, WindowId::Main);
+    void ExpectFailure(const std::string& text, const std::string& caption) {
+        ExpectOnlyMessage(shell, WindowId::Main, text, caption, MessageIcon::Exclamation);
     }
 
     TempDir dir;
@@ -52,11 +49,8 @@ TEST_F(TextureMapFileTest, SaveAfterLoadGivesTheSameBytesAndTellsTheUser) {
     shell.Clear();
     SaveTextureMap(*editor, shell, dir.File("out.tm"));
     EXPECT_EQ(ReadBytes(dir.File("out.tm")), PatternMap(3));
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, dir.File("out.tm") + " has been saved.");
-    EXPECT_EQ(shell.messages[0].caption, "Notice");
-    EXPECT_EQ(shell.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(shell.messages[0].owner, WindowId::Main);
+    ExpectOnlyMessage(shell, WindowId::Main, dir.File("out.tm") + " has been saved.", "Notice",
+                      MessageIcon::Information);
     EXPECT_EQ(shell.calls.back(), "invalidate Main");
 }
 
@@ -66,14 +60,8 @@ TEST_F(TextureMapFileTest, DialogsAskWithTheTextureFilterAndCancelChangesNothing
     LoadTextureMap(*editor, shell);
     shell.AnswerNextDialog(std::nullopt);
     SaveTextureMap(*editor, shell);
-    ASSERT_EQ(shell.dialogs.size(), 2u);
-    EXPECT_EQ(shell.dialogs[0].mode, FileDialogMode::Open);
-    EXPECT_EQ(shell.dialogs[1].mode, FileDialogMode::Save);
-    for (const auto& dialog : shell.dialogs) {
-        EXPECT_EQ(dialog.description, "Texture Map Files (*.tm)");
-        EXPECT_EQ(dialog.pattern, "*.tm");
-    }
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"dialog", "dialog"}));
+    ExpectCancelledDialogs(shell, {FileDialogMode::Open, FileDialogMode::Save},
+                           "Texture Map Files (*.tm)", "*.tm");
     EXPECT_EQ(CellsOf(*editor), PatternMap(1));
 
     shell.Clear();
@@ -88,15 +76,15 @@ TEST_F(TextureMapFileTest, DialogsAskWithTheTextureFilterAndCancelChangesNothing
 TEST_F(TextureMapFileTest, FilesThatCannotServeAsAMapAreRefusedAndTheMapStays) {
     LoadPattern(5);
     LoadTextureMap(*editor, shell, dir.File("missing.tm"));
-    ExpectOnlyMessage(dir.File("missing.tm"), "Unable to open file...");
+    ExpectFailure(dir.File("missing.tm"), "Unable to open file...");
     EXPECT_EQ(shell.calls.back(), "invalidate Main");
 
     shell.Clear();
     WriteBytes(dir.File("short.tm"), std::vector<uint8_t>(100, 9));
     LoadTextureMap(*editor, shell, dir.File("short.tm"));
-    ExpectOnlyMessage(dir.File("short.tm") +
-                          "\n\nThe file holds 100 bytes; a texture map file holds 204800 bytes.",
-                      "Unable to open file...");
+    ExpectFailure(dir.File("short.tm") +
+                      "\n\nThe file holds 100 bytes; a texture map file holds 204800 bytes.",
+                  "Unable to open file...");
 
     shell.Clear();
     WriteBytes(dir.File("empty.tm"), {});
@@ -116,7 +104,7 @@ TEST_F(TextureMapFileTest, ALongerFileGivesItsFirstBytes) {
 
 TEST_F(TextureMapFileTest, SavingWithoutAMapAsksNothingAndWritesNothing) {
     SaveTextureMap(*editor, shell);
-    ExpectOnlyMessage("No texture data has been loaded.", "Unable to save file...");
+    ExpectFailure("No texture data has been loaded.", "Unable to save file...");
     EXPECT_TRUE(shell.dialogs.empty());
 }
 
@@ -124,7 +112,7 @@ TEST_F(TextureMapFileTest, AFailedSaveKeepsTheOldFileAndNeverClaimsSuccess) {
     LoadPattern(4);
     const std::string unreachable = dir.File("no-such-folder/map.tm");
     SaveTextureMap(*editor, shell, unreachable);
-    ExpectOnlyMessage(unreachable, "Unable to open file...");
+    ExpectFailure(unreachable, "Unable to open file...");
 
     shell.Clear();
     const std::string target = dir.File("kept.tm");
@@ -133,7 +121,7 @@ TEST_F(TextureMapFileTest, AFailedSaveKeepsTheOldFileAndNeverClaimsSuccess) {
         FileSizeLimit limit(4096); // the map is created but cannot be written whole
         SaveTextureMap(*editor, shell, target);
     }
-    ExpectOnlyMessage(target, "Unable to save file...");
+    ExpectFailure(target, "Unable to save file...");
     EXPECT_EQ(ReadBytes(target), (std::vector<uint8_t>{1, 2, 3}));
 }
 

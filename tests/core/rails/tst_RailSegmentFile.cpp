@@ -1,4 +1,5 @@
 #include "CountedFileBytes.h"
+#include "core/files/FileCommandExpectations.h"
 #include "core/rails/RailSegmentFile.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
@@ -27,11 +28,7 @@ class RailSegmentFileTest : public ::testing::Test {
         Rails().PendingRailPointCount = count;
     }
     void ExpectOnlyMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, text);
-        EXPECT_EQ(shell.messages[0].caption, caption);
-        EXPECT_EQ(shell.messages[0].icon, icon);
-        EXPECT_EQ(shell.messages[0].owner, WindowId::None);
+        ::ExpectOnlyMessage(shell, WindowId::None, text, caption, icon);
     }
     void ExpectLimitMessage() {
         ExpectOnlyMessage("Maximum Number of Rail Sections Exceeded", "Error", MessageIcon::None);
@@ -154,15 +151,9 @@ TEST_F(RailSegmentFileTest, DialogsAskWithTheSegmentFilterAndCancelChangesNothin
         shell.AnswerNextDialog(std::nullopt);
         operation(*editor, shell, {});
     }
-    ASSERT_EQ(shell.dialogs.size(), 3u);
-    EXPECT_EQ(shell.dialogs[0].mode, FileDialogMode::Save);
-    EXPECT_EQ(shell.dialogs[1].mode, FileDialogMode::Open);
-    EXPECT_EQ(shell.dialogs[2].mode, FileDialogMode::Open);
-    for (const auto& dialog : shell.dialogs) {
-        EXPECT_EQ(dialog.description, "Rail Segments (*.seg)");
-        EXPECT_EQ(dialog.pattern, "*.seg");
-    }
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"dialog", "dialog", "dialog"}));
+    ExpectCancelledDialogs(shell,
+                           {FileDialogMode::Save, FileDialogMode::Open, FileDialogMode::Open},
+                           "Rail Segments (*.seg)", "*.seg");
     EXPECT_EQ(Rails().PendingRailPointCount, 2);
 
     shell.AnswerNextDialog(dir.File("chosen.seg"));

@@ -1,4 +1,5 @@
 #include "CountedFileBytes.h"
+#include "core/files/FileCommandExpectations.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
@@ -13,11 +14,7 @@ class RailroadDefinitionFileTest : public ::testing::Test {
   protected:
     RailNetwork& Rails() { return editor->rails; }
     void ExpectOnlyMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, text);
-        EXPECT_EQ(shell.messages[0].caption, caption);
-        EXPECT_EQ(shell.messages[0].icon, icon);
-        EXPECT_EQ(shell.messages[0].owner, WindowId::None);
+        ::ExpectOnlyMessage(shell, WindowId::None, text, caption, icon);
     }
     // Loading `bytes` is refused with "Failed to read <path>!" and `reason`; nothing changes.
     void ExpectRefused(const std::vector<uint8_t>& bytes, const std::string& reason) {
@@ -119,14 +116,8 @@ TEST_F(RailroadDefinitionFileTest, DialogsAskWithTheRailroadFilterAndCancelChang
     SaveRailroadDefinition(*editor, shell);
     shell.AnswerNextDialog(std::nullopt);
     LoadRailroadDefinition(*editor, shell);
-    ASSERT_EQ(shell.dialogs.size(), 2u);
-    EXPECT_EQ(shell.dialogs[0].mode, FileDialogMode::Save);
-    EXPECT_EQ(shell.dialogs[1].mode, FileDialogMode::Open);
-    for (const auto& dialog : shell.dialogs) {
-        EXPECT_EQ(dialog.description, "Railroad Definition Files (*.rrd)");
-        EXPECT_EQ(dialog.pattern, "*.rrd");
-    }
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"dialog", "dialog"}));
+    ExpectCancelledDialogs(shell, {FileDialogMode::Save, FileDialogMode::Open},
+                           "Railroad Definition Files (*.rrd)", "*.rrd");
     EXPECT_EQ(Rails().RailSectionCount, 1);
 
     shell.AnswerNextDialog(dir.File("chosen.rrd"));

@@ -1,4 +1,5 @@
 #include "CountedFileBytes.h"
+#include "core/files/FileCommandExpectations.h"
 #include "core/rails/TargetAreas.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
@@ -24,11 +25,7 @@ void AppendArea(std::vector<uint8_t>& bytes, int32_t x, int32_t y, const std::st
 class TargetAreasTest : public ::testing::Test {
   protected:
     void ExpectFailure(const std::string& text) {
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, text);
-        EXPECT_EQ(shell.messages[0].caption, "Notice");
-        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(shell.messages[0].owner, WindowId::None);
+        ExpectOnlyMessage(shell, WindowId::None, text, "Notice", MessageIcon::Exclamation);
         EXPECT_TRUE(editor->targetAreas.empty());
     }
     std::string Write(const std::vector<uint8_t>& bytes) {
