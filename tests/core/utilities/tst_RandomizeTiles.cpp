@@ -1,0 +1,100 @@
+#include "TileMapBuilders.h"
+#include "core/tilemap/TileUtilities.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr uint32_t Seed = 12345;
+
+} // namespace
+
+TEST(RandomizeTiles, LeavesCodesOutsideItsTableAlone) {
+    const int untouched[] = {0,  5,  8,  10, 11, 12, 13, 16, 17, 18, 19, 20, 21, 23, 24,
+                             25, 26, 30, 31, 34, 38, 39, 40, 41, 42, 43, 45, 46, 47, 48,
+                             49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63};
+    TileMap tiles = FilledTileMap(MakeCell(0, 5));
+    int index = 0;
+    for (int rotation = 0; rotation < 4; ++rotation)
+        for (int code : untouched)
+            tiles.Set(index++ * 37, MakeCell(rotation, code));
+    const TileMap before = tiles;
+    ClassicRandom random;
+    random.Seed(Seed);
+    RandomizeTiles(tiles, random);
+    EXPECT_TRUE(ChangedCells(before, tiles).empty());
+    // Nothing was drawn either: the next number is the seed's first.
+    ClassicRandom fresh;
+    fresh.Seed(Seed);
+    EXPECT_EQ(random.Next(), fresh.Next());
+}
+
+TEST(RandomizeTiles, DrawsInTheOrderOfEachRule) {
+    TileMap tiles = FilledTileMap(MakeCell(0, 5));
+    const TileCell start[] = {MakeCell(2, 1),  MakeCell(3, 44), MakeCell(1, 4),  MakeCell(0, 6),
+                              MakeCell(1, 14), MakeCell(2, 29), MakeCell(3, 36), MakeCell(1, 37),
+                              MakeCell(3, 8),  MakeCell(1, 22)};
+    for (int i = 0; i < 10; ++i)
+        tiles.Set(i, start[i]);
+    ClassicRandom random;
+    random.Seed(Seed);
+    RandomizeTiles(tiles, random);
+
+    // Replay the same numbers by hand, rule by rule.
+    ClassicRandom r;
+    r.Seed(Seed);
+    const int grassRotation = r.Next() % 4;
+    EXPECT_EQ(tiles.At(0), MakeCell(grassRotation, 1));
+    const int coasts[3] = {44, 32, 3};
+    EXPECT_EQ(tiles.At(1), MakeCell(3, coasts[r.Next() % 3]));
+    EXPECT_EQ(tiles.At(2), MakeCell(1, r.Next() % 2 == 0 ? 4 : 33));
+    const int fieldRotation = r.Next() % 4;
+    const int fields[3] = {6, 7, 9};
+    EXPECT_EQ(tiles.At(3), MakeCell(fieldRotation, fields[r.Next() % 3]));
+    const int riverRotation = (1 + 2 * (r.Next() % 2)) % 4;
+    EXPECT_EQ(tiles.At(4), MakeCell(riverRotation, r.Next() % 2 == 0 ? 15 : 14));
+    EXPECT_EQ(tiles.At(5), MakeCell(2, r.Next() % 2 == 0 ? 29 : 28));
+    const int roadRotation = (3 + 2 * (r.Next() % 2)) % 4;
+    EXPECT_EQ(tiles.At(6), MakeCell(roadRotation, r.Next() % 2 == 0 ? 36 : 35));
+    EXPECT_EQ(tiles.At(7), MakeCell((1 + 2 * (r.Next() % 2)) % 4, 37));
+    EXPECT_EQ(tiles.At(8), MakeCell(3, 8)); // Field5 is never varied
+    EXPECT_EQ(tiles.At(9), MakeCell(r.Next() % 4, 22));
+    EXPECT_EQ(random.Next(), r.Next()); // no other draws
+}
+
+TEST(RandomizeTiles, KeepsEachCodeWithinItsFamily) {
+    TileMap tiles = FilledTileMap(MakeCell(0, 3));
+    for (int i = 0; i < MapCellCount; i += 2)
+        tiles.Set(i, MakeCell(i % 4, 33));
+    ClassicRandom random;
+    random.Seed(Seed);
+    RandomizeTiles(tiles, random);
+    bool sawEach[64] = {};
+    for (int i = 0; i < MapCellCount; ++i) {
+        const int code = CodeOf(tiles.At(i));
+        sawEach[code] = true;
+        if (i % 2 == 0) {
+            EXPECT_TRUE(code == 4 || code == 33) << i;
+            EXPECT_EQ(RotationOf(tiles.At(i)), i % 4);
+        } else {
+            EXPECT_TRUE(code == 3 || code == 32 || code == 44) << i;
+            EXPECT_EQ(RotationOf(tiles.At(i)), 0);
+        }
+    }
+    EXPECT_TRUE(sawEach[3] && sawEach[32] && sawEach[44] && sawEach[4] && sawEach[33]);
+}
+
+TEST(TileUtilities, DoNothingWithoutATileMap) {
+    TileMap none;
+    HeightMap heights;
+    heights.Replace(std::vector<uint16_t>(MapCellCount, 3));
+    ClassicRandom random;
+    RandomizeTiles(none, random);
+    ExpandFields(none, random);
+    FieldTransitions(none, random);
+    EXPECT_TRUE(MarkTileErrors(none, heights));
+    EXPECT_FALSE(none.HasTileMap());
+    EXPECT_EQ(heights.At(CellIndex(100, 100)), 3);
+    ClassicRandom fresh;
+    EXPECT_EQ(random.Next(), fresh.Next());
+}
