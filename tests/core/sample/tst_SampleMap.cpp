@@ -1,0 +1,196 @@
+// The bundled sample map: its files are well-formed, its tiles agree with its heights, its
+// rivers join up, and its height map is exactly what the conversion makes of its source.
+
+#include "SampleElevationSource.h"
+#include "SampleInput.h"
+#include "SampleTilePainter.h"
+
+#include "support/RecordingShell.h"
+#include "support/TempDir.h"
+
+#include "core/edit/Editor.h"
+#include "core/height/DemConversion.h"
+#include "core/height/DemWindowConversion.h"
+#include "core/io/FileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+const std::string SampleBase = std::string(TEST_DATA_DIR) + "/samples/central-europe";
+
+int32_t CountOf(const std::vector<uint8_t>& file) {
+    return file.size() >= 4 ? ReadInt32LE(file.data()) : -1;
+}
+
+bool WorldPointInsideMap(int32_t x, int32_t y) {
+    int row = 0, column = 0;
+    return CellOfWorldPoint(x, y, row, column);
+}
+
+std::vector<uint16_t> HeightsOf(const std::vector<uint8_t>& bytes) {
+    std::vector<uint16_t> heights(bytes.size() / 2);
+    for (size_t i = 0; i < heights.size(); ++i)
+        heights[i] = static_cast<uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    return heights;
+}
+
+class SampleMapFiles : public testing::Test {
+  protected:
+    std::vector<uint8_t> tiles = ReadBytes(SampleBase + ".tm");
+    std::vector<uint8_t> heightBytes = ReadBytes(SampleBase + ".hm");
+    std::vector<uint8_t> railroads = ReadBytes(SampleBase + ".rrd");
+    std::vector<uint8_t> segment = ReadBytes(SampleBase + ".seg");
+};
+
+TEST_F(SampleMapFiles, HaveTheSizesTheirCountsName) {
+    EXPECT_EQ(tiles.size(), size_t{MapCellCount});
+    EXPECT_EQ(heightBytes.size(), size_t{MapCellCount} * 2);
+    const int32_t sections = CountOf(railroads);
+    const int32_t points = CountOf(segment);
+    EXPECT_GT(sections, 10);
+    EXPECT_GT(points, 2);
+    EXPECT_EQ(railroads.size(), 4 + 24 * static_cast<size_t>(sections));
+    EXPECT_EQ(segment.size(), 4 + 8 * static_cast<size_t>(points));
+    // Loadable together: the tools refuse more than 2048 sections and points.
+    EXPECT_LT(sections + points, 2048);
+}
+
+TEST_F(SampleMapFiles, NameOnlyCatalogueTilesAndRailsInsideTheMap) {
+    for (const uint8_t cell : tiles)
+        ASSERT_LT(CodeOf(cell), TileCatalogueSize);
+    const int32_t sections = CountOf(railroads);
+    for (int32_t i = 0; i < sections; ++i) {
+        const uint8_t* record = railroads.data() + 4 + 24 * i;
+        const int32_t x1 = ReadInt32LE(record), x2 = ReadInt32LE(record + 4);
+        const int32_t y1 = ReadInt32LE(record + 8), y2 = ReadInt32LE(record + 12);
+        EXPECT_TRUE(WorldPointInsideMap(x1, y1) && WorldPointInsideMap(x2, y2)) << "section " << i;
+    }
+    const int32_t points = CountOf(segment);
+    for (int32_t i = 0; i < points; ++i) {
+        const uint8_t* record = segment.data() + 4 + 8 * i;
+        EXPECT_TRUE(WorldPointInsideMap(ReadInt32LE(record), ReadInt32LE(record + 4)))
+            << "point " << i;
+    }
+}
+
+TEST_F(SampleMapFiles, PaintWaterExactlyWhereTheHeightIsZero) {
+    const std::vector<uint16_t> heights = HeightsOf(heightBytes);
+    ASSERT_EQ(heights.size(), tiles.size());
+    int sea = 0;
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        ASSERT_EQ(heights[i] == 0, CodeOf(tiles[i]) == sample_tiles::Water) << "cell " << i;
+        sea += heights[i] == 0;
+    }
+    // A real window of the world: a good deal of sea, mostly land.
+    EXPECT_GT(sea, MapCellCount / 10);
+    EXPECT_LT(sea, MapCellCount / 2);
+}
+
+// Each side that a river tile's river reaches leads into water or into a river tile that
+// reaches back.
+TEST_F(SampleMapFiles, RiversJoinTheirNeighboursOrTheSea) {
+    const std::vector<uint16_t> heights = HeightsOf(heightBytes);
+    // Map half-edges on each side (north, east, south, west) and the neighbour's facing side.
+    static constexpr int Sides[4][2] = {{0, 1}, {2, 3}, {4, 5}, {6, 7}};
+    static constexpr int Steps[4][2] = {{-1, 0}, {0, 1}, {1, 0}, {0, -1}};
+    auto reaches = [&](TileCell cell, int side) {
+        return CellEdgeFlag(cell, Sides[side][0]) || CellEdgeFlag(cell, Sides[side][1]);
+    };
+    int riverCells = 0;
+    for (int row = 0; row < MapHeight; ++row)
+        for (int column = 0; column < MapWidth; ++column) {
+            const TileCell cell = tiles[static_cast<size_t>(CellIndex(row, column))];
+            if (!IsRiverBedTile(CodeOf(cell)))
+                continue;
+            ++riverCells;
+            for (int side = 0; side < 4; ++side) {
+                const int r = row + Steps[side][0], c = column + Steps[side][1];
+                if (!reaches(cell, side) || !IsInsideMap(r, c))
+                    continue;
+                const size_t next = static_cast<size_t>(CellIndex(r, c));
+                const bool intoRiver =
+                    IsRiverBedTile(CodeOf(tiles[next])) && reaches(tiles[next], (side + 2) % 4);
+                EXPECT_TRUE(intoRiver || heights[next] == 0)
+                    << "river at row " << row << ", column " << column << " side " << side;
+            }
+        }
+    EXPECT_GT(riverCells, 500);
+}
+
+TEST(SampleMapSource, ConvertsToTheCommittedHeightMap) {
+    std::string error;
+    const auto input = ReadSampleInput(SAMPLE_INPUT_DIR, error);
+    ASSERT_TRUE(input) << error;
+    TempDir dir;
+    const std::string source = dir.File("central-europe.dem");
+    ASSERT_TRUE(WriteSampleElevationSource(*input, source));
+
+    Editor editor;
+    RecordingShell shell;
+    ConvertDemFile(editor, shell, source);
+    ASSERT_TRUE(editor.heightMap.HasHeightMap());
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_EQ(shell.messages.back().caption, "Notice");
+    EXPECT_NE(shell.messages.back().text.find("Process Complete."), std::string::npos);
+
+    const std::vector<uint16_t> committed = HeightsOf(ReadBytes(SampleBase + ".hm"));
+    const auto converted = editor.heightMap.Heights();
+    ASSERT_EQ(committed.size(), converted.size());
+    EXPECT_TRUE(std::equal(committed.begin(), committed.end(), converted.begin()));
+    EXPECT_EQ(ReadBytes(DemHeightOutputPath(source)), ReadBytes(SampleBase + ".hm"));
+}
+
+// A 2 x 2 patch of the input: the sampled positions carry their cells' elevations, samples in
+// between are blended between land cells and never mixed with the sea.
+TEST(SampleMapSource, InterpolatesBetweenSampledPositionsOnly) {
+    SampleInput input;
+    input.elevation.assign(MapCellCount, 100);
+    input.rivers.assign(MapCellCount, 0);
+    input.elevation[static_cast<size_t>(CellIndex(0, 1))] = 500;
+    input.elevation[static_cast<size_t>(CellIndex(1, 0))] = SeaElevation;
+    const SampleElevationSource source(input);
+    const auto& rows = DemSourceRows();
+    const auto& columns = DemSourceColumns();
+
+    EXPECT_EQ(source(rows[0], columns[0]), 100);
+    EXPECT_EQ(source(rows[0], columns[1]), 500);
+    EXPECT_EQ(source(rows[1], columns[0]), SeaElevation);
+    const int16_t between = source(rows[0], columns[0] + 2);
+    EXPECT_GT(between, 100);
+    EXPECT_LT(between, 500);
+    // Next to the sea cell below, the sample keeps its anchor cell's value.
+    EXPECT_EQ(source(rows[0] + 2, columns[0]), 100);
+    // Outside the window: no data.
+    EXPECT_EQ(source(rows[0] - 1, columns[0]), DemNoData);
+    EXPECT_EQ(source(rows[0], columns[MapWidth - 1] + 1), DemNoData);
+}
+
+// Shores face the sea and a river running into it is joined from its source to its mouth.
+TEST(SampleTilePainter, TurnsShoresToTheSeaAndJoinsRivers) {
+    HeightMap heights;
+    std::vector<uint16_t> grid(MapCellCount, 1000);
+    for (int row = 10; row < MapHeight; ++row)
+        for (int column = 0; column < MapWidth; ++column)
+            grid[static_cast<size_t>(CellIndex(row, column))] = 0;
+    heights.Replace(grid);
+    std::vector<uint8_t> rivers(MapCellCount, 0);
+    for (int row = 5; row <= 9; ++row)
+        rivers[static_cast<size_t>(CellIndex(row, 20))] = 1;
+    ClassicRandom random;
+
+    const std::vector<TileCell> tiles = PaintSampleTiles(heights, rivers, {}, random);
+    auto at = [&](int row, int column) {
+        return tiles[static_cast<size_t>(CellIndex(row, column))];
+    };
+    EXPECT_EQ(at(10, 40), MakeCell(0, sample_tiles::Water));
+    EXPECT_EQ(at(9, 40), MakeCell(0, sample_tiles::Coast));    // sea to the south: unturned
+    EXPECT_EQ(at(5, 20), MakeCell(3, sample_tiles::RiverEnd)); // source leaves south
+    EXPECT_EQ(at(7, 20), MakeCell(1, sample_tiles::RiverStraight));
+    EXPECT_EQ(at(9, 20), MakeCell(1, sample_tiles::RiverStraight)); // mouth runs on into the sea
+}
+
+} // namespace
