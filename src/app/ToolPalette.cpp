@@ -52,8 +52,8 @@ ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& i
                 [this, k] { sendCommand_(FirstPaletteCommand + k); });
         buttons_[k] = button;
     }
-    for (int i = 0; i < 2 * PaletteButtonCount; ++i)
-        scaled_[i] = ButtonPicture(images[i], i % PaletteButtonCount);
+    for (int i = 0; i < PaletteImageCount; ++i)
+        scaled_[i] = ButtonPicture(images.images[i], i % PaletteButtonCount);
     FollowParentCorner();
     raise();
 }
@@ -113,14 +113,16 @@ void ToolPalette::ForwardKey(QKeyEvent* event) {
                                                   static_cast<ushort>(event->count())));
 }
 
+// A forwarded key is done with here: it must not also reach the view beneath as the
+// palette's parent.
 void ToolPalette::keyPressEvent(QKeyEvent* event) {
     ForwardKey(event);
-    QFrame::keyPressEvent(event);
+    event->accept();
 }
 
 void ToolPalette::keyReleaseEvent(QKeyEvent* event) {
     ForwardKey(event);
-    QFrame::keyReleaseEvent(event);
+    event->accept();
 }
 
 void ToolPalette::mousePressEvent(QMouseEvent* event) {

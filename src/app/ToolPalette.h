@@ -5,6 +5,8 @@
 // palette records the choice while a button is held and hands its commands and keys on to
 // the main window, which does the work.
 
+#include "core/tilemap/TileBitmaps.h"
+
 #include <QFrame>
 #include <QImage>
 #include <QPointer>
@@ -16,7 +18,6 @@ class PaletteButton;
 class QPainter;
 struct Editor;
 
-constexpr int PaletteButtonCount = 64;
 constexpr int PaletteButtonSize = 48;
 constexpr int PaletteButtonPitch = 52;
 constexpr int PaletteMargin = 4;
@@ -25,15 +26,12 @@ constexpr int PaletteClientHeight = 836;
 constexpr int FirstPaletteCommand = 2000; // button k carries command 2000 + k
 constexpr int FirstTileButton = 2;        // button 2 + t chooses TileCode t
 
-// Image k (0-63) is button k's released picture, 64 + k its pressed one; a null image is a
-// picture that failed to load and draws nothing.
-using PaletteImages = std::array<QImage, 2 * PaletteButtonCount>;
-
 class ToolPalette : public QFrame {
     Q_OBJECT
   public:
     // `sendCommand` hands a button's command number to the main window (later, as a posted
     // message would); keys go to `keyTarget`.
+    // A palette picture that failed to load draws nothing.
     ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& images,
                 std::function<void(int)> sendCommand, QWidget* keyTarget);
 
@@ -60,7 +58,7 @@ class ToolPalette : public QFrame {
 
     Editor& editor_;
     std::array<PaletteButton*, PaletteButtonCount> buttons_{};
-    std::array<QImage, 2 * PaletteButtonCount> scaled_; // pictures at button size
+    std::array<QImage, PaletteImageCount> scaled_; // pictures at button size
     std::function<void(int)> sendCommand_;
     QPointer<QWidget> keyTarget_;
     QPoint dragOffset_;

@@ -1,0 +1,127 @@
+#include "app/MainWindow.h"
+
+#include "app/MainMenu.h"
+#include "app/QtShell.h"
+#include "app/TextureViewWidget.h"
+#include "core/edit/Commands.h"
+#include "core/edit/Editor.h"
+#include "core/edit/Input.h"
+#include "core/edit/ViewOps.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace {
+
+// The scroll request code of a Qt scroll bar action, or -1 for none.
+int ScrollCode(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return SB_LINEUP;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return SB_LINEDOWN;
+    case QAbstractSlider::SliderPageStepSub:
+        return SB_PAGEUP;
+    case QAbstractSlider::SliderPageStepAdd:
+        return SB_PAGEDOWN;
+    case QAbstractSlider::SliderMove:
+        return SB_THUMBTRACK;
+    default:
+        return -1;
+    }
+}
+
+QScrollBar* MakeScrollBar(Qt::Orientation orientation, int maximum, QWidget* parent) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setRange(0, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    return bar;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source tiles)
+    : editor_(editor), shell_(shell) {
+    setObjectName("MainWindow");
+    setWindowTitle("Map Editor");
+
+    auto* client = new QWidget(this);
+    auto* layout = new QGridLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    view_ = new TextureViewWidget(editor_, shell_, std::move(tiles), client);
+    horizontal_ = MakeScrollBar(Qt::Horizontal, HorizontalScrollMax, client);
+    vertical_ = MakeScrollBar(Qt::Vertical, VerticalScrollMax, client);
+    layout->addWidget(view_, 0, 0);
+    layout->addWidget(vertical_, 0, 1);
+    layout->addWidget(horizontal_, 1, 0);
+    setCentralWidget(client);
+
+    for (QScrollBar* bar : {horizontal_, vertical_}) {
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) {
+            const int code = ScrollCode(action);
+            if (code >= 0)
+                ScrollRequest(bar, code, bar->sliderPosition());
+        });
+        connect(bar, &QAbstractSlider::sliderReleased, this,
+                [this, bar] { ScrollRequest(bar, SB_THUMBPOSITION, bar->sliderPosition()); });
+    }
+
+    menu_ = new MainMenu(menuBar(), [this](int command) { Execute(command); });
+
+    shell_.SetWindow(WindowId::Main, view_);
+    shell_.menuChecksChanged = [this] { menu_->MirrorChecks(editor_); };
+    shell_.scrollPositionsChanged = [this] { MirrorScrollPositions(); };
+    shell_.destroyMainWindow = [this] { close(); };
+
+    menu_->MirrorChecks(editor_);
+    ClampViewOrigin(editor_, shell_);
+    view_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    shell_.menuChecksChanged = nullptr;
+    shell_.scrollPositionsChanged = nullptr;
+    shell_.destroyMainWindow = nullptr;
+}
+
+void MainWindow::Execute(int command) {
+    ExecuteCommand(editor_, shell_, command);
+    // Qt flips a checkable item when it is chosen; the editor state has the last word.
+    menu_->MirrorChecks(editor_);
+}
+
+void MainWindow::PostCommand(int command) {
+    QMetaObject::invokeMethod(
+        this, [this, command] { Execute(command); }, Qt::QueuedConnection);
+}
+
+void MainWindow::ScrollRequest(QScrollBar* bar, int code, int position) {
+    const ScrollAxis axis = bar == horizontal_ ? ScrollAxis::Horizontal : ScrollAxis::Vertical;
+    ScrollView(editor_, shell_, axis, code, position);
+    MirrorScrollPositions();
+}
+
+void MainWindow::MirrorScrollPositions() {
+    // Inside a scroll bar action Qt applies the slider position afterwards, so both the
+    // position and the value are set to the clamped origin.
+    const std::pair<QScrollBar*, int> bars[] = {{horizontal_, editor_.view.ViewOriginColumn},
+                                                {vertical_, editor_.view.ViewOriginRow}};
+    for (const auto& [bar, origin] : bars) {
+        const QSignalBlocker blocker(bar);
+        bar->setSliderPosition(origin);
+        bar->setValue(origin);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program; nothing is saved or asked.
+    // The other windows go with it at shutdown.
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The main window "Map Editor": the menu bar, the texture view with its two scroll bars,
+// and the hub through which menu items and palette buttons reach the command dispatcher.
+
+#include <QMainWindow>
+
+#include "core/render/ScaledTileCache.h"
+
+class MainMenu;
+class QScrollBar;
+class QtShell;
+class TextureViewWidget;
+struct Editor;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Registers itself with the shell as the main window and takes over the shell's
+    // menu, scroll and end-of-program operations.
+    MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source tiles);
+    ~MainWindow() override;
+
+    // Runs a command through the dispatcher now.
+    void Execute(int command);
+    // Queues a command behind the events already waiting, as a posted message.
+    void PostCommand(int command);
+
+    MainMenu& Menu() { return *menu_; }
+    TextureViewWidget& View() { return *view_; }
+    QScrollBar& HorizontalBar() { return *horizontal_; }
+    QScrollBar& VerticalBar() { return *vertical_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ScrollRequest(QScrollBar* bar, int code, int position);
+    void MirrorScrollPositions();
+
+    Editor& editor_;
+    QtShell& shell_;
+    MainMenu* menu_ = nullptr;
+    TextureViewWidget* view_ = nullptr;
+    QScrollBar* horizontal_ = nullptr;
+    QScrollBar* vertical_ = nullptr;
+};

@@ -1,0 +1,137 @@
+#include "app/TextureViewWidget.h"
+
+#include "core/edit/Editor.h"
+#include "core/edit/Input.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+constexpr int MK_LBUTTON = 0x0001;
+constexpr int MK_RBUTTON = 0x0002;
+constexpr int MK_MBUTTON = 0x0010;
+
+} // namespace
+
+int MouseKeyFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    int flags = 0;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    if (buttons & Qt::MiddleButton)
+        flags |= MK_MBUTTON;
+    return flags;
+}
+
+int VirtualKeyCode(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    default:
+        break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F9)
+        return VK_F1 + (qtKey - Qt::Key_F1);
+    return 0;
+}
+
+TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCache::Source tiles,
+                                     QWidget* parent)
+    : QWidget(parent), editor_(editor), shell_(shell), painter_(std::move(tiles)),
+      tracker_(
+          [this](QPoint client) {
+              TrackLeftButton(editor_, shell_, client.x(), client.y(), pressKeyFlags_);
+          },
+          [this] { EndLeftButtonTracking(editor_, shell_); }, this) {
+    setObjectName("TextureView");
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    // Whatever the view does not cover keeps the window's background colour.
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(10, 36, 106));
+    setPalette(colours);
+    tracker_.leftButtonHeld = [] {
+        return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
+    };
+    tracker_.cursorPosition = [this] { return mapFromGlobal(QCursor::pos()); };
+}
+
+void TextureViewWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter_.PaintTextureView(painter, size(), editor_, shell_);
+}
+
+void TextureViewWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = VirtualKeyCode(event->key());
+    if (key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    PressKey(editor_, shell_, key);
+}
+
+void TextureViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    PointerPosition pointer;
+    const QPoint screen = event->globalPosition().toPoint();
+    const QPoint client = event->position().toPoint();
+    pointer.screenX = screen.x();
+    pointer.screenY = screen.y();
+    pointer.clientX = client.x();
+    pointer.clientY = client.y();
+    MoveMouse(editor_, shell_, pointer, hasFocus());
+}
+
+void TextureViewWidget::mousePressEvent(QMouseEvent* event) {
+    const int flags = MouseKeyFlags(event->modifiers(), event->buttons());
+    switch (event->button()) {
+    case Qt::LeftButton:
+        if (PressLeftButton(editor_, shell_, flags)) {
+            pressKeyFlags_ = flags;
+            tracker_.Start();
+        }
+        break;
+    case Qt::RightButton:
+        PressRightButton(editor_, shell_, flags);
+        break;
+    case Qt::MiddleButton:
+        PressMiddleButton(editor_, shell_, flags);
+        break;
+    default:
+        break;
+    }
+}
+
+void TextureViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const int flags = MouseKeyFlags(event->modifiers(), event->buttons());
+    switch (event->button()) {
+    case Qt::LeftButton:
+        // The tracking ends before the release itself is handled.
+        tracker_.Stop();
+        ReleaseLeftButton(editor_, shell_, flags);
+        break;
+    case Qt::RightButton:
+        ReleaseRightButton(editor_, shell_, flags);
+        break;
+    default:
+        break;
+    }
+}
