@@ -27,6 +27,13 @@ const CliCommand Commands[] = {
      "Marks cells whose forest, town or shore edges are not continued (65535 for forests\n"
      "and unfinished fields, 65500 for towns and shores) and writes the height map.",
      RunMarkErrors},
+    {"render", "MAP OUT.png [--height-view] [--origin COLUMN,ROW] [--zoom PERCENT] [--overlays LIST]\n"
+               "       [--heights FILE.hm] [--rails FILE.rrd] [--segment FILE.seg]",
+     "Paints the texture view of MAP (a .tm file), or with --height-view the height view of\n"
+     "MAP (a .hm file), to a PNG, exactly as the editor shows it. PERCENT is 25, 50 (the\n"
+     "default), 100, 150, 200 or 400. LIST is any of grid, latlong, rails, targets and frame\n"
+     "(the 3D block, needs --heights), comma-separated, or none; rails,targets by default.",
+     RunRender},
 };
 
 bool IsHelp(const char* argument) {

@@ -1,7 +1,7 @@
 #include "core/render/ScaledTileCache.h"
 
 const QImage* ScaledTileCache::Scaled(int rotation, int code, int tileSize) {
-    if (rotation < 0 || rotation >= RotationCount || code < 0 || code >= TileCount)
+    if (rotation < 0 || rotation >= RotationCount || code < 0 || code >= TileCatalogueSize)
         return nullptr;
     if (tileSize != tileSize_)
         Rescale(tileSize);
@@ -12,7 +12,7 @@ const QImage* ScaledTileCache::Scaled(int rotation, int code, int tileSize) {
 void ScaledTileCache::Rescale(int tileSize) {
     tileSize_ = tileSize;
     for (int rotation = 0; rotation < RotationCount; ++rotation) {
-        for (int code = 0; code < TileCount; ++code) {
+        for (int code = 0; code < TileCatalogueSize; ++code) {
             QImage picture = source_ ? source_(rotation, code) : QImage();
             if (!picture.isNull() && picture.size() != QSize(tileSize, tileSize)) {
                 // Nearest pixel, no smoothing: the tiles keep their hard edges when enlarged.

@@ -2,6 +2,8 @@
 // The tile pictures at the size of the current zoom step. Each turned picture is scaled
 // once when the zoom step changes, so that painting a cell is one plain copy.
 
+#include "core/tilemap/TileCatalogue.h"
+
 #include <QImage>
 
 #include <array>
@@ -10,7 +12,6 @@
 class ScaledTileCache {
   public:
     static constexpr int RotationCount = 4;
-    static constexpr int TileCount = 59;
 
     // The 64 x 64 picture of a code turned by a rotation; a null image when it is missing.
     using Source = std::function<QImage(int rotation, int code)>;
@@ -28,5 +29,5 @@ class ScaledTileCache {
 
     Source source_;
     int tileSize_ = 0;
-    std::array<std::array<QImage, TileCount>, RotationCount> scaled_;
+    std::array<std::array<QImage, TileCatalogueSize>, RotationCount> scaled_;
 };

@@ -1,11 +1,10 @@
 #include "core/render/TextureViewOverlays.h"
 
+#include "core/rails/TargetAreas.h"
 #include "core/render/LatLong.h"
 #include "core/render/OverlayPens.h"
 #include "core/render/PaintPrimitives.h"
 #include "core/render/WorldToPixel.h"
-
-#include <cstring>
 
 namespace {
 
@@ -18,12 +17,6 @@ bool StrictlyInside(QPoint point, QSize client) {
 // white.
 void DrawMoveHandle(QPainter& painter, QPoint centre) {
     painter.drawEllipse(QRect(centre.x() - 3, centre.y() - 3, 5, 5));
-}
-
-QString TargetName(const TargetArea& area) {
-    // A name may fill all 32 bytes without an ending NUL.
-    const size_t length = strnlen(area.name, sizeof(area.name));
-    return QString::fromLatin1(area.name, static_cast<qsizetype>(length));
 }
 
 } // namespace
@@ -91,8 +84,11 @@ void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor) {
     const TextureViewMapping mapping = MappingOf(editor.view);
     for (const TargetArea& area : editor.targetAreas) {
         const QPoint anchor = mapping.ToPixel(area.x, area.y);
-        if (StrictlyInside(anchor, client))
-            DrawTextAt(painter, anchor, TargetName(area));
+        if (StrictlyInside(anchor, client)) {
+            const std::string name = TargetAreaName(area);
+            DrawTextAt(painter, anchor,
+                       QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        }
     }
 }
 

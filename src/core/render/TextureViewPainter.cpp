@@ -2,6 +2,12 @@
 
 #include "core/render/PaintPrimitives.h"
 #include "core/render/TextureViewOverlays.h"
+#include "core/tilemap/TileBitmaps.h"
+
+TextureViewPainter::TextureViewPainter(const TileBitmaps& bitmaps)
+    : tiles_([&bitmaps](int rotation, int code) {
+          return bitmaps.images[static_cast<size_t>(rotation)][static_cast<size_t>(code)];
+      }) {}
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
                                           Shell& shell) {

@@ -10,8 +10,13 @@
 #include <QPainter>
 #include <QSize>
 
+struct TileBitmaps;
+
 class TextureViewPainter {
   public:
+    // Paints with the loaded tile pictures; `bitmaps` must outlive the painter.
+    explicit TextureViewPainter(const TileBitmaps& bitmaps);
+    // Paints with pictures from any source (64 x 64, already turned).
     explicit TextureViewPainter(ScaledTileCache::Source tiles) : tiles_(std::move(tiles)) {}
 
     // Paints into a client area of `client` pixels; pixels right of or below the block are

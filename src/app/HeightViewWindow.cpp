@@ -1,0 +1,117 @@
+#include "app/HeightViewWindow.h"
+
+#include "core/edit/Editor.h"
+#include "core/edit/ViewOps.h"
+#include "core/height/DemConversion.h"
+#include "core/height/HeightMapFile.h"
+#include "core/render/HeightViewPainter.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+// The client area proper: paints the view and passes the pointer on to the window.
+class HeightViewCanvas : public QWidget {
+  public:
+    HeightViewCanvas(HeightViewWindow& window, const Editor& editor)
+        : QWidget(&window), window_(window), editor_(editor) {
+        setFixedSize(HeightViewWidth, HeightViewHeight);
+        setMouseTracking(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        PaintHeightView(painter, editor_);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        window_.PointerAt(event->position().toPoint(), event->buttons());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        window_.PointerAt(event->position().toPoint(), event->buttons());
+    }
+
+  private:
+    HeightViewWindow& window_;
+    const Editor& editor_;
+};
+
+HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(editor),
+      shell_(shell) {
+    setObjectName(QStringLiteral("Height Map View"));
+    setWindowTitle(QStringLiteral("Height View"));
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* menuBar = new QMenuBar(this);
+    options_ = menuBar->addMenu(QStringLiteral("&Options"));
+    const struct {
+        const char* label;
+        int command;
+    } items[] = {{"&Open", HeightViewCommandOpen},
+                 {"&Save", HeightViewCommandSave},
+                 {"&Convert DEM File...", HeightViewCommandConvertDem}};
+    for (const auto& item : items) {
+        QAction* action = options_->addAction(QString::fromLatin1(item.label));
+        action->setData(item.command);
+        const int command = item.command;
+        connect(action, &QAction::triggered, this,
+                [this, command] { ExecuteHeightViewCommand(command); });
+    }
+
+    canvas_ = new HeightViewCanvas(*this, editor_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(canvas_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    move(0, 0);
+}
+
+int HeightViewWindow::CreateHeightView() {
+    editor_.heightMap.FreeHeightMap();
+    return 0;
+}
+
+void HeightViewWindow::ExecuteHeightViewCommand(int commandId) {
+    switch (commandId) {
+    case HeightViewCommandOpen:
+        OpenHeightMap(editor_, shell_);
+        break;
+    case HeightViewCommandSave:
+        SaveHeightMap(editor_, shell_);
+        break;
+    case HeightViewCommandConvertDem:
+        ConvertDemFile(editor_, shell_);
+        break;
+    default:
+        break;
+    }
+}
+
+void HeightViewWindow::PointerAt(QPoint position, Qt::MouseButtons buttons) {
+    if (editor_.flags.FocusFollowsMouse && !isActiveWindow()) {
+        activateWindow();
+        setFocus();
+    }
+    // Qt keeps delivering a drag that leaves the window; only cells of the map re-centre.
+    if (!(buttons & Qt::LeftButton) || !canvas_->rect().contains(position))
+        return;
+    CenterViewOn(editor_, shell_, position.x(), position.y());
+    shell_.Invalidate(WindowId::HeightView, false);
+    shell_.Update(WindowId::HeightView);
+    shell_.Invalidate(WindowId::Main, false);
+    shell_.Update(WindowId::Main);
+}
+
+void HeightViewWindow::closeEvent(QCloseEvent* event) {
+    // Closing only hides the window; its data and state stay for the next "&Height Map".
+    event->ignore();
+    hide();
+    editor_.flags.ShowHeightView = 0;
+    shell_.MenuChecksChanged();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The height view: a fixed-size top-level window owned by the main window that shows the
+// whole height map at one pixel per cell. Its "&Options" menu opens and saves height files
+// and converts elevation grids; a left click or drag re-centres the texture view and the 3D
+// preview on the cell under the pointer; closing it only hides it.
+//
+// How the application uses it:
+//   auto* view = new HeightViewWindow(editor, shell, mainWindow);
+//   if (view->CreateHeightView() != 0) { /* "Height Window failed to initialize!" */ }
+//   shell.SetWindow(WindowId::HeightView, view); // shown and hidden by "&Height Map"
+
+#include <QWidget>
+
+struct Editor;
+class Shell;
+class QMenu;
+
+// The menu's command numbers.
+constexpr int HeightViewCommandOpen = 40004;
+constexpr int HeightViewCommandSave = 40020;
+constexpr int HeightViewCommandConvertDem = 40003;
+
+class HeightViewWindow : public QWidget {
+    Q_OBJECT
+  public:
+    HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner = nullptr);
+
+    // Start-up's part: the program starts without height data. Returns 0.
+    int CreateHeightView();
+    // Runs one of the menu's commands; other numbers are ignored.
+    void ExecuteHeightViewCommand(int commandId);
+
+    QMenu* OptionsMenu() const { return options_; }
+    // The 640 x 320 area that shows the map (below the menu bar).
+    QWidget* Canvas() const { return canvas_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    friend class HeightViewCanvas;
+    void PointerAt(QPoint position, Qt::MouseButtons buttons);
+
+    Editor& editor_;
+    Shell& shell_;
+    QMenu* options_ = nullptr;
+    QWidget* canvas_ = nullptr;
+};

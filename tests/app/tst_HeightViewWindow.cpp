@@ -1,0 +1,115 @@
+#include "app/HeightViewWindow.h"
+#include "core/edit/Editor.h"
+#include "core/height/HeightMapFile.h"
+#include "support/RecordingShell.h"
+#include "support/TempDir.h"
+
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+struct HeightViewFixture : testing::Test {
+    std::unique_ptr<Editor> editor = std::make_unique<Editor>();
+    RecordingShell shell;
+    HeightViewWindow window{*editor, shell};
+
+    HeightViewFixture() {
+        editor->view.ViewColumns = editor->view.ViewRows = 32;
+        editor->view.TilePixelWidth = editor->view.TilePixelHeight = 32;
+    }
+    bool Called(const std::string& call) const {
+        return std::find(shell.calls.begin(), shell.calls.end(), call) != shell.calls.end();
+    }
+};
+
+TEST_F(HeightViewFixture, WindowTitleMenuAndClientSize) {
+    EXPECT_EQ(window.windowTitle(), "Height View");
+    EXPECT_EQ(window.OptionsMenu()->title(), "&Options");
+    const auto actions = window.OptionsMenu()->actions();
+    ASSERT_EQ(actions.size(), 3);
+    EXPECT_EQ(actions[0]->text(), "&Open");
+    EXPECT_EQ(actions[0]->data().toInt(), 40004);
+    EXPECT_EQ(actions[1]->text(), "&Save");
+    EXPECT_EQ(actions[1]->data().toInt(), 40020);
+    EXPECT_EQ(actions[2]->text(), "&Convert DEM File...");
+    EXPECT_EQ(actions[2]->data().toInt(), 40003);
+    EXPECT_EQ(window.Canvas()->size(), QSize(640, 320));
+}
+
+TEST_F(HeightViewFixture, ClosingHidesAndClearsTheToggle) {
+    editor->flags.ShowHeightView = 1;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(editor->flags.ShowHeightView, 0);
+    EXPECT_TRUE(Called("checks"));
+    window.show();
+    EXPECT_TRUE(window.isVisible()) << "closing never destroys the window";
+}
+
+TEST_F(HeightViewFixture, LeftClickAndDragRecentreOnTheCell) {
+    QTest::mouseMove(window.Canvas(), QPoint(300, 200));
+    EXPECT_EQ(editor->view.ViewOriginColumn, 0) << "moving without a button re-centres nothing";
+    EXPECT_TRUE(shell.calls.empty());
+
+    QTest::mousePress(window.Canvas(), Qt::LeftButton, {}, QPoint(100, 50));
+    EXPECT_EQ(editor->view.ViewOriginColumn, 100 - 16);
+    EXPECT_EQ(editor->view.ViewOriginRow, 50 - 16);
+    EXPECT_TRUE(Called("invalidate HeightView"));
+    EXPECT_TRUE(Called("update Main"));
+
+    QMouseEvent drag(QEvent::MouseMove, QPointF(200, 120), QPointF(200, 120), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.Canvas(), &drag);
+    EXPECT_EQ(editor->view.ViewOriginColumn, 200 - 16);
+    EXPECT_EQ(editor->view.ViewOriginRow, 120 - 16);
+
+    QMouseEvent outside(QEvent::MouseMove, QPointF(-30, 120), QPointF(-30, 120), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.Canvas(), &outside);
+    EXPECT_EQ(editor->view.ViewOriginColumn, 200 - 16) << "a drag beyond the map is ignored";
+}
+
+TEST_F(HeightViewFixture, OptionsCommandsOpenAndSaveHeightFiles) {
+    window.ExecuteHeightViewCommand(HeightViewCommandSave);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, "No height data has been loaded.");
+
+    TempDir folder;
+    const std::string path = folder.File("hills.hm");
+    editor->heightMap.Replace(std::vector<uint16_t>(MapCellCount, 700));
+    SaveHeightMap(*editor, shell, path);
+    editor->heightMap.FreeHeightMap();
+
+    shell.AnswerNextDialog(path);
+    window.ExecuteHeightViewCommand(HeightViewCommandOpen);
+    ASSERT_TRUE(editor->heightMap.HasHeightMap());
+    EXPECT_EQ(editor->heightMap.At(1234), 700);
+    EXPECT_EQ(editor->heightShade[1234], ShadeOfHeight(700));
+
+    shell.Clear();
+    window.ExecuteHeightViewCommand(40010);
+    EXPECT_TRUE(shell.calls.empty() && shell.dialogs.empty()) << "other numbers are ignored";
+}
+
+TEST_F(HeightViewFixture, PaintsTheMessageThenTheHeights) {
+    window.CreateHeightView();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.Canvas()->grab().toImage().pixel(5, 5), qRgb(255, 255, 255));
+
+    editor->heightMap.Replace(std::vector<uint16_t>(MapCellCount, 0));
+    RebuildHeightShade(editor->heightMap, editor->heightShade);
+    const QImage image = window.Canvas()->grab().toImage();
+    EXPECT_EQ(image.pixel(5, 5), qRgb(34, 83, 106));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "frame of the previewed block";
+}
+
+} // namespace
