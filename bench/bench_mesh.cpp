@@ -5,7 +5,7 @@
 //
 //   build/bench/bench_mesh
 
-#include "core/Shell.h"
+#include "core/SilentShell.h"
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
 #include "core/mesh/TerrainMesh.h"
@@ -19,30 +19,6 @@
 #include <vector>
 
 namespace {
-// A shell that does nothing, so only the core's own work is timed.
-class SilentShell : public Shell {
-  public:
-    void ShowMessage(WindowId, const std::string&, const std::string&, MessageIcon) override {}
-    std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&,
-                                          const std::string&) override {
-        return std::nullopt;
-    }
-    void Invalidate(WindowId, bool) override {}
-    void InvalidateRect(WindowId, const PixelRect&, bool) override {}
-    void Update(WindowId) override {}
-    void SetWindowVisible(WindowId, bool) override {}
-    void DrawTerrainFrame() override {}
-    void MenuChecksChanged() override {}
-    void ScrollPositionsChanged() override {}
-    void DestroyMainWindow() override {}
-    void FocusMainWindow() override {}
-    void HandPointerTo3D(int) override {}
-    void SetWaitCursor(bool) override {}
-    void BeginProgress(const std::string&, int) override {}
-    void StepProgress() override {}
-    void EndProgress() override {}
-};
-
 std::unique_ptr<Editor> HillyEditor() {
     auto editor = std::make_unique<Editor>();
     std::vector<uint16_t> heights(MapCellCount);

@@ -11,19 +11,67 @@
 #include "core/tilemap/TileUtilities.h"
 
 #include <ctime>
+#include <optional>
+#include <vector>
 
 namespace {
-// Flips a 0/1 flag and leaves its menu item's check mark equal to the new value.
-void Toggle(int32_t& flag, Shell& shell) {
-    flag = flag == 0 ? 1 : 0;
-    shell.MenuChecksChanged();
+// A display toggle: the flag it flips (its menu item's check mark follows the new value),
+// the window shown and hidden with it, and the repaints that follow, in order.
+struct Repaint {
+    WindowId window; // WindowId::None: every window
+    bool erase;
+};
+
+struct ToggleCommand {
+    int command;
+    int32_t DisplayFlags::*flag;
+    std::optional<WindowId> shownWindow;
+    std::vector<Repaint> repaints;
+    bool drawsFrame;
+};
+
+const std::vector<ToggleCommand>& ToggleCommands() {
+    using W = WindowId;
+    static const std::vector<ToggleCommand> toggles = {
+        {CommandShow3DView,
+         &DisplayFlags::Show3DView,
+         W::TerrainView,
+         {{W::HeightView, false}},
+         false},
+        {CommandShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, {}, false},
+        {CommandFocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, {}, false},
+        {CommandShowTextures, &DisplayFlags::ShowTextures, {}, {{W::TerrainView, false}}, true},
+        {CommandShowGridlines, &DisplayFlags::ShowGridlines, {}, {{W::Main, false}}, false},
+        {CommandShowLatLong,
+         &DisplayFlags::ShowLatLong,
+         {},
+         {{W::Main, false}, {W::HeightView, false}},
+         false},
+        {CommandShow3DGrid, &DisplayFlags::Show3DGrid, {}, {{W::TerrainView, true}}, true},
+        {CommandAutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, {}, false},
+        {CommandShowRailroads, &DisplayFlags::ShowRailroads, {}, {{W::None, false}}, false},
+        {CommandShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, {{W::None, false}}, false},
+        {CommandMouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, {}, false},
+    };
+    return toggles;
 }
 
-// The height view and the 3D view are shown and hidden with their flags, never destroyed.
-void ToggleWindow(int32_t& flag, WindowId window, Shell& shell) {
-    flag = flag == 0 ? 1 : 0;
-    shell.SetWindowVisible(window, flag == 1);
-    shell.MenuChecksChanged();
+void ExecuteToggle(Editor& editor, Shell& shell, int commandId) {
+    for (const ToggleCommand& toggle : ToggleCommands()) {
+        if (toggle.command != commandId)
+            continue;
+        int32_t& flag = editor.flags.*toggle.flag;
+        flag = flag == 0 ? 1 : 0;
+        // The height view and the 3D view are shown and hidden, never destroyed.
+        if (toggle.shownWindow)
+            shell.SetWindowVisible(*toggle.shownWindow, flag == 1);
+        shell.MenuChecksChanged();
+        for (const Repaint& repaint : toggle.repaints)
+            shell.Invalidate(repaint.window, repaint.erase);
+        if (toggle.drawsFrame)
+            shell.DrawTerrainFrame();
+        return;
+    }
 }
 
 void SeedWithTime(Editor& editor) {
@@ -37,57 +85,6 @@ void MarkErrors(Editor& editor, Shell& shell) {
     if (editor.heightMap.HasHeightMap())
         RebuildHeightShade(editor.heightMap, editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
-}
-
-void ExecuteToggle(Editor& editor, Shell& shell, int commandId) {
-    auto& flags = editor.flags;
-    switch (commandId) {
-    case CommandShow3DView:
-        ToggleWindow(flags.Show3DView, WindowId::TerrainView, shell);
-        shell.Invalidate(WindowId::HeightView, false);
-        break;
-    case CommandShowHeightView:
-        ToggleWindow(flags.ShowHeightView, WindowId::HeightView, shell);
-        break;
-    case CommandFocusFollowsMouse:
-        Toggle(flags.FocusFollowsMouse, shell);
-        break;
-    case CommandShowTextures:
-        Toggle(flags.ShowTextures, shell);
-        shell.Invalidate(WindowId::TerrainView, false);
-        shell.DrawTerrainFrame();
-        break;
-    case CommandShowGridlines:
-        Toggle(flags.ShowGridlines, shell);
-        shell.Invalidate(WindowId::Main, false);
-        break;
-    case CommandShowLatLong:
-        Toggle(flags.ShowLatLong, shell);
-        shell.Invalidate(WindowId::Main, false);
-        shell.Invalidate(WindowId::HeightView, false);
-        break;
-    case CommandShow3DGrid:
-        Toggle(flags.Show3DGrid, shell);
-        shell.Invalidate(WindowId::TerrainView, true);
-        shell.DrawTerrainFrame();
-        break;
-    case CommandAutoDrawRivers:
-        Toggle(flags.AutoDrawRivers, shell);
-        break;
-    case CommandShowRailroads:
-        Toggle(flags.ShowRailroads, shell);
-        shell.Invalidate(WindowId::None, false);
-        break;
-    case CommandShowTargetAreas:
-        Toggle(flags.ShowTargetAreas, shell);
-        shell.Invalidate(WindowId::None, false);
-        break;
-    case CommandMouseWorldLocation:
-        Toggle(flags.ShowMouseWorldLocation, shell);
-        break;
-    default:
-        break;
-    }
 }
 
 void ExecuteTileUtility(Editor& editor, Shell& shell, int commandId) {

@@ -3,6 +3,7 @@
 
 #include "core/edit/Editor.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -21,3 +22,9 @@ inline std::unique_ptr<Editor> MakeEditor() {
     editor->view.ViewColumns = editor->view.ViewRows = 32;
     return editor;
 }
+
+// EditMode, VertexMode and PaletteMode, compared together.
+inline std::array<int32_t, 3> Modes(const Editor& editor) {
+    return {editor.EditMode, editor.VertexMode, editor.PaletteMode};
+}
+using ModeValues = std::array<int32_t, 3>;

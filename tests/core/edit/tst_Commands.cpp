@@ -17,9 +17,7 @@ TEST(Commands, FlagsStartAtTheirBuiltInValues) {
     EXPECT_EQ(f.FocusFollowsMouse + f.ShowGridlines + f.ShowLatLong + f.ShowMouseWorldLocation +
                   f.ShowHeightView + f.Show3DView + f.Show3DGrid,
               0);
-    EXPECT_EQ(editor.EditMode, 0);
-    EXPECT_EQ(editor.VertexMode, 0);
-    EXPECT_EQ(editor.PaletteMode, 0);
+    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
 }
 
 struct ToggleCase {
@@ -139,9 +137,7 @@ TEST(Commands, RailSwitchLeavesVertexModeOffAndPaletteAlone) {
     RecordingShell shell;
     ExecuteCommand(editor, shell, CommandHeightEditingMode);
     ExecuteCommand(editor, shell, CommandCreateRails);
-    EXPECT_EQ(editor.EditMode, 2);
-    EXPECT_EQ(editor.VertexMode, 0);
-    EXPECT_EQ(editor.PaletteMode, 1);
+    EXPECT_EQ(Modes(editor), (ModeValues{2, 0, 1}));
     // The palette's tile button leaves the rails check marks as they are.
     ExecuteCommand(editor, shell, CommandTilePaintingMode);
     EXPECT_TRUE(editor.checks.CreateRails);
@@ -151,15 +147,11 @@ TEST(Commands, PaletteModeButtons) {
     Editor editor;
     RecordingShell shell;
     ExecuteCommand(editor, shell, CommandHeightEditingMode);
-    EXPECT_EQ(editor.EditMode, 1);
-    EXPECT_EQ(editor.VertexMode, 1);
-    EXPECT_EQ(editor.PaletteMode, 1);
+    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
     EXPECT_EQ(shell.calls, (Calls{"invalidate Main", "invalidate All"}));
     shell.Clear();
     ExecuteCommand(editor, shell, CommandTilePaintingMode);
-    EXPECT_EQ(editor.EditMode, 0);
-    EXPECT_EQ(editor.VertexMode, 0);
-    EXPECT_EQ(editor.PaletteMode, 0);
+    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
     EXPECT_EQ(shell.calls, (Calls{"invalidate Main", "invalidate ToolPalette"}));
 }
 

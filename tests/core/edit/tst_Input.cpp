@@ -69,15 +69,11 @@ TEST(PressKey, EscapeModeKeysAndIgnoredKeys) {
     PressKey(editor, shell, 0x79); // F10
     EXPECT_TRUE(shell.calls.empty());
     PressKey(editor, shell, VK_F2);
-    EXPECT_EQ(editor.EditMode, 1);
-    EXPECT_EQ(editor.VertexMode, 1);
-    EXPECT_EQ(editor.PaletteMode, 1);
+    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
     EXPECT_EQ(shell.calls, (Calls{"invalidate Main", "invalidate ToolPalette"}));
     shell.Clear();
     PressKey(editor, shell, VK_F1);
-    EXPECT_EQ(editor.EditMode, 0);
-    EXPECT_EQ(editor.VertexMode, 0);
-    EXPECT_EQ(editor.PaletteMode, 0);
+    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
     EXPECT_EQ(shell.calls, (Calls{"invalidate Main", "invalidate ToolPalette"}));
     shell.Clear();
     PressKey(editor, shell, VK_ESCAPE);

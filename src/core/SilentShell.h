@@ -1,0 +1,28 @@
+#pragma once
+// A Shell that ignores every request and cancels every file dialog: for batch runs and
+// measurements, where there is no screen and nobody to ask.
+
+#include "core/Shell.h"
+
+class SilentShell : public Shell {
+  public:
+    void ShowMessage(WindowId, const std::string&, const std::string&, MessageIcon) override {}
+    std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&,
+                                          const std::string&) override {
+        return std::nullopt;
+    }
+    void Invalidate(WindowId, bool) override {}
+    void InvalidateRect(WindowId, const PixelRect&, bool) override {}
+    void Update(WindowId) override {}
+    void SetWindowVisible(WindowId, bool) override {}
+    void DrawTerrainFrame() override {}
+    void MenuChecksChanged() override {}
+    void ScrollPositionsChanged() override {}
+    void DestroyMainWindow() override {}
+    void FocusMainWindow() override {}
+    void HandPointerTo3D(int) override {}
+    void SetWaitCursor(bool) override {}
+    void BeginProgress(const std::string&, int) override {}
+    void StepProgress() override {}
+    void EndProgress() override {}
+};
