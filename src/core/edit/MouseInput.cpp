@@ -3,6 +3,9 @@
 #include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 // Re-centre the views around the edited block and repaint the height view now.
 void RecentreAfterEdit(Editor& editor, Shell& shell) {
@@ -55,11 +58,17 @@ void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY, int
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow)
         return;
     EditAtCursor(editor, shell, WM_LBUTTONDOWN, pressKeyFlags);
+    // The cell's rectangle, kept within int even for a cursor far outside the window.
     const auto& view = editor.view;
-    const int left = cursor.MouseColumn * view.TilePixelWidth;
-    const int top = cursor.MouseRow * view.TilePixelHeight;
-    shell.InvalidateRect(
-        WindowId::Main, {left, top, left + view.TilePixelWidth, top + view.TilePixelHeight}, false);
+    const auto pixel = [](int64_t value) {
+        return static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    const int64_t left = static_cast<int64_t>(cursor.MouseColumn) * view.TilePixelWidth;
+    const int64_t top = static_cast<int64_t>(cursor.MouseRow) * view.TilePixelHeight;
+    shell.InvalidateRect(WindowId::Main,
+                         {pixel(left), pixel(top), pixel(left + view.TilePixelWidth),
+                          pixel(top + view.TilePixelHeight)},
+                         false);
     shell.Update(WindowId::Main);
 }
 

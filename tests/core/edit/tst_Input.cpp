@@ -306,3 +306,14 @@ TEST(OtherButtons, RoutedByMode) {
     EXPECT_EQ(rails.PendingRailPoints[2],
               (RailPoint{-159 * 262144 + 131072, -1760 * 262144 + 131072}));
 }
+
+TEST(LeftButton, CellRectangleStaysInRangeFarOutsideTheWindow) {
+    auto editor = MakeEditor();
+    RecordingShell shell;
+    FillTiles(*editor, 1);
+    TrackLeftButton(*editor, shell, INT32_MAX, 0, 0);
+    TrackLeftButton(*editor, shell, INT32_MAX, 0, 0);
+    // The cell lies outside the map, so nothing is painted; its rectangle ends at INT32_MAX.
+    EXPECT_EQ(shell.calls,
+              (Calls{"invalidateRect Main 2147483616 0 2147483647 32", "update Main"}));
+}
