@@ -42,37 +42,21 @@ uint8_t DemRawShadeOf(int v) {
     return scaled >= 255.0 ? uint8_t{255} : static_cast<uint8_t>(scaled);
 }
 
-DemWindowConversion::DemWindowConversion()
-    : heightBytes_(2 * static_cast<size_t>(MapCellCount)),
-      rawImage_(static_cast<size_t>(MapCellCount)) {}
-
-void DemWindowConversion::AddSample(std::optional<int16_t> raw) {
-    if (Complete())
-        return;
-    if (raw) {
-        raw_ = *raw;
-        ++counters_.itemsRead;
-    }
-    int v = raw_;
-    if (v == DemNoData) {
-        v = 0;
-        ++counters_.waterItemsTranslated;
-    } else if (v < 0) {
-        v = 1;
-        ++counters_.landItemsConverted;
-    }
-    if (v > counters_.maximumElevation)
-        counters_.maximumElevation = static_cast<uint16_t>(v);
-
-    const auto cell = static_cast<size_t>(nextCell_++);
-    rawImage_[cell] = DemRawShadeOf(v);
-    const uint16_t height = DemHeightOf(v);
-    heightBytes_[2 * cell] = static_cast<uint8_t>(height & 0xFF);
-    heightBytes_[2 * cell + 1] = static_cast<uint8_t>(height >> 8);
-    ++counters_.itemsWritten;
-    if (v == 1)
-        counters_.seaLevel = height;
+const DemScaleTables& DemScales() {
+    static const DemScaleTables tables = [] {
+        DemScaleTables built{};
+        for (int v = 0; v < DemFullScale; ++v) {
+            built.height[static_cast<size_t>(v)] = DemHeightOf(v);
+            built.shade[static_cast<size_t>(v)] = DemRawShadeOf(v);
+        }
+        return built;
+    }();
+    return tables;
 }
+
+DemWindowConversion::DemWindowConversion()
+    : scales_(DemScales()), heightBytes_(2 * static_cast<size_t>(MapCellCount)),
+      rawImage_(static_cast<size_t>(MapCellCount)) {}
 
 std::string DemSummaryText(const DemCounters& c) {
     char text[512];

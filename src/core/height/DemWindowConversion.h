@@ -34,6 +34,14 @@ struct DemCounters {
 const std::array<int, MapHeight>& DemSourceRows();
 const std::array<int, MapWidth>& DemSourceColumns();
 
+// DemHeightOf and DemRawShadeOf of every value below full scale, so that the conversion
+// needs no floating-point division per sample.
+struct DemScaleTables {
+    std::array<uint16_t, DemFullScale> height;
+    std::array<uint8_t, DemFullScale> shade;
+};
+const DemScaleTables& DemScales();
+
 // Translates samples one cell at a time in cell order (row-major, as both outputs).
 class DemWindowConversion {
   public:
@@ -42,7 +50,18 @@ class DemWindowConversion {
 
     // The next cell's raw sample, or nothing when it could not be read: then the previous
     // raw sample is used again (0 before the first) and items read is not counted.
-    void AddSample(std::optional<int16_t> raw);
+    void AddSample(std::optional<int16_t> raw) {
+        if (raw)
+            AddReadSample(*raw);
+        else
+            AddUnreadSample();
+    }
+    void AddReadSample(int16_t raw) {
+        raw_ = raw;
+        ++counters_.itemsRead;
+        TranslateNext();
+    }
+    void AddUnreadSample() { TranslateNext(); }
 
     bool Complete() const { return nextCell_ == MapCellCount; }
     const DemCounters& Counters() const { return counters_; }
@@ -52,6 +71,33 @@ class DemWindowConversion {
     const std::vector<uint8_t>& RawImage() const { return rawImage_; }
 
   private:
+    // Steps 2 to 6 of a cell on the current raw sample; kept inline because it runs for every
+    // cell of the window.
+    void TranslateNext() {
+        if (Complete())
+            return;
+        int v = raw_;
+        if (v == DemNoData) {
+            v = 0;
+            ++counters_.waterItemsTranslated;
+        } else if (v < 0) {
+            v = 1;
+            ++counters_.landItemsConverted;
+        }
+        if (v > counters_.maximumElevation)
+            counters_.maximumElevation = static_cast<uint16_t>(v);
+        const bool full = v >= DemFullScale;
+        const uint16_t height = full ? uint16_t{65535} : scales_.height[static_cast<size_t>(v)];
+        const auto cell = static_cast<size_t>(nextCell_++);
+        rawImage_[cell] = full ? uint8_t{255} : scales_.shade[static_cast<size_t>(v)];
+        heightBytes_[2 * cell] = static_cast<uint8_t>(height & 0xFF);
+        heightBytes_[2 * cell + 1] = static_cast<uint8_t>(height >> 8);
+        ++counters_.itemsWritten;
+        if (v == 1)
+            counters_.seaLevel = height;
+    }
+
+    const DemScaleTables& scales_;
     int nextCell_ = 0;
     int16_t raw_ = 0;
     DemCounters counters_;

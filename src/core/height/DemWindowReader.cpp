@@ -18,9 +18,9 @@ void ReadDemWindow(std::FILE* source, DemWindowConversion& conversion) {
         for (const int sourceColumn : columns) {
             const auto at = static_cast<size_t>(2 * (sourceColumn - firstColumn));
             if (at + 2 <= got)
-                conversion.AddSample(DemSampleFromBytes(rowBytes.data() + at));
+                conversion.AddReadSample(DemSampleFromBytes(rowBytes.data() + at));
             else
-                conversion.AddSample(std::nullopt);
+                conversion.AddUnreadSample();
         }
     }
 }

@@ -1,0 +1,52 @@
+#pragma once
+// Console output of Google Benchmark followed by each benchmark's CPU time (system time
+// included, so that reads count) as a multiple of a
+// baseline benchmark measured in the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    // Pairs of (benchmark, its baseline), by function name.
+    explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs)
+        : pairs_(std::move(pairs)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const auto& [name, baseline] : pairs_) {
+            const auto time = times_.find(name);
+            const auto base = times_.find(baseline);
+            if (time == times_.end() || base == times_.end() || time->second <= 0.0)
+                continue;
+            std::printf("%-28s %8.3f x %s (baseline is %.1f times slower)\n", name.c_str(),
+                        time->second / base->second, baseline.c_str(), base->second / time->second);
+        }
+    }
+
+  private:
+    std::vector<std::pair<std::string, std::string>> pairs_;
+    std::map<std::string, double> times_;
+};
+
+// main() for a benchmark file that reports ratios.
+#define RATIO_BENCHMARK_MAIN(...)                                                                  \
+    int main(int argc, char** argv) {                                                              \
+        benchmark::Initialize(&argc, argv);                                                        \
+        RatioReporter reporter(std::vector<std::pair<std::string, std::string>>{__VA_ARGS__});     \
+        benchmark::RunSpecifiedBenchmarks(&reporter);                                              \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
+    }
