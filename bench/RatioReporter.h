@@ -31,8 +31,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
             const auto base = times_.find(baseline);
             if (time == times_.end() || base == times_.end() || time->second <= 0.0)
                 continue;
-            std::printf("%-28s %8.3f x %s (baseline is %.1f times slower)\n", name.c_str(),
-                        time->second / base->second, baseline.c_str(), base->second / time->second);
+            const double ratio = time->second / base->second;
+            std::printf("%-24s %10.3f x %s (speed-up %.1f)\n", name.c_str(), ratio,
+                        baseline.c_str(), 1.0 / ratio);
         }
     }
 
