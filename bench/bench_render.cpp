@@ -2,6 +2,7 @@
 // the same 1024 x 1024 image from the same run, its baseline.
 
 #include "core/ClassicRandom.h"
+#include "core/SilentShell.h"
 #include "core/edit/Editor.h"
 #include "core/rails/TargetAreas.h"
 #include "core/render/HeightViewPainter.h"
@@ -17,29 +18,6 @@
 #include <memory>
 
 namespace {
-
-class SilentShell : public Shell {
-  public:
-    void ShowMessage(WindowId, const std::string&, const std::string&, MessageIcon) override {}
-    std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&,
-                                          const std::string&) override {
-        return std::nullopt;
-    }
-    void Invalidate(WindowId, bool) override {}
-    void InvalidateRect(WindowId, const PixelRect&, bool) override {}
-    void Update(WindowId) override {}
-    void SetWindowVisible(WindowId, bool) override {}
-    void DrawTerrainFrame() override {}
-    void MenuChecksChanged() override {}
-    void ScrollPositionsChanged() override {}
-    void DestroyMainWindow() override {}
-    void FocusMainWindow() override {}
-    void HandPointerTo3D(int) override {}
-    void SetWaitCursor(bool) override {}
-    void BeginProgress(const std::string&, int) override {}
-    void StepProgress() override {}
-    void EndProgress() override {}
-};
 
 const TileBitmaps& BundledTiles() {
     static const auto tiles = [] {

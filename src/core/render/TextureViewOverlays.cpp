@@ -22,26 +22,24 @@ void DrawMoveHandle(QPainter& painter, QPoint centre) {
 } // namespace
 
 void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view) {
-    const auto& pens = Pens();
+    // One line of a drawn row (across) or column (down): red with the degree on whole
+    // degrees, blue with "30" on half degrees.
+    const auto degreeLine = [&painter](int cell, int degree, QPoint at, QPoint end, QPoint label) {
+        if (!IsHalfDegree(cell))
+            return;
+        const bool whole = IsWholeDegree(cell);
+        painter.setPen(whole ? Pens().RedPen : Pens().BluePen);
+        DrawLine(painter, at, end);
+        DrawTextAt(painter, label, whole ? QString::number(degree) : QStringLiteral("30"));
+    };
     for (int r = view.ViewOriginRow; r < view.ViewOriginRow + view.ViewRows; ++r) {
         const int y = (r - view.ViewOriginRow) * view.TilePixelHeight;
-        if (!IsHalfDegree(r))
-            continue;
-        const bool whole = IsWholeDegree(r);
-        painter.setPen(whole ? pens.RedPen : pens.BluePen);
-        DrawLine(painter, QPoint(0, y), QPoint(client.width(), y));
-        const QString label = whole ? QString::number(LatitudeOfRow(r)) : QStringLiteral("30");
-        DrawTextAt(painter, QPoint(0, y - 10), label);
+        degreeLine(r, LatitudeOfRow(r), QPoint(0, y), QPoint(client.width(), y), QPoint(0, y - 10));
     }
     for (int k = view.ViewOriginColumn; k < view.ViewOriginColumn + view.ViewColumns; ++k) {
         const int x = (k - view.ViewOriginColumn) * view.TilePixelWidth;
-        if (!IsHalfDegree(k))
-            continue;
-        const bool whole = IsWholeDegree(k);
-        painter.setPen(whole ? pens.RedPen : pens.BluePen);
-        DrawLine(painter, QPoint(x, 0), QPoint(x, client.height()));
-        const QString label = whole ? QString::number(LongitudeOfColumn(k)) : QStringLiteral("30");
-        DrawTextAt(painter, QPoint(x - 10, 0), label);
+        degreeLine(k, LongitudeOfColumn(k), QPoint(x, 0), QPoint(x, client.height()),
+                   QPoint(x - 10, 0));
     }
 }
 
