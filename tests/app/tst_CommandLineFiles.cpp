@@ -1,0 +1,60 @@
+// `mapeditor FILE...`: files named on the command line open by extension, through the same
+// operations as the menu commands, and an unknown kind is reported without stopping the rest.
+
+#include "app/CommandLineFiles.h"
+
+#include "support/RecordingShell.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Samples = std::string(TEST_DATA_DIR) + "/samples/";
+
+TEST(CommandLineFiles, AreToldApartByExtensionIgnoringCase) {
+    EXPECT_EQ(CommandLineFileKindOf("maps/europe.tm"), CommandLineFileKind::TextureMap);
+    EXPECT_EQ(CommandLineFileKindOf("EUROPE.TM"), CommandLineFileKind::TextureMap);
+    EXPECT_EQ(CommandLineFileKindOf("trv16.hm"), CommandLineFileKind::HeightMap);
+    EXPECT_EQ(CommandLineFileKindOf("heights.Raw"), CommandLineFileKind::HeightMap);
+    EXPECT_EQ(CommandLineFileKindOf("lines.rrd"), CommandLineFileKind::RailroadDefinition);
+    EXPECT_EQ(CommandLineFileKindOf("lines.SEG"), CommandLineFileKind::RailSegment);
+    EXPECT_EQ(CommandLineFileKindOf("notes.txt"), CommandLineFileKind::Unknown);
+    EXPECT_EQ(CommandLineFileKindOf("tm"), CommandLineFileKind::Unknown);
+    EXPECT_EQ(CommandLineFileKindOf("folder.tm/file"), CommandLineFileKind::Unknown);
+}
+
+TEST(CommandLineFiles, OpenEveryLayerOfTheSampleMap) {
+    Editor editor;
+    RecordingShell shell;
+    OpenCommandLineFiles(editor, shell,
+                         {Samples + "central-europe.tm", Samples + "central-europe.hm",
+                          Samples + "central-europe.rrd", Samples + "central-europe.seg"});
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_TRUE(shell.dialogs.empty());
+    EXPECT_TRUE(editor.tileMap.HasTileMap());
+    EXPECT_TRUE(editor.heightMap.HasHeightMap());
+    EXPECT_GT(editor.rails.RailSectionCount, 0);
+    EXPECT_GT(editor.rails.PendingRailPointCount, 0);
+}
+
+TEST(CommandLineFiles, ReportAnUnknownKindAndGoOnWithTheRest) {
+    Editor editor;
+    RecordingShell shell;
+    OpenCommandLineFiles(editor, shell, {"notes.txt", Samples + "central-europe.tm"});
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].caption, "Unable to open file...");
+    EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(shell.messages[0].text.rfind("notes.txt", 0), 0u);
+    EXPECT_TRUE(editor.tileMap.HasTileMap());
+}
+
+TEST(CommandLineFiles, ChangeNothingWhenNoneIsNamed) {
+    Editor editor;
+    RecordingShell shell;
+    OpenCommandLineFiles(editor, shell, {});
+    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_FALSE(editor.tileMap.HasTileMap());
+}
+
+} // namespace
