@@ -4,6 +4,8 @@
 #include "core/image/DibDecoder.h"
 #include "core/io/FileIO.h"
 
+#include <filesystem>
+
 namespace {
 
 // Files beyond this size are refused as out of memory instead of being read.
@@ -12,13 +14,16 @@ constexpr size_t MaxDibFileSize = size_t{256} << 20;
 } // namespace
 
 std::optional<RgbImage> LoadDibImage(Shell& shell, const std::string& fileName, WindowId owner) {
-    const auto file = ReadFilePrefix(fileName, MaxDibFileSize + 1);
-    if (!file || file->empty()) {
-        ShowHardError(shell, owner, FormatText("Failed to open DIB file %s.\n", fileName));
+    // An empty file cannot be mapped, so it fails like a missing one.
+    std::error_code error;
+    const auto size = std::filesystem::file_size(fileName, error);
+    if (!error && size > MaxDibFileSize) {
+        ShowHardError(shell, owner, "Out of memory.");
         return std::nullopt;
     }
-    if (file->size() > MaxDibFileSize) {
-        ShowHardError(shell, owner, "Out of memory.");
+    const auto file = error || size == 0 ? std::nullopt : ReadFilePrefix(fileName, size);
+    if (!file || file->empty()) {
+        ShowHardError(shell, owner, FormatText("Failed to open DIB file %s.\n", fileName));
         return std::nullopt;
     }
     RgbImage image;

@@ -2,6 +2,8 @@
 
 #include "core/io/FileIO.h"
 
+#include <filesystem>
+
 namespace {
 
 constexpr int InformationHeaderSize = 40;
@@ -56,8 +58,12 @@ std::optional<TileBitmap> ReadBitmapBytes(std::span<const uint8_t> file) {
 }
 
 std::optional<TileBitmap> ReadBitmapFile(const std::string& path) {
-    const auto file = ReadFilePrefix(path, MaxBitmapFileSize + 1);
-    if (!file || file->size() > MaxBitmapFileSize)
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > MaxBitmapFileSize)
+        return std::nullopt;
+    const auto file = ReadFilePrefix(path, size);
+    if (!file)
         return std::nullopt;
     return ReadBitmapBytes(*file);
 }
