@@ -76,17 +76,17 @@ TEST(Maptool, BadCommandLinesExitWithUsage) {
     EXPECT_NE(option.err.find("unknown option '--fast'"), std::string::npos);
 }
 
-TEST(Maptool, UnreadableOrShortInputFailsAndWritesNothing) {
+TEST(Maptool, UnreadableInputOrUnwritableOutputFails) {
     TempDir dir;
     const RunResult missing = RunMaptool(dir, "randomize " + dir.File("none.tm") + " " +
                                                   dir.File("out.tm") + " --seed 1");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Unable to open file..."), std::string::npos);
-    WriteBytes(dir.File("short.tm"), std::vector<uint8_t>(1000, 1));
-    const RunResult shortMap =
-        RunMaptool(dir, "field-transitions " + dir.File("short.tm") + " " + dir.File("out.tm"));
-    EXPECT_EQ(shortMap.status, 1);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.tm")));
+    WriteBytes(dir.File("in.tm"), SampleTextureMap());
+    const RunResult unwritable = RunMaptool(dir, "field-transitions " + dir.File("in.tm") + " " +
+                                                     dir.File("no/such/folder/out.tm"));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.out.find("has been saved."), std::string::npos);
     const RunResult dem = RunMaptool(dir, "convert-dem " + dir.File("none.dem"));
     EXPECT_EQ(dem.status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
