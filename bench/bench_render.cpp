@@ -1,6 +1,7 @@
-// Painting speed of the two views. Each texture view figure is printed beside a plain fill of
-// the same 1024 x 1024 image from the same run, its baseline.
+// Painting speed of the two views. Each figure is also printed as a multiple of a plain fill
+// of a 1024 x 1024 image from the same run, its baseline.
 
+#include "RatioReporter.h"
 #include "core/ClassicRandom.h"
 #include "core/SilentShell.h"
 #include "core/edit/Editor.h"
@@ -16,6 +17,9 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -84,32 +88,20 @@ void PaintTextureViewLoop(benchmark::State& state, Editor& editor) {
     }
 }
 
-void BM_TextureView(benchmark::State& state) {
-    const int tileSize = static_cast<int>(state.range(0));
-    const auto editor = VariedEditor(tileSize, tileSize == 96 ? 10 : 1024 / tileSize);
+// The zoom steps: tile pixels and cells per axis.
+constexpr std::pair<int, int> ZoomSteps[] = {{16, 64}, {32, 32}, {64, 16},
+                                             {96, 10}, {128, 8}, {256, 4}};
+
+void TextureView(benchmark::State& state, int tileSize, int cells) {
+    const auto editor = VariedEditor(tileSize, cells);
     PaintTextureViewLoop(state, *editor);
 }
-BENCHMARK(BM_TextureView)
-    ->ArgName("tilePixels")
-    ->Arg(16)
-    ->Arg(32)
-    ->Arg(64)
-    ->Arg(96)
-    ->Arg(128)
-    ->Arg(256)
-    ->Unit(benchmark::kMicrosecond);
 
-void BM_TextureViewRailsAndTargets(benchmark::State& state) {
-    const int tileSize = static_cast<int>(state.range(0));
-    const auto editor = VariedEditor(tileSize, 1024 / tileSize);
+void TextureViewRailsAndTargets(benchmark::State& state, int tileSize, int cells) {
+    const auto editor = VariedEditor(tileSize, cells);
     AddRailsAndTargets(*editor);
     PaintTextureViewLoop(state, *editor);
 }
-BENCHMARK(BM_TextureViewRailsAndTargets)
-    ->ArgName("tilePixels")
-    ->Arg(16)
-    ->Arg(32)
-    ->Unit(benchmark::kMicrosecond);
 
 void BM_HeightView(benchmark::State& state) {
     auto editor = VariedEditor(32, 32);
@@ -136,8 +128,22 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    std::vector<std::pair<std::string, std::string>> ratios;
+    for (const auto [tileSize, cells] : ZoomSteps) {
+        const std::string percent = std::to_string(tileSize * 100 / 64) + "pct";
+        for (const bool overlays : {false, true}) {
+            const std::string name =
+                (overlays ? "BM_TextureViewRailsTargets_" : "BM_TextureView_") + percent;
+            benchmark::RegisterBenchmark(
+                name.c_str(), overlays ? TextureViewRailsAndTargets : TextureView, tileSize, cells)
+                ->Unit(benchmark::kMicrosecond);
+            ratios.emplace_back(name, "BM_PlainFill");
+        }
+    }
+    ratios.emplace_back("BM_HeightView", "BM_PlainFill");
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter(std::move(ratios));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }
