@@ -15,7 +15,7 @@ void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
     if (!chosen)
         return;
-    const auto bytes = ReadMapFile(shell, *chosen, HeightMapFileSize, "a height map file");
+    const auto bytes = ReadMapFile(shell, *chosen, HeightMapFileSize);
     if (!bytes) {
         shell.Invalidate(WindowId::Main, false);
         return;

@@ -13,19 +13,15 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
     return choice->Path();
 }
 
-std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
-                                                const std::string& kind) {
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path,
+                                                size_t size) {
     auto bytes = ReadFilePrefix(path, size);
     if (!bytes) {
         ShowOpenFailure(shell, WindowId::Main, path);
         return std::nullopt;
     }
-    if (bytes->size() < size) {
-        ShowOpenFailure(shell, WindowId::Main,
-                        path + "\n\nThe file holds " + std::to_string(bytes->size()) + " bytes; " +
-                            kind + " holds " + std::to_string(size) + " bytes.");
-        return std::nullopt;
-    }
+    // A short file gives what it holds; the rest of the grid is zero.
+    bytes->resize(size, 0);
     return bytes;
 }
 

@@ -18,11 +18,10 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
                                           const std::string& path, const std::string& description,
                                           const std::string& pattern);
 
-// Reads the first `size` bytes of a map file that must hold at least that many. When it cannot
-// be opened or is shorter, shows "Unable to open file..." (owned by the main window) with the
-// path, and for a short file the reason, naming the file kind ("a texture map file").
-std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
-                                                const std::string& kind);
+// Reads the first `size` bytes of a map file; a shorter file is padded with zero bytes. When it
+// cannot be opened, shows "Unable to open file..." (owned by the main window) with the path.
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path,
+                                                size_t size);
 
 // The captions for a save that fails at creating the file or later, while writing or replacing.
 struct SaveFailureCaptions {

@@ -14,7 +14,7 @@ void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
     if (!chosen)
         return;
-    auto bytes = ReadMapFile(shell, *chosen, MapCellCount, "a texture map file");
+    auto bytes = ReadMapFile(shell, *chosen, MapCellCount);
     if (bytes)
         editor.tileMap.Replace(std::move(*bytes));
     shell.Invalidate(WindowId::Main, false);
