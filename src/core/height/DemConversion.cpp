@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <new>
 
@@ -65,7 +66,11 @@ void ConvertDemFile(Editor& editor, Shell& shell, const std::string& path) {
     const auto sourcePath = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
     if (!sourcePath)
         return;
-    const SourceFile source(std::fopen(sourcePath->c_str(), "rb"));
+    // A folder opens like a file here but has no samples to read.
+    std::error_code notChecked;
+    const SourceFile source(std::filesystem::is_directory(*sourcePath, notChecked)
+                                ? nullptr
+                                : std::fopen(sourcePath->c_str(), "rb"));
     if (!source) {
         ShowOpenFailure(shell, WindowId::Main, *sourcePath);
         return;

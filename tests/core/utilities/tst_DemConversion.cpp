@@ -176,6 +176,7 @@ TEST_F(ConvertDemFileTest, AllSeaSourceGivesAllZeroOutputs) {
 }
 
 TEST_F(ConvertDemFileTest, ClampsAboveFullScaleAndReportsTheRawMaximum) {
+    WriteBytes(dir.File("trv16.hm"), {1, 2, 3}); // an earlier output is replaced
     Convert([](int row, int) { return static_cast<int16_t>(row % 2 == 0 ? 5000 : 1); });
     EXPECT_NE(Summary().text.find("5000 is the maximum elevation.\nSea Level is 15."),
               std::string::npos);
@@ -199,12 +200,17 @@ TEST_F(ConvertDemFileTest, LandBelowSeaLevelBecomesOne) {
     EXPECT_EQ(editor->heightMap.At(0), 15);
 }
 
-TEST_F(ConvertDemFileTest, MissingSourceIsReportedAndNothingIsWritten) {
-    ConvertDemFile(*editor, shell, source);
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, source);
-    EXPECT_EQ(shell.messages[0].caption, "Unable to open file...");
-    EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
+TEST_F(ConvertDemFileTest, MissingSourceOrFolderIsReportedAndNothingIsWritten) {
+    const std::string folder = dir.File("folder.dem");
+    std::filesystem::create_directory(folder);
+    for (const std::string& path : {source, folder}) {
+        shell.Clear();
+        ConvertDemFile(*editor, shell, path);
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].text, path);
+        EXPECT_EQ(shell.messages[0].caption, "Unable to open file...");
+        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
     EXPECT_FALSE(editor->heightMap.HasHeightMap());
 }
