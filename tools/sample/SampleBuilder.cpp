@@ -14,12 +14,27 @@
 #include "core/tilemap/TextureMapFile.h"
 #include "core/tilemap/TileUtilities.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
 std::string PathIn(const std::string& folder, const std::string& name) {
     return (std::filesystem::path(folder) / name).string();
+}
+
+// The target areas that are cities: the list also names a few regions, which get neither a
+// town nor a station.
+std::vector<TargetArea> Cities(const std::vector<TargetArea>& areas) {
+    static constexpr std::array<std::string_view, 4> Regions = {"Ardennes", "Black Forest",
+                                                                "Brittany", "Harz Mountains"};
+    std::vector<TargetArea> cities;
+    for (const TargetArea& area : areas)
+        if (std::find(Regions.begin(), Regions.end(), TargetAreaName(area)) == Regions.end())
+            cities.push_back(area);
+    return cities;
 }
 
 } // namespace
@@ -40,18 +55,18 @@ bool BuildSample(const SampleBuildFolders& folders, ConsoleShell& shell, std::st
         error = "the conversion of " + source + " failed";
         return false;
     }
-    LoadTargetAreas(editor, shell);
+    LoadTargetAreasFrom(editor, shell, folders.targetList);
+    const std::vector<TargetArea> cities = Cities(editor.targetAreas);
 
     ClassicRandom paintRandom;
     paintRandom.Seed(SamplePaintSeed);
-    editor.tileMap.Replace(
-        PaintSampleTiles(editor.heightMap, input->rivers, editor.targetAreas, paintRandom));
+    editor.tileMap.Replace(PaintSampleTiles(editor.heightMap, input->rivers, cities, paintRandom));
     editor.random.Seed(SampleTransitionSeed);
     FieldTransitions(editor.tileMap, editor.random);
     editor.random.Seed(SampleRandomizeSeed);
     RandomizeTiles(editor.tileMap, editor.random);
 
-    LaySampleRailroads(editor.rails, shell, editor.heightMap, editor.targetAreas);
+    LaySampleRailroads(editor.rails, shell, editor.heightMap, cities);
 
     const std::string base = PathIn(folders.output, SampleMapName);
     SaveTextureMap(editor, shell, base + ".tm");

@@ -8,9 +8,10 @@
 #include <string>
 
 struct SampleBuildFolders {
-    std::string input;  // elevation.raw and rivers.pgm
-    std::string work;   // receives the elevation source and the conversion's two outputs
-    std::string output; // receives <name>.tm, .hm, .rrd and .seg
+    std::string input;      // elevation.raw and rivers.pgm
+    std::string targetList; // TarList.dat: the towns and the railroads' stations
+    std::string work;       // receives the elevation source and the conversion's two outputs
+    std::string output;     // receives <name>.tm, .hm, .rrd and .seg
 };
 
 constexpr const char* SampleMapName = "central-europe";

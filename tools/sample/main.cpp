@@ -14,12 +14,13 @@ namespace {
 
 const char* const Usage =
     "usage: mapsample synthesize LAND.xyz RIVERS.txt INPUT_FOLDER\n"
-    "       mapsample build INPUT_FOLDER WORK_FOLDER OUTPUT_FOLDER\n"
+    "       mapsample build INPUT_FOLDER TARLIST WORK_FOLDER OUTPUT_FOLDER\n"
     "\n"
     "synthesize: makes the terrain input (elevation.raw, rivers.pgm) from a land mask grid\n"
     "            and river polylines of the map's window, as dumped by the coastline tools.\n"
-    "build:      writes the elevation source into WORK_FOLDER, converts it, paints the tiles,\n"
-    "            lays the railroads and saves central-europe.{tm,hm,rrd,seg} in OUTPUT_FOLDER.\n";
+    "build:      writes the elevation source into WORK_FOLDER, converts it, paints the tiles\n"
+    "            with towns on the cities of TARLIST (a TarList.dat), lays the railroads and\n"
+    "            saves central-europe.{tm,hm,rrd,seg} in OUTPUT_FOLDER.\n";
 
 constexpr uint32_t TerrainSeed = 1825;
 
@@ -43,10 +44,11 @@ int Synthesize(const char* landPath, const char* riversPath, const char* inputFo
     return 0;
 }
 
-int Build(const char* inputFolder, const char* workFolder, const char* outputFolder) {
+int Build(const char* inputFolder, const char* targetList, const char* workFolder,
+          const char* outputFolder) {
     ConsoleShell shell;
     std::string error;
-    if (!BuildSample({inputFolder, workFolder, outputFolder}, shell, error))
+    if (!BuildSample({inputFolder, targetList, workFolder, outputFolder}, shell, error))
         return Fail(error);
     return 0;
 }
@@ -56,8 +58,8 @@ int Build(const char* inputFolder, const char* workFolder, const char* outputFol
 int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "synthesize") == 0)
         return Synthesize(argv[2], argv[3], argv[4]);
-    if (argc == 5 && std::strcmp(argv[1], "build") == 0)
-        return Build(argv[2], argv[3], argv[4]);
+    if (argc == 6 && std::strcmp(argv[1], "build") == 0)
+        return Build(argv[2], argv[3], argv[4], argv[5]);
     std::fputs(Usage, argc >= 2 && std::strcmp(argv[1], "--help") == 0 ? stdout : stderr);
     return argc >= 2 && std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
 }
