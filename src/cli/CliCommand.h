@@ -26,6 +26,7 @@ int RunExpandFields(const std::vector<std::string>& arguments);
 int RunFieldTransitions(const std::vector<std::string>& arguments);
 int RunMarkErrors(const std::vector<std::string>& arguments);
 int RunRender(const std::vector<std::string>& arguments);
+int RunInfo(const std::vector<std::string>& arguments);
 
 // Prints "usage: maptool NAME ARGUMENTS" and the summary to the stream.
 void PrintCommandUsage(const CliCommand& command, std::FILE* stream);

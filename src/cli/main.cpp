@@ -11,6 +11,11 @@ namespace {
 
 // Every subcommand; add new ones here.
 const CliCommand Commands[] = {
+    {"info", "FILE...",
+     "Summarises texture maps (.tm), height maps (.hm, .raw), railroad definitions (.rrd),\n"
+     "rail segments (.seg) and target lists (.dat): size check, counts, tile codes in use,\n"
+     "height range, the cells that rails cover.",
+     RunInfo},
     {"convert-dem", "SOURCE.dem",
      "Converts an elevation grid into trv16.hm (height map) and trv.hm (8-bit raw image)\n"
      "beside it and prints the summary.",
@@ -27,8 +32,9 @@ const CliCommand Commands[] = {
      "Marks cells whose forest, town or shore edges are not continued (65535 for forests\n"
      "and unfinished fields, 65500 for towns and shores) and writes the height map.",
      RunMarkErrors},
-    {"render", "MAP OUT.png [--height-view] [--origin COLUMN,ROW] [--zoom PERCENT] [--overlays LIST]\n"
-               "       [--heights FILE.hm] [--rails FILE.rrd] [--segment FILE.seg]",
+    {"render",
+     "MAP OUT.png [--height-view] [--origin COLUMN,ROW] [--zoom PERCENT] [--overlays LIST]\n"
+     "       [--heights FILE.hm] [--rails FILE.rrd] [--segment FILE.seg]",
      "Paints the texture view of MAP (a .tm file), or with --height-view the height view of\n"
      "MAP (a .hm file), to a PNG, exactly as the editor shows it. PERCENT is 25, 50 (the\n"
      "default), 100, 150, 200 or 400. LIST is any of grid, latlong, rails, targets and frame\n"

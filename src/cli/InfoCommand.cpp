@@ -1,0 +1,218 @@
+// maptool info: a short summary of each map file, read with the editor's own loaders.
+
+#include "cli/CliCommand.h"
+#include "cli/ConsoleShell.h"
+#include "core/edit/Editor.h"
+#include "core/height/HeightMapFile.h"
+#include "core/rails/RailSegmentFile.h"
+#include "core/rails/RailroadDefinitionFile.h"
+#include "core/rails/TargetAreas.h"
+#include "core/tilemap/TextureMapFile.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <span>
+
+namespace {
+
+enum class FileKind { TextureMap, HeightMap, RailroadDefinition, RailSegment, TargetList, Unknown };
+
+FileKind KindOf(const std::string& path) {
+    const std::filesystem::path p(path);
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    if (ext == ".tm")
+        return FileKind::TextureMap;
+    if (ext == ".hm" || ext == ".raw")
+        return FileKind::HeightMap;
+    if (ext == ".rrd")
+        return FileKind::RailroadDefinition;
+    if (ext == ".seg")
+        return FileKind::RailSegment;
+    if (ext == ".dat")
+        return FileKind::TargetList;
+    return FileKind::Unknown;
+}
+
+// The map cell of a world coordinate (floor division, so points west or north of the
+// world origin land in the right cell).
+int64_t CellOfWorld(int32_t world, int32_t originCell) {
+    int64_t cell = world / WorldUnitsPerCell;
+    if (world % WorldUnitsPerCell < 0)
+        --cell;
+    return cell + originCell;
+}
+
+// The bounding box of world points, in map cells.
+struct CellBox {
+    int64_t minColumn = INT64_MAX, maxColumn = INT64_MIN, minRow = INT64_MAX, maxRow = INT64_MIN;
+    void Add(int32_t x, int32_t y) {
+        const int64_t column = CellOfWorld(x, WorldOriginColumn);
+        const int64_t row = CellOfWorld(y, WorldOriginRow);
+        minColumn = std::min(minColumn, column);
+        maxColumn = std::max(maxColumn, column);
+        minRow = std::min(minRow, row);
+        maxRow = std::max(maxRow, row);
+    }
+    void Print() const {
+        if (minColumn > maxColumn) {
+            std::printf("  no points\n");
+            return;
+        }
+        const bool inside =
+            minColumn >= 0 && maxColumn < MapWidth && minRow >= 0 && maxRow < MapHeight;
+        std::printf("  cells: columns %lld-%lld, rows %lld-%lld (%s)\n",
+                    static_cast<long long>(minColumn), static_cast<long long>(maxColumn),
+                    static_cast<long long>(minRow), static_cast<long long>(maxRow),
+                    inside ? "inside the map" : "partly outside the map");
+    }
+};
+
+void PrintSize(const std::string& path, uintmax_t expected) {
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return;
+    const char* verdict = size == expected  ? "matches"
+                          : size < expected ? "SHORT: the rest reads as zero"
+                                            : "LONG: only the first bytes are used";
+    std::printf("  size: %ju bytes (%ju expected, %s)\n", size, expected, verdict);
+}
+
+bool TextureMapInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
+    LoadTextureMap(editor, shell, path);
+    if (!editor.tileMap.HasTileMap())
+        return false;
+    std::printf("%s: texture map\n", path.c_str());
+    PrintSize(path, MapCellCount);
+    std::array<int, TileCodeCount> counts{};
+    std::array<int, 4> rotations{};
+    for (const TileCell cell : editor.tileMap.Cells()) {
+        ++counts[CodeOf(cell)];
+        ++rotations[static_cast<size_t>(RotationOf(cell))];
+    }
+    std::printf("  rotations: 0: %d, 1: %d, 2: %d, 3: %d\n", rotations[0], rotations[1],
+                rotations[2], rotations[3]);
+    std::printf("  tile codes in use:\n");
+    for (int code = 0; code < TileCodeCount; ++code) {
+        if (counts[static_cast<size_t>(code)] == 0)
+            continue;
+        const std::string name =
+            code < TileCatalogueSize ? std::string(TileFileName(code)) : "(no tile: magenta)";
+        std::printf("    %2d %-14s %6d\n", code, name.c_str(), counts[static_cast<size_t>(code)]);
+    }
+    return true;
+}
+
+bool HeightMapInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
+    OpenHeightMap(editor, shell, path);
+    if (!editor.heightMap.HasHeightMap())
+        return false;
+    std::printf("%s: height map\n", path.c_str());
+    PrintSize(path, static_cast<uintmax_t>(MapCellCount) * 2);
+    const auto heights = editor.heightMap.Heights();
+    const auto water = std::count(heights.begin(), heights.end(), uint16_t{0});
+    uint16_t lowestLand = UINT16_MAX;
+    for (const uint16_t h : heights)
+        if (h != 0)
+            lowestLand = std::min(lowestLand, h);
+    const uint16_t highest = *std::max_element(heights.begin(), heights.end());
+    std::printf("  water cells (height 0): %ld\n", static_cast<long>(water));
+    if (water == static_cast<long>(heights.size()))
+        std::printf("  no land\n");
+    else
+        std::printf("  land heights: %u-%u\n", lowestLand, highest);
+    return true;
+}
+
+bool RailroadDefinitionInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
+    LoadRailroadDefinition(editor, shell, path);
+    if (shell.Failed())
+        return false;
+    const auto& rails = editor.rails;
+    std::printf("%s: railroad definition\n", path.c_str());
+    PrintSize(path, 4 + 24 * static_cast<uintmax_t>(rails.RailSectionCount));
+    std::printf("  sections: %d of %d\n", rails.RailSectionCount, RailTableSize);
+    CellBox box;
+    for (int i = 0; i < rails.RailSectionCount; ++i) {
+        const RailSection& s = rails.RailSections[static_cast<size_t>(i)];
+        box.Add(s.x1, s.y1);
+        box.Add(s.x2, s.y2);
+    }
+    box.Print();
+    return true;
+}
+
+bool RailSegmentInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
+    LoadRailSegment(editor, shell, path);
+    if (shell.Failed())
+        return false;
+    const auto& rails = editor.rails;
+    std::printf("%s: rail segment\n", path.c_str());
+    PrintSize(path, 4 + 8 * static_cast<uintmax_t>(rails.PendingRailPointCount));
+    std::printf("  points: %d\n", rails.PendingRailPointCount);
+    CellBox box;
+    for (int i = 0; i < rails.PendingRailPointCount; ++i)
+        box.Add(rails.PendingRailPoints[static_cast<size_t>(i)].x,
+                rails.PendingRailPoints[static_cast<size_t>(i)].y);
+    box.Print();
+    return true;
+}
+
+bool TargetListInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
+    LoadTargetAreasFrom(editor, shell, path);
+    if (shell.Failed())
+        return false;
+    std::printf("%s: target list\n", path.c_str());
+    PrintSize(path, 4 + 48 * static_cast<uintmax_t>(editor.targetAreas.size()));
+    std::printf("  target areas: %zu\n", editor.targetAreas.size());
+    for (const TargetArea& area : editor.targetAreas)
+        std::printf("    %-32s column %lld, row %lld\n", TargetAreaName(area).c_str(),
+                    static_cast<long long>(CellOfWorld(area.x, WorldOriginColumn)),
+                    static_cast<long long>(CellOfWorld(area.y, WorldOriginRow)));
+    return true;
+}
+
+bool FileInfo(const std::string& path) {
+    auto editor = std::make_unique<Editor>();
+    ConsoleShell shell;
+    switch (KindOf(path)) {
+    case FileKind::TextureMap:
+        return TextureMapInfo(*editor, shell, path);
+    case FileKind::HeightMap:
+        return HeightMapInfo(*editor, shell, path);
+    case FileKind::RailroadDefinition:
+        return RailroadDefinitionInfo(*editor, shell, path);
+    case FileKind::RailSegment:
+        return RailSegmentInfo(*editor, shell, path);
+    case FileKind::TargetList:
+        return TargetListInfo(*editor, shell, path);
+    case FileKind::Unknown:
+        break;
+    }
+    std::fprintf(stderr,
+                 "maptool: %s: unknown kind of file (expected .tm, .hm, .raw, .rrd, "
+                 ".seg or .dat)\n",
+                 path.c_str());
+    return false;
+}
+
+} // namespace
+
+int RunInfo(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        std::fputs("maptool info: name at least one file\n", stderr);
+        return ExitUsage;
+    }
+    bool allRead = true;
+    for (const std::string& path : arguments) {
+        allRead = FileInfo(path) && allRead;
+        std::fflush(stdout);
+    }
+    return allRead ? ExitSuccess : ExitFailure;
+}
