@@ -1,0 +1,190 @@
+#include "app/terrain3d/TerrainViewWindow.h"
+
+#include "core/Messages.h"
+#include "core/edit/Editor.h"
+#include "core/mesh/Camera.h"
+
+#include <GL/gl.h>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSurfaceFormat>
+
+namespace {
+
+constexpr int ClientWidth = 640;
+constexpr int ClientHeight = 480;
+
+// Why the context could not be used, in the order the checks are made.
+enum ContextFailure { NoFailure = 0, NoContext = 1, NoDepthBuffer = 2 };
+
+QSurfaceFormat TerrainSurfaceFormat() {
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setDepthBufferSize(16);
+    return format;
+}
+
+int ScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+} // namespace
+
+TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner)
+    : QOpenGLWidget(owner, Qt::Window), editor_(editor), shell_(shell) {
+    setWindowTitle("3D Terrain View");
+    setFormat(TerrainSurfaceFormat());
+    setMouseTracking(true); // moves arrive without a button, as the pointer hand-back needs
+    setFocusPolicy(Qt::StrongFocus);
+    move(0, 0);
+    resize(ClientWidth, ClientHeight);
+    // While the pointer belongs to this view, each finished frame asks for the next one, so
+    // frames follow at the display's pace without a busy loop.
+    connect(this, &QOpenGLWidget::frameSwapped, this, &TerrainViewWindow::NextPacedFrame);
+}
+
+TerrainViewWindow::~TerrainViewWindow() {
+    if (editor_.cursor.PointerIn3D) {
+        releaseMouse();
+        editor_.cursor.PointerIn3D = 0;
+    }
+    ready_ = false;
+}
+
+int TerrainViewWindow::InitTerrainView() {
+    // Grabbing a frame creates the context and runs initializeGL while the window stays
+    // hidden; "3D View" is still off, so nothing is drawn into it.
+    grabFramebuffer();
+    if (!isValid() || contextFailure_ == NoContext) {
+        ShowHardError(shell_, WindowId::None,
+                      "ChoosePixelFormat() failed:\nCannot find a suitable pixel format.");
+        return 4;
+    }
+    if (contextFailure_ == NoDepthBuffer) {
+        ShowHardError(shell_, WindowId::None,
+                      "SetPixelFormat() failed:\nCannot set format specified.");
+        return 4;
+    }
+    update();
+    return 0;
+}
+
+void TerrainViewWindow::initializeGL() {
+    ready_ = false;
+    renderer_.ForgetContext(); // a new context has none of the old textures or lists
+    GLint depthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    if (depthBits <= 0) {
+        contextFailure_ = NoDepthBuffer;
+        return;
+    }
+    contextFailure_ = NoFailure;
+    renderer_.SetupTerrainGlState(editor_, shell_);
+    BuildTerrainGrid(editor_.mesh, editor_.view.ViewColumns, editor_.view.ViewRows);
+    ready_ = true;
+}
+
+void TerrainViewWindow::resizeGL(int width, int height) {
+    if (ready_) {
+        ReshapeTerrainView(width, height);
+    }
+}
+
+void TerrainViewWindow::paintGL() {
+    if (!ready_ || !isVisible() || !editor_.flags.Show3DView) {
+        return;
+    }
+    renderer_.DrawTerrainFrame(editor_, QCursor::pos(), texturedPass_);
+    ++framesDrawn_;
+}
+
+void TerrainViewWindow::DrawTerrainFrame() {
+    if (ready_ && isVisible() && editor_.flags.Show3DView) {
+        update();
+    }
+}
+
+void TerrainViewWindow::NextPacedFrame() {
+    if (editor_.cursor.PointerIn3D) {
+        DrawTerrainFrame();
+    }
+}
+
+void TerrainViewWindow::TakePointer(int screenY) {
+    if (!isVisible()) {
+        editor_.cursor.PointerIn3D = 0;
+        return;
+    }
+    editor_.cursor.PointerIn3D = 1;
+    setCursor(Qt::BlankCursor);
+    QCursor::setPos(ScreenWidth() - 5, screenY);
+    grabMouse();
+    DrawTerrainFrame();
+}
+
+void TerrainViewWindow::GiveBackPointer(int screenY) {
+    editor_.cursor.PointerIn3D = 0;
+    unsetCursor();
+    QCursor::setPos(5, screenY);
+    releaseMouse();
+}
+
+void TerrainViewWindow::closeEvent(QCloseEvent* event) {
+    // Closing only hides the window; its context, textures and camera stay.
+    event->ignore();
+    hide();
+    editor_.flags.Show3DView = 0;
+    shell_.MenuChecksChanged();
+    shell_.Invalidate(WindowId::HeightView, false);
+}
+
+void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        QCoreApplication::exit(0); // ends the whole program, as the main loop's quit does
+        return;
+    }
+    QOpenGLWidget::keyPressEvent(event);
+}
+
+void TerrainViewWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    dragX_ = position.x();
+    dragY_ = position.y();
+    if (event->button() == Qt::LeftButton) {
+        dragButtons_ |= DragLeftButton;
+    } else if (event->button() == Qt::RightButton) {
+        dragButtons_ |= DragRightButton;
+    }
+}
+
+void TerrainViewWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        dragButtons_ = 0; // either release ends any drag
+    }
+}
+
+void TerrainViewWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (editor_.flags.FocusFollowsMouse && !isActiveWindow()) {
+        activateWindow();
+    }
+    const QPoint screen = QCursor::pos();
+    if (editor_.cursor.PointerIn3D && screen.x() > ScreenWidth() - 2) {
+        GiveBackPointer(screen.y());
+    }
+    if (dragButtons_ != 0) {
+        const QPoint position = event->position().toPoint();
+        DragCamera(editor_.camera, dragButtons_, dragX_, position.x(), dragY_, position.y());
+        dragX_ = position.x();
+        dragY_ = position.y();
+        DrawTerrainFrame();
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The "3D Terrain View" window: an owned, sizable top-level window with its own OpenGL
+// context (compatibility profile, depth and double buffer) that shows the previewed block
+// as lit, textured terrain and turns mouse drags into camera moves.
+//
+// How the application uses it:
+//   auto* view = new TerrainViewWindow(editor, shell, mainWindow);
+//   if (view->InitTerrainView() != 0) { /* "OpenGL failed to initialize!", exit -1 */ }
+//   shell.drawTerrainFrame = [view] { view->DrawTerrainFrame(); };
+//   shell.handPointerTo3D = [view](int y) { view->TakePointer(y); };
+//   shell.SetWindow(WindowId::TerrainView, view); // show/hide through SetWindowVisible
+// The window starts hidden; closing it only hides it.
+
+#include "app/terrain3d/TerrainRenderer.h"
+
+#include <QOpenGLWidget>
+
+struct Editor;
+class Shell;
+
+class TerrainViewWindow : public QOpenGLWidget {
+    Q_OBJECT
+  public:
+    TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner = nullptr);
+    ~TerrainViewWindow() override;
+
+    // Creates the context while the window is still hidden, sets up the GL state, stores the
+    // driver strings, loads the 3D textures (under the progress dialog) and lays out the
+    // terrain grid. 0 on success; 4 after showing the failure's message.
+    int InitTerrainView();
+
+    // Asks for one frame; nothing happens while the window is hidden or "3D View" is off.
+    void DrawTerrainFrame();
+
+    // The main window hands the pointer over at the left screen edge: hide the cursor, put it
+    // at the right screen edge on row `screenY` and capture the mouse. While the pointer is
+    // here the view draws frame after frame at the display's pace. Declined (PointerIn3D
+    // cleared, nothing hidden) while the window is not shown, since a hidden window could
+    // never give the pointer back.
+    void TakePointer(int screenY);
+
+    bool TerrainViewReady() const { return ready_; }
+    // Frames drawn so far (a frame is drawn only while the view is shown and "3D View" on).
+    int FramesDrawn() const { return framesDrawn_; }
+    // Current mouse button set of a camera drag (0: none, 2: left, 3: right or both).
+    int DragButtons() const { return dragButtons_; }
+    TerrainRenderer& Renderer() { return renderer_; }
+    // Which way the textured pass reaches OpenGL (the per-quad way serves as a reference).
+    void SetTexturedPass(TexturedPass pass) { texturedPass_ = pass; }
+
+  protected:
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void GiveBackPointer(int screenY);
+    void NextPacedFrame();
+
+    Editor& editor_;
+    Shell& shell_;
+    TerrainRenderer renderer_;
+    TexturedPass texturedPass_ = TexturedPass::Batched;
+    bool ready_ = false;
+    int contextFailure_ = 0; // which creation step failed in initializeGL (0: none)
+    int framesDrawn_ = 0;
+    int dragButtons_ = 0;
+    int dragX_ = 0;
+    int dragY_ = 0;
+};
