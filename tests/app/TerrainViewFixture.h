@@ -1,0 +1,76 @@
+#pragma once
+// A 3D view on a real OpenGL context (Mesa under Xvfb) with a recording shell, plus the
+// helpers the 3D tests share: small flat or hilly blocks and pixel classification.
+
+#include "app/terrain3d/TerrainViewWindow.h"
+#include "core/edit/Editor.h"
+#include "support/RecordingShell.h"
+
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class TerrainViewFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<TerrainViewWindow>(editor, shell);
+        ASSERT_EQ(window->InitTerrainView(), 0);
+    }
+
+    void ShowView() {
+        editor.flags.Show3DView = 1;
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // Loads whole-map layers of one height and one cell value and builds a block of
+    // `size` x `size` cells whose top-left cell is (left, top).
+    void BuildFlatBlock(int size, uint16_t height, TileCell cell, int left = 100, int top = 100) {
+        editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, height));
+        editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, cell));
+        BuildBlock(size, left, top);
+    }
+
+    void BuildBlock(int size, int left, int top) {
+        editor.view.ViewColumns = size;
+        editor.view.ViewRows = size;
+        editor.view.ViewOriginColumn = left;
+        editor.view.ViewOriginRow = top;
+        BuildTerrainGrid(editor.mesh, size, size);
+        BuildTerrainMesh(editor, shell, left, top);
+    }
+
+    // Looks straight down: north up, east right, as in the texture view.
+    void LookStraightDown() {
+        editor.camera.CameraElevation = 90.0f;
+        editor.camera.CameraAzimuth = 0.0f;
+        editor.camera.CameraDistance = -600.0f;
+    }
+
+    // Where a point on the ground (height 0) appears when looking straight down.
+    QPoint GroundPixel(double x, double z) const {
+        const double f = 1.0 / std::tan(22.5 * 3.14159265358979 / 180.0);
+        const double width = window->width();
+        const double height = window->height();
+        const double depth = -editor.camera.CameraDistance;
+        const double ndcX = f / (width / height) * x / depth;
+        const double ndcY = f * -z / depth;
+        return {static_cast<int>((ndcX + 1) / 2 * width),
+                static_cast<int>((1 - ndcY) / 2 * height)};
+    }
+
+    QImage Frame() { return window->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
+
+    static bool IsClearColour(QRgb pixel) {
+        return qRed(pixel) == 0 && qAbs(qGreen(pixel) - 128) <= 1 && qBlue(pixel) == 255;
+    }
+    static bool IsGridRed(QRgb pixel) {
+        return qRed(pixel) >= 250 && qGreen(pixel) <= 5 && qBlue(pixel) <= 5;
+    }
+
+    Editor editor;
+    RecordingShell shell;
+    std::unique_ptr<TerrainViewWindow> window;
+};

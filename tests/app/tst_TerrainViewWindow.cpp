@@ -1,0 +1,181 @@
+// The 3D view window: creation while hidden, textures under the progress dialog, drawing
+// only while shown, close and Escape, camera drags and the pointer hand-over.
+
+#include "TerrainViewFixture.h"
+#include "support/TempDir.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class TerrainViewWindowTest : public TerrainViewFixture {};
+
+int CountCalls(const RecordingShell& shell, const std::string& call) {
+    return static_cast<int>(std::count(shell.calls.begin(), shell.calls.end(), call));
+}
+
+TEST_F(TerrainViewWindowTest, StartsHiddenWithContextDriverStringsAndAllTextures) {
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_TRUE(window->TerrainViewReady());
+    EXPECT_EQ(window->windowTitle(), "3D Terrain View");
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->size(), QSize(640, 480));
+    EXPECT_FALSE(editor.driver.Vendor.empty());
+    EXPECT_FALSE(editor.driver.Renderer.empty());
+    EXPECT_FALSE(editor.driver.Version.empty());
+    EXPECT_FALSE(editor.driver.Extensions.empty());
+
+    ASSERT_FALSE(shell.calls.empty());
+    EXPECT_EQ(shell.calls.front(), "progress begin Loading 3D Textures 59");
+    EXPECT_EQ(CountCalls(shell, "progress step"), 59);
+    EXPECT_EQ(shell.calls.back(), "progress end");
+    EXPECT_TRUE(shell.messages.empty());
+    for (int code = 0; code < TileCatalogueSize; ++code) {
+        EXPECT_NE(window->Renderer().Textures().TextureOf(code), 0u) << code;
+        EXPECT_FALSE(window->Renderer().Textures().IsPlaceholder(code)) << code;
+    }
+    EXPECT_EQ(window->Renderer().Textures().TextureOf(MakeCell(3, 60)), 0u);
+    // The grid of the start-up block is laid out: 63 x 63 flat quads.
+    EXPECT_EQ(editor.mesh.quads[TerrainQuadCount(64, 64) - 1].vertices[2].position[0],
+              64.0f * 32 - 64);
+}
+
+TEST(TerrainTextures, UnreadablePictureGetsThePlaceholderAfterItsMessage) {
+    // The current folder is searched first, so a broken picture there shadows the bundled one.
+    TempDir folder;
+    std::filesystem::create_directories(folder.path() / "tiles");
+    std::ofstream(folder.path() / "tiles" / "QZGrass.bmp") << "not a bitmap";
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    Editor editor;
+    RecordingShell shell;
+    TerrainViewWindow window(editor, shell);
+    const int result = window.InitTerrainView();
+    std::filesystem::current_path(previous);
+
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].caption, "Error");
+    int placeholders = 0;
+    for (int code = 0; code < TileCatalogueSize; ++code) {
+        const bool placeholder = window.Renderer().Textures().IsPlaceholder(code);
+        placeholders += placeholder ? 1 : 0;
+        if (placeholder) {
+            EXPECT_EQ(TileFileName(code), "Grass.bmp");
+        }
+    }
+    EXPECT_EQ(placeholders, 1);
+}
+
+TEST_F(TerrainViewWindowTest, NothingIsDrawnWhileHiddenOrWhileTheViewIsOff) {
+    editor.flags.Show3DView = 1;
+    window->DrawTerrainFrame();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->FramesDrawn(), 0);
+
+    ShowView();
+    const int shown = window->FramesDrawn();
+    editor.flags.Show3DView = 0;
+    window->grabFramebuffer();
+    EXPECT_EQ(window->FramesDrawn(), shown);
+    editor.flags.Show3DView = 1;
+    window->grabFramebuffer();
+    EXPECT_EQ(window->FramesDrawn(), shown + 1);
+}
+
+TEST_F(TerrainViewWindowTest, CloseOnlyHidesAndClearsTheCheckMark) {
+    ShowView();
+    editor.camera.CameraAzimuth = 123.0f;
+    shell.Clear();
+    window->close();
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_EQ(editor.flags.Show3DView, 0);
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"checks", "invalidate HeightView"}));
+
+    ShowView();
+    EXPECT_TRUE(window->TerrainViewReady());
+    window->grabFramebuffer();
+    EXPECT_EQ(editor.camera.CameraAzimuth, 123.0f);
+}
+
+TEST_F(TerrainViewWindowTest, EscapeEndsTheProgram) {
+    ShowView();
+    QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST_F(TerrainViewWindowTest, LeftDragTurnsAndTheNextFrameClampsTheElevation) {
+    ShowView();
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(300, 100));
+    EXPECT_EQ(window->DragButtons(), 2);
+    QTest::mouseMove(window.get(), QPoint(290, 300)); // 0.9 degrees per pixel
+    EXPECT_FLOAT_EQ(editor.camera.CameraAzimuth, 9.0f);
+    EXPECT_FLOAT_EQ(editor.camera.CameraElevation, 35.0f - 180.0f);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(290, 300));
+    EXPECT_EQ(window->DragButtons(), 0);
+    window->grabFramebuffer();
+    EXPECT_FLOAT_EQ(editor.camera.CameraElevation, 5.0f);
+    EXPECT_FLOAT_EQ(editor.camera.CameraDistance, -600.0f);
+}
+
+TEST_F(TerrainViewWindowTest, RightOrBothButtonsChangeTheDistanceAndAnyReleaseEndsTheDrag) {
+    ShowView();
+    QTest::mousePress(window.get(), Qt::RightButton, {}, QPoint(100, 100));
+    QTest::mouseMove(window.get(), QPoint(100, 110));
+    EXPECT_FLOAT_EQ(editor.camera.CameraDistance, -620.0f);
+    QTest::mouseMove(window.get(), QPoint(110, 120)); // down and right cancel out
+    EXPECT_FLOAT_EQ(editor.camera.CameraDistance, -620.0f);
+    QTest::mouseRelease(window.get(), Qt::RightButton, {}, QPoint(110, 120));
+
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mousePress(window.get(), Qt::RightButton, {}, QPoint(100, 100));
+    EXPECT_EQ(window->DragButtons(), 3);
+    QTest::mouseMove(window.get(), QPoint(100, 95));
+    EXPECT_FLOAT_EQ(editor.camera.CameraDistance, -610.0f);
+    EXPECT_FLOAT_EQ(editor.camera.CameraElevation, 35.0f);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(100, 95));
+    EXPECT_EQ(window->DragButtons(), 0);
+    QTest::mouseMove(window.get(), QPoint(100, 50));
+    EXPECT_FLOAT_EQ(editor.camera.CameraDistance, -610.0f);
+}
+
+TEST_F(TerrainViewWindowTest, PointerHandOverPacesFramesAndComesBackAtTheRightEdge) {
+    ShowView();
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    editor.cursor.PointerIn3D = 1; // set by the main window before it hands over
+    window->TakePointer(200);
+    EXPECT_EQ(editor.cursor.PointerIn3D, 1);
+    EXPECT_EQ(QCursor::pos(), QPoint(screenWidth - 5, 200));
+    EXPECT_EQ(window->cursor().shape(), Qt::BlankCursor);
+
+    const int before = window->FramesDrawn();
+    QTest::qWait(300);
+    EXPECT_GE(window->FramesDrawn(), before + 3); // frame after frame, without input
+
+    QCursor::setPos(screenWidth - 1, 220);
+    QTest::mouseMove(window.get(), window->mapFromGlobal(QPoint(screenWidth - 1, 220)));
+    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(QCursor::pos(), QPoint(5, 220));
+    EXPECT_NE(window->cursor().shape(), Qt::BlankCursor);
+    const int after = window->FramesDrawn();
+    QTest::qWait(100);
+    EXPECT_LE(window->FramesDrawn(), after + 1); // the pacing stops with the hand-back
+}
+
+TEST_F(TerrainViewWindowTest, HiddenViewDeclinesThePointer) {
+    editor.cursor.PointerIn3D = 1;
+    const QPoint before = QCursor::pos();
+    window->TakePointer(200);
+    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(QCursor::pos(), before);
+}
+
+} // namespace
