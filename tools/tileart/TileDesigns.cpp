@@ -12,46 +12,33 @@ namespace {
 
 constexpr int Size = 64;
 
-// Regions of the unturned tile, named by the half-edges where their border meets the sides.
-bool Everywhere(double, double) {
-    return true;
-}
-bool SouthOf24(double, double y) {
-    return y > 24;
-} // half-edges 2, 7
-bool NorthOf40(double, double y) {
-    return y < 40;
-} // half-edges 3, 6
-bool SouthOf40(double, double y) {
-    return y > 40;
-} // half-edges 3, 6
-bool PastNorthWestCut(double x, double y) {
-    return x + y > 24;
-} // half-edges 0, 7
-bool InSouthEastCorner(double x, double y) {
-    return x + y > 88;
-} // half-edges 2, 5
-bool InNorthEastCorner(double x, double y) {
-    return y < x - 24;
-} // half-edges 0, 3
-bool DiagonalBand(double x, double y) {
-    return x + y > 24 && x + y < 104;
-} // 0, 3, 4, 7
-bool PastSouthEastCut(double x, double y) {
-    return x + y > 104;
-} // half-edges 3, 4
-bool BeforeSouthEastCut(double x, double y) {
-    return x + y < 104;
-} // half-edges 3, 4
-bool PastNorthWestDiagonal(double x, double y) {
-    return x + y > 40;
-} // half-edges 1, 6
-bool BeforeNorthWestDiagonal(double x, double y) {
-    return x + y < 40;
-} // half-edges 1, 6
-bool WestOf24(double x, double) {
-    return x < 24;
-} // half-edges 0, 5
+// Regions of the unturned tile. Each border meets the sides at the half-edges named in its
+// comment (a region's border crosses a half-edge 8 pixels from the middle of its side).
+constexpr auto Everywhere = [](double, double) { return true; };
+// Half-edges 2, 7.
+constexpr auto SouthOf24 = [](double, double y) { return y > 24; };
+// Half-edges 3, 6.
+constexpr auto NorthOf40 = [](double, double y) { return y < 40; };
+// Half-edges 3, 6.
+constexpr auto SouthOf40 = [](double, double y) { return y > 40; };
+// Half-edges 0, 7.
+constexpr auto PastNorthWestCut = [](double x, double y) { return x + y > 24; };
+// Half-edges 2, 5.
+constexpr auto InSouthEastCorner = [](double x, double y) { return x + y > 88; };
+// Half-edges 0, 3.
+constexpr auto InNorthEastCorner = [](double x, double y) { return y < x - 24; };
+// Half-edges 0, 3, 4, 7.
+constexpr auto DiagonalBand = [](double x, double y) { return x + y > 24 && x + y < 104; };
+// Half-edges 3, 4.
+constexpr auto PastSouthEastCut = [](double x, double y) { return x + y > 104; };
+// Half-edges 3, 4.
+constexpr auto BeforeSouthEastCut = [](double x, double y) { return x + y < 104; };
+// Half-edges 1, 6.
+constexpr auto PastNorthWestDiagonal = [](double x, double y) { return x + y > 40; };
+// Half-edges 1, 6.
+constexpr auto BeforeNorthWestDiagonal = [](double x, double y) { return x + y < 40; };
+// Half-edges 0, 5.
+constexpr auto WestOf24 = [](double x, double) { return x < 24; };
 
 TileCanvas Grassland(uint32_t seed) {
     TileCanvas canvas(Size);
