@@ -1,10 +1,11 @@
 #pragma once
-// Editors with layers filled for the edit and input tests.
+// Editors with layers filled, and short forms of what the tests compare.
 
 #include "core/edit/Editor.h"
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 inline void FillTiles(Editor& editor, TileCell cell) {
@@ -24,7 +25,15 @@ inline std::unique_ptr<Editor> MakeEditor() {
 }
 
 // EditMode, VertexMode and PaletteMode, compared together.
-inline std::array<int32_t, 3> Modes(const Editor& editor) {
+using ModeValues = std::array<int32_t, 3>;
+inline ModeValues Modes(const Editor& editor) {
     return {editor.EditMode, editor.VertexMode, editor.PaletteMode};
 }
-using ModeValues = std::array<int32_t, 3>;
+
+// Recorded shell calls as one line: "checks, invalidate Main".
+inline std::string Joined(const std::vector<std::string>& calls) {
+    std::string line;
+    for (const std::string& call : calls)
+        line += (line.empty() ? "" : ", ") + call;
+    return line;
+}

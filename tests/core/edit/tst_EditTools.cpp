@@ -5,151 +5,99 @@
 
 #include <gtest/gtest.h>
 
-using Calls = std::vector<std::string>;
-
 namespace {
-// An editor with grass everywhere and the cursor on map cell (row, column).
-std::unique_ptr<Editor> EditorAt(int row, int column) {
+// Grass everywhere and the cursor on map cell (10, 20).
+std::unique_ptr<Editor> EditorAtCell() {
     auto editor = MakeEditor();
     FillTiles(*editor, 1);
-    editor->view.ViewOriginColumn = column - 3;
-    editor->view.ViewOriginRow = row - 2;
+    editor->view.ViewOriginColumn = 17;
+    editor->view.ViewOriginRow = 8;
     editor->cursor.MouseColumn = 3;
     editor->cursor.MouseRow = 2;
     return editor;
 }
+
+// Puts `before` into cell (10, 20), applies the tool and returns the cell.
+TileCell PaintOver(Editor& editor, TileCell before, int message = WM_LBUTTONDOWN) {
+    RecordingShell shell;
+    editor.tileMap.Set(10, 20, before);
+    EditAtCursor(editor, shell, message, 0);
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
+    return editor.tileMap.At(10, 20);
+}
 } // namespace
 
-TEST(TilePainting, TurnClearAndPaint) {
-    auto editor = EditorAt(10, 20);
-    RecordingShell shell;
-    TileMap& tiles = editor->tileMap;
-    tiles.Set(10, 20, MakeCell(3, 27));
-    EditAtCursor(*editor, shell, WM_RBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), MakeCell(0, 27));
-    EXPECT_EQ(shell.calls, (Calls{"invalidate Main", "update Main"}));
-    tiles.Set(10, 20, MakeCell(2, 27));
-    EditAtCursor(*editor, shell, WM_MBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), MakeCell(2, 1));
+TEST(TilePainting, TurnClearPaintRiversAndRoads) {
+    auto editor = EditorAtCell();
+    EXPECT_EQ(PaintOver(*editor, MakeCell(3, 27), WM_RBUTTONDOWN), MakeCell(0, 27));
+    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 27), WM_MBUTTONDOWN), MakeCell(2, 1));
+    editor->SelectedTile = 60; // stored whole, rotation 0, by press and release alike
+    EXPECT_EQ(PaintOver(*editor, MakeCell(1, 5), WM_LBUTTONUP), 60);
 
-    // Left press and release both store SelectedTile as the whole cell (rotation 0).
-    editor->SelectedTile = 60;
-    EditAtCursor(*editor, shell, WM_LBUTTONUP, 0);
-    EXPECT_EQ(tiles.At(10, 20), 60);
-    tiles.Set(10, 20, MakeCell(1, 5));
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), 60);
-}
-
-TEST(TilePainting, RiversAndRoadsWithAutoDraw) {
-    auto editor = EditorAt(10, 20);
-    RecordingShell shell;
-    TileMap& tiles = editor->tileMap;
     editor->SelectedTile = 43;
-    tiles.Set(10, 20, 53);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), 53);
-    EXPECT_EQ(shell.calls, (Calls{"invalidate Main", "update Main"})); // repaints anyway
-
-    // Coast becomes a river mouth turned back a quarter from the coast's rotation.
-    for (int code : {3, 32, 44}) {
-        tiles.Set(10, 20, MakeCell(0, code));
-        EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-        EXPECT_EQ(tiles.At(10, 20), MakeCell(3, 21));
-    }
-    tiles.Set(10, 20, MakeCell(2, 3));
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), MakeCell(1, 21));
-    tiles.Set(10, 20, MakeCell(2, 1));
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), 43);
-
+    EXPECT_EQ(PaintOver(*editor, 53), 53); // already a river: unchanged, still repainted
+    for (int coast : {3, 32, 44})          // the coast becomes a river mouth, turned back a quarter
+        EXPECT_EQ(PaintOver(*editor, MakeCell(0, coast)), MakeCell(3, 21));
+    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 3)), MakeCell(1, 21));
+    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 1)), 43);
     editor->SelectedTile = 35;
-    tiles.Set(10, 20, 45);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), 45);
-    tiles.Set(10, 20, MakeCell(2, 38));
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), MakeCell(0, 35));
+    EXPECT_EQ(PaintOver(*editor, 45), 45);
+    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 38)), 35);
 
-    // Without AutoDraw the river end is stored like any tile, over a river too.
-    editor->flags.AutoDrawRivers = 0;
+    editor->flags.AutoDrawRivers = 0; // stored like any tile, over rivers too, no joining
     editor->SelectedTile = 43;
-    tiles.Set(10, 20, 53);
-    tiles.Set(9, 20, 43);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(tiles.At(10, 20), 43);
-    EXPECT_EQ(tiles.At(9, 20), 43);
+    editor->tileMap.Set(9, 20, 43);
+    EXPECT_EQ(PaintOver(*editor, 53), 43);
+    EXPECT_EQ(editor->tileMap.At(9, 20), 43);
 }
 
-TEST(TilePainting, NothingOutsideTheMapOrWithoutATileMap) {
-    auto editor = EditorAt(10, 20);
+TEST(TilePainting, NothingOutsideTheMapWithoutATileMapOrInAnUnknownMode) {
+    auto editor = EditorAtCell();
     RecordingShell shell;
     editor->view.ViewOriginColumn = 630;
     editor->cursor.MouseColumn = 10;
-    editor->SelectedTile = 9;
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
     editor->view.ViewOriginColumn = 0;
     editor->cursor.MouseColumn = -1;
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_TRUE(shell.calls.empty());
-
-    editor->tileMap.DiscardTileMap();
     editor->cursor.MouseColumn = 1;
+    editor->EditMode = 7;
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_TRUE(shell.calls.empty());
-    editor->EditMode = 7; // no such tool
-    FillTiles(*editor, 1);
+    editor->EditMode = 0;
+    editor->tileMap.DiscardTileMap();
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
     EXPECT_TRUE(shell.calls.empty());
 }
 
-struct RiverJoinCase {
-    const char* name;
-    int dRow, dColumn;     // the neighbour holding a river end
-    int neighbourRotation; // its rotation before the join
-    bool testCellIsRiver;  // whether a river lies at the cell the table tests
-    int testDRow, testDColumn;
-    int paintedRotation;
-    TileCell neighbourAfter;
-};
-
 TEST(JoinRiverAt, EveryNeighbourAndRotation) {
-    const RiverJoinCase cases[] = {
-        {"above r0 river", -1, 0, 0, true, -1, -1, 1, MakeCell(3, 16)},
-        {"above r0", -1, 0, 0, false, -1, -1, 1, MakeCell(3, 43)},
-        {"above r1", -1, 0, 1, false, 0, 0, 1, MakeCell(1, 14)},
-        {"above r2", -1, 0, 2, false, 0, 0, 1, MakeCell(2, 16)},
-        {"above r3", -1, 0, 3, false, 0, 0, 1, MakeCell(1, 14)},
-        {"below r0 river", 1, 0, 0, true, 1, -1, 3, MakeCell(0, 16)},
-        {"below r0", 1, 0, 0, false, 1, -1, 3, MakeCell(1, 43)},
-        {"below r1", 1, 0, 1, false, 0, 0, 3, MakeCell(1, 14)},
-        {"below r2", 1, 0, 2, false, 0, 0, 3, MakeCell(1, 16)},
-        {"below r3", 1, 0, 3, false, 0, 0, 3, MakeCell(1, 14)},
-        {"right r0 river", 0, 1, 0, true, 0, 2, 2, MakeCell(0, 15)},
-        {"right r0", 0, 1, 0, false, 0, 2, 2, MakeCell(0, 43)},
-        {"right r1", 0, 1, 1, false, 0, 0, 2, MakeCell(0, 16)},
-        {"right r2", 0, 1, 2, false, 0, 0, 2, MakeCell(0, 14)},
-        {"right r3", 0, 1, 3, false, 0, 0, 2, MakeCell(3, 16)},
-        {"left r0 river", 0, -1, 0, true, 0, -2, 0, MakeCell(0, 15)},
-        {"left r0", 0, -1, 0, false, 0, -2, 0, MakeCell(2, 43)},
-        {"left r1", 0, -1, 1, false, 0, 0, 0, MakeCell(1, 16)},
-        {"left r2", 0, -1, 2, false, 0, 0, 0, MakeCell(2, 16)},
-        {"left r3", 0, -1, 3, false, 0, 0, 0, MakeCell(2, 16)},
+    // Neighbour offset, its rotation, whether a river lies at the cell the rule tests, the
+    // painted cell's new rotation and the neighbour's new cell.
+    struct {
+        int dRow, dColumn, rotation;
+        bool river;
+        int testDRow, testDColumn, painted;
+        TileCell neighbour;
+    } const cases[] = {
+        {-1, 0, 0, true, -1, -1, 1, MakeCell(3, 16)}, {-1, 0, 0, false, -1, -1, 1, MakeCell(3, 43)},
+        {-1, 0, 1, false, 0, 0, 1, MakeCell(1, 14)},  {-1, 0, 2, false, 0, 0, 1, MakeCell(2, 16)},
+        {-1, 0, 3, false, 0, 0, 1, MakeCell(1, 14)},  {1, 0, 0, true, 1, -1, 3, MakeCell(0, 16)},
+        {1, 0, 0, false, 1, -1, 3, MakeCell(1, 43)},  {1, 0, 1, false, 0, 0, 3, MakeCell(1, 14)},
+        {1, 0, 2, false, 0, 0, 3, MakeCell(1, 16)},   {1, 0, 3, false, 0, 0, 3, MakeCell(1, 14)},
+        {0, 1, 0, true, 0, 2, 2, MakeCell(0, 15)},    {0, 1, 0, false, 0, 2, 2, MakeCell(0, 43)},
+        {0, 1, 1, false, 0, 0, 2, MakeCell(0, 16)},   {0, 1, 2, false, 0, 0, 2, MakeCell(0, 14)},
+        {0, 1, 3, false, 0, 0, 2, MakeCell(3, 16)},   {0, -1, 0, true, 0, -2, 0, MakeCell(0, 15)},
+        {0, -1, 0, false, 0, -2, 0, MakeCell(2, 43)}, {0, -1, 1, false, 0, 0, 0, MakeCell(1, 16)},
+        {0, -1, 2, false, 0, 0, 0, MakeCell(2, 16)},  {0, -1, 3, false, 0, 0, 0, MakeCell(2, 16)},
     };
-    for (const RiverJoinCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        // Painted through the tool, so the whole path of a left press is covered.
-        auto editor = EditorAt(10, 20);
-        RecordingShell shell;
-        TileMap& tiles = editor->tileMap;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dRow << "," << c.dColumn << " r" << c.rotation);
+        auto editor = EditorAtCell(); // painted through the tool: the whole left-press path
         editor->SelectedTile = 43;
-        tiles.Set(10 + c.dRow, 20 + c.dColumn, MakeCell(c.neighbourRotation, 43));
-        if (c.testCellIsRiver)
-            tiles.Set(10 + c.testDRow, 20 + c.testDColumn, 14);
-        EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-        EXPECT_EQ(tiles.At(10, 20), MakeCell(c.paintedRotation, 43));
-        EXPECT_EQ(tiles.At(10 + c.dRow, 20 + c.dColumn), c.neighbourAfter);
+        editor->tileMap.Set(10 + c.dRow, 20 + c.dColumn, MakeCell(c.rotation, 43));
+        if (c.river)
+            editor->tileMap.Set(10 + c.testDRow, 20 + c.testDColumn, 14);
+        EXPECT_EQ(PaintOver(*editor, 1), MakeCell(c.painted, 43));
+        EXPECT_EQ(editor->tileMap.At(10 + c.dRow, 20 + c.dColumn), c.neighbour);
     }
 }
 
@@ -159,51 +107,41 @@ TEST(JoinRiverAt, FirstNeighbourWinsAndEdgesStayInside) {
     TileMap& tiles = editor->tileMap;
     tiles.Set(10, 20, 43);
     tiles.Set(10, 21, MakeCell(1, 43)); // right
-    tiles.Set(11, 20, MakeCell(2, 43)); // below, tested before right
+    tiles.Set(11, 20, MakeCell(2, 43)); // below, looked at first
     JoinRiverAt(tiles, 10, 20);
     EXPECT_EQ(tiles.At(10, 20), MakeCell(3, 43));
     EXPECT_EQ(tiles.At(11, 20), MakeCell(1, 16));
     EXPECT_EQ(tiles.At(10, 21), MakeCell(1, 43));
-
-    // A river end at the map's corners has neighbours outside: nothing there is touched.
+    // At the map's corners the neighbours outside are neither read nor written.
     tiles.Set(0, 0, 43);
     JoinRiverAt(tiles, 0, 0);
     EXPECT_EQ(tiles.At(0, 0), 43);
-    tiles.Set(319, 639, 43);
-    tiles.Set(319, 638, MakeCell(0, 43));
+    tiles.Set(319, 638, 43);
     JoinRiverAt(tiles, 319, 639);
-    EXPECT_EQ(tiles.At(319, 639), MakeCell(0, 43));
     EXPECT_EQ(tiles.At(319, 638), MakeCell(2, 43));
-    JoinRiverAt(tiles, -1, 5); // outside: ignored
+    JoinRiverAt(tiles, -1, 5);
 }
 
 TEST(HeightEditing, StepsSaturationAndMeshRebuild) {
-    auto editor = EditorAt(10, 20);
+    auto editor = EditorAtCell();
     RecordingShell shell;
     editor->EditMode = 1;
     FillHeights(*editor, 65530);
-    const int index = CellIndex(10, 20);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(editor->heightMap.At(index), 65535);
-    EXPECT_EQ(shell.calls, (Calls{"frame", "invalidate TerrainView erase"}));
-    // The mesh window at the origin now carries the raised cell: cell (10, 20) is column 3,
-    // row 2 of the window, the first corner of quad 2 x 31 + 3.
+    const auto edit = [&](uint16_t before, int message, int keys) {
+        editor->heightMap.Set(CellIndex(10, 20), before);
+        EditAtCursor(*editor, shell, message, keys);
+        return editor->heightMap.At(CellIndex(10, 20));
+    };
+    EXPECT_EQ(edit(65530, WM_LBUTTONDOWN, 0), 65535);
+    EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase");
+    // Cell (10, 20) is column 3, row 2 of the mesh window: the first corner of quad 65.
     EXPECT_FLOAT_EQ(editor->mesh.quads[2 * 31 + 3].vertices[0].position[1], 255.0f);
-
-    editor->heightMap.Set(index, 10);
-    EditAtCursor(*editor, shell, WM_RBUTTONDOWN, 0);
-    EXPECT_EQ(editor->heightMap.At(index), 0);
-    editor->heightMap.Set(index, 5);
-    EditAtCursor(*editor, shell, WM_RBUTTONDOWN, MK_CONTROL);
-    EXPECT_EQ(editor->heightMap.At(index), 0);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, MK_SHIFT | MK_CONTROL);
-    EXPECT_EQ(editor->heightMap.At(index), 1);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, MK_CONTROL);
-    EXPECT_EQ(editor->heightMap.At(index), 101);
-    EditAtCursor(*editor, shell, WM_LBUTTONUP, MK_CONTROL);
-    EditAtCursor(*editor, shell, WM_MBUTTONDOWN, MK_CONTROL);
-    EXPECT_EQ(editor->heightMap.At(index), 101);
-
+    EXPECT_EQ(edit(10, WM_RBUTTONDOWN, 0), 0);
+    EXPECT_EQ(edit(5, WM_RBUTTONDOWN, MK_CONTROL), 0);
+    EXPECT_EQ(edit(0, WM_LBUTTONDOWN, MK_SHIFT | MK_CONTROL), 1);
+    EXPECT_EQ(edit(1, WM_LBUTTONDOWN, MK_CONTROL), 101);
+    EXPECT_EQ(edit(7, WM_LBUTTONUP, 0), 7);
+    EXPECT_EQ(edit(7, WM_MBUTTONDOWN, 0), 7);
     editor->heightMap.FreeHeightMap();
     shell.Clear();
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
@@ -211,34 +149,30 @@ TEST(HeightEditing, StepsSaturationAndMeshRebuild) {
 }
 
 TEST(RailTools, CreateOnReleaseAndMoveOnPress) {
-    auto editor = EditorAt(10, 20);
+    auto editor = EditorAtCell();
     RecordingShell shell;
+    auto& rails = editor->rails;
     editor->cursor.MouseWorldX = 1000;
     editor->cursor.MouseWorldY = -2000;
     editor->EditMode = 2;
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(editor->rails.PendingRailPointCount, 0);
+    EXPECT_EQ(rails.PendingRailPointCount, 0);
     EditAtCursor(*editor, shell, WM_LBUTTONUP, 0);
-    EXPECT_EQ(editor->rails.PendingRailPointCount, 1);
+    EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{1000, -2000}));
     EXPECT_TRUE(shell.calls.empty());
 
     editor->EditMode = 3;
     editor->cursor.MouseWorldX = 5;
     EditAtCursor(*editor, shell, WM_LBUTTONUP, 0);
-    EXPECT_EQ(editor->rails.PendingRailPoints[0].x, 1000);
+    EXPECT_EQ(rails.PendingRailPoints[0].x, 1000);
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    EXPECT_EQ(editor->rails.PendingRailPoints[0], (RailPoint{5, -2000}));
-    EXPECT_EQ(shell.calls, (Calls{"invalidate Main"}));
-
+    EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{5, -2000}));
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main");
     // Nothing to grab, or no tile map: no move and no repaint.
-    editor->rails.PendingRailPointCount = 0;
-    shell.Clear();
+    rails.PendingRailPointCount = 0;
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    editor->rails.PendingRailPointCount = 1;
+    rails.PendingRailPointCount = 1;
     editor->tileMap.DiscardTileMap();
     EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    editor->EditMode = 2;
-    EditAtCursor(*editor, shell, WM_LBUTTONUP, 0);
-    EXPECT_TRUE(shell.calls.empty());
-    EXPECT_EQ(editor->rails.PendingRailPointCount, 1);
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }
