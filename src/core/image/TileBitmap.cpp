@@ -12,11 +12,17 @@ constexpr int CoreHeaderSize = 12;
 constexpr size_t MaxBitmapFileSize = 64u << 20;
 constexpr int64_t MaxBitmapSide = 1 << 20;
 
+// Fields outside the block read as 0, so a block that was never checked (an empty one, say)
+// is measured as having nothing in it instead of being read beyond its end.
 uint16_t Read16(const std::vector<uint8_t>& bytes, size_t offset) {
+    if (offset + 2 > bytes.size())
+        return 0;
     return static_cast<uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
 }
 
 uint32_t Read32(const std::vector<uint8_t>& bytes, size_t offset) {
+    if (offset + 4 > bytes.size())
+        return 0;
     return static_cast<uint32_t>(ReadInt32LE(bytes.data() + offset));
 }
 
@@ -122,6 +128,8 @@ size_t BitmapRowStride(const TileBitmap& bitmap) {
 }
 
 std::vector<PaletteColour> CreateBitmapPalette(const TileBitmap& bitmap) {
+    if (BitmapPixels(bitmap) > bitmap.bytes.size())
+        return {};
     const uint32_t count = BitmapColourCount(bitmap);
     const size_t entrySize = IsInformationHeader(bitmap) ? 4 : 3;
     std::vector<PaletteColour> palette;
@@ -149,10 +157,14 @@ std::optional<TileBitmap> RotateTileBitmap(const TileBitmap& bitmap, int rotatio
     if (rotation < 1 || rotation > 3 || !IsTilePicture(bitmap))
         return std::nullopt;
     constexpr int last = TilePictureSize - 1;
+    // The mapping below is for bottom-up rows; in top-down rows the picture is stored upside
+    // down, where a clockwise turn is a counter-clockwise turn of the stored rows.
+    if (BitmapHeight(bitmap) < 0)
+        rotation = 4 - rotation;
     TileBitmap turned = CopyBitmap(bitmap);
     const uint8_t* source = bitmap.bytes.data() + BitmapPixels(bitmap);
     uint8_t* target = turned.bytes.data() + BitmapPixels(bitmap);
-    // Rows are stored bottom-up (stored row 0 is the picture's bottom row).
+    // Stored row 0 is the picture's bottom row.
     for (int i = 0; i < TilePictureSize; ++i) {
         for (int j = 0; j < TilePictureSize; ++j) {
             int row = 0;

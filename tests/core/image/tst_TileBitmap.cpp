@@ -135,6 +135,8 @@ TEST(BitmapToolkit, RotationsMoveEveryPixelToItsTurnedPlace) {
     EXPECT_EQ(turned.bytes, tile.bytes);
     EXPECT_EQ(RotateTileBitmap(*one, 3)->bytes, tile.bytes);
 
+    EXPECT_FALSE(RotateTileBitmap(TileBitmap{}, 1).has_value());
+    EXPECT_TRUE(CreateBitmapPalette(TileBitmap{}).empty());
     EXPECT_FALSE(RotateTileBitmap(tile, 0).has_value());
     EXPECT_FALSE(RotateTileBitmap(tile, 4).has_value());
     const auto notATile = ReadBitmapFile(Fixture("pal8.bmp"));
@@ -148,10 +150,10 @@ TEST(BitmapToolkit, ImagesShowThePictureUprightAndTurnedClockwise) {
     const QImage image = TileBitmapToImage(*pal8);
     ASSERT_EQ(image.size(), QSize(19, 13));
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
-    const std::vector<uint8_t> topDown = ReadBytes(Fixture("pal8.rgb"));
+    const std::vector<uint8_t> expectedRows = ReadBytes(Fixture("pal8.rgb"));
     for (int y = 0; y < 13; ++y) {
         for (int x = 0; x < 19; ++x) {
-            const uint8_t* expected = topDown.data() + (y * 19 + x) * 3;
+            const uint8_t* expected = expectedRows.data() + (y * 19 + x) * 3;
             ASSERT_EQ(image.pixel(x, y), qRgb(expected[0], expected[1], expected[2]))
                 << x << "," << y;
         }
@@ -165,4 +167,13 @@ TEST(BitmapToolkit, ImagesShowThePictureUprightAndTurnedClockwise) {
     EXPECT_EQ(upright.pixel(0, 0), turned.pixel(63, 0));
     EXPECT_NE(upright.pixel(0, 0), upright.pixel(63, 0));
     EXPECT_TRUE(TileBitmapToImage(TileBitmap{}).isNull());
+
+    // A picture stored top-down turns clockwise on the screen as well.
+    std::vector<uint8_t> topDownFile =
+        MakeTileFile([](int i, int j) { return i == 0 && j == 0 ? 9 : 1; });
+    topDownFile[14 + 8] = 0xC0; // height -64
+    topDownFile[14 + 9] = topDownFile[14 + 10] = topDownFile[14 + 11] = 0xFF;
+    const TileBitmap topDown = MustRead(topDownFile);
+    EXPECT_EQ(TileBitmapToImage(topDown).pixel(0, 0), upright.pixel(0, 0));
+    EXPECT_EQ(TileBitmapToImage(*RotateTileBitmap(topDown, 1)).pixel(63, 0), upright.pixel(0, 0));
 }
