@@ -107,10 +107,12 @@ void PaintSea(TileCanvas& canvas, const Region& water, uint32_t seed, bool cliff
             const double depth = DepthInside(water, cx, cy, 8);
             if (depth < 1.5)
                 return Shade(bands::Sea, 0.92 - 0.1 * Unit(x, y, seed));
-            const double wave = std::sin(2 * Pi * (y + 6 * ValueNoise(x, y, 16, seed + 3)) / 8.0);
-            const double crest = wave > 0.93 ? 0.22 : 0.0;
-            return Shade(bands::Sea,
-                         0.62 - 0.035 * depth + 0.12 * (Fractal(x, y, seed) - 0.5) + crest);
+            // Short, sparse wave crests: they look alike in every rotation of the tile.
+            const bool crest =
+                Unit(static_cast<uint32_t>(x / 4), static_cast<uint32_t>(y), seed + 3) < 0.06 &&
+                x % 4 != 3;
+            return Shade(bands::Sea, 0.6 - 0.03 * depth + 0.16 * (Fractal(x, y, seed) - 0.5) +
+                                         (crest ? 0.2 : 0.0));
         }
         const double distance = DepthInside(land, cx, cy, 5);
         if (cliffs && distance < 3.5)
