@@ -32,8 +32,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
             if (time == times_.end() || base == times_.end() || time->second <= 0.0)
                 continue;
             const double ratio = time->second / base->second;
-            std::printf("%-24s %10.3f x %s (speed-up %.1f)\n", name.c_str(), ratio,
-                        baseline.c_str(), 1.0 / ratio);
+            std::printf("%-24s %10.3f x %s", name.c_str(), ratio, baseline.c_str());
+            if (ratio < 1.0)
+                std::printf(" (%.1f times faster)", 1.0 / ratio);
+            std::printf("\n");
         }
     }
 
