@@ -1,0 +1,116 @@
+// Frame times of the 3D view on the machine's OpenGL (Mesa llvmpipe under Xvfb): a 64 x 64
+// block at 640 x 480, untextured, textured in tile batches and textured one call per quad,
+// and the time from creating the view to its first frame with all 59 textures loaded.
+//
+//   xvfb-run -a build/bench/bench_app_terrain
+//   xvfb-run -a build/bench/bench_app_terrain --benchmark_filter=StartToFirstFrame
+
+#include "app/QtShell.h"
+#include "app/terrain3d/TerrainViewWindow.h"
+#include "core/edit/Editor.h"
+
+#include <GL/gl.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// A rolling, fully tiled map so that every tile code and rotation shows up in the block.
+void LoadHillyMap(Editor& editor) {
+    std::vector<uint16_t> heights(MapCellCount);
+    std::vector<TileCell> tiles(MapCellCount);
+    for (int i = 0; i < MapCellCount; ++i) {
+        const int column = i % MapWidth;
+        const int row = i / MapWidth;
+        const double hill = std::sin(column * 0.15) * std::cos(row * 0.11);
+        heights[i] = static_cast<uint16_t>(32000 + 30000 * hill);
+        tiles[i] = MakeCell((column / 3 + row) % 4, (column / 2 + row / 5) % TileCatalogueSize);
+    }
+    editor.heightMap.Replace(std::move(heights));
+    editor.tileMap.Replace(std::move(tiles));
+}
+
+void WaitForFirstFrame(const TerrainViewWindow& window) {
+    while (window.FramesDrawn() == 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+}
+
+struct ShownView {
+    Editor editor;
+    QtShell shell;
+    std::unique_ptr<TerrainViewWindow> window;
+
+    ShownView() {
+        window = std::make_unique<TerrainViewWindow>(editor, shell);
+        if (window->InitTerrainView() != 0) {
+            return;
+        }
+        LoadHillyMap(editor);
+        editor.flags.Show3DView = 1;
+        window->show();
+        WaitForFirstFrame(*window);
+        BuildTerrainGrid(editor.mesh, 64, 64);
+        BuildTerrainMesh(editor, shell, 200, 100);
+    }
+};
+
+void DrawFrames(benchmark::State& state, bool textured, TexturedPass pass) {
+    ShownView view;
+    if (!view.window->TerrainViewReady()) {
+        state.SkipWithError("no OpenGL context");
+        return;
+    }
+    view.editor.flags.ShowTextures = textured ? 1 : 0;
+    view.window->makeCurrent(); // binds the window's framebuffer as well
+    for (auto _ : state) {
+        view.window->Renderer().DrawTerrainFrame(view.editor, QCursor::pos(), pass);
+        glFinish();
+    }
+    view.window->doneCurrent();
+}
+
+void BM_FrameUntextured(benchmark::State& state) {
+    DrawFrames(state, false, TexturedPass::Batched);
+}
+void BM_FrameTexturedBatched(benchmark::State& state) {
+    DrawFrames(state, true, TexturedPass::Batched);
+}
+void BM_FrameTexturedPerQuad(benchmark::State& state) {
+    DrawFrames(state, true, TexturedPass::PerQuad);
+}
+
+void BM_StartToFirstFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        Editor editor;
+        QtShell shell;
+        TerrainViewWindow window(editor, shell);
+        if (window.InitTerrainView() != 0) {
+            state.SkipWithError("no OpenGL context");
+            return;
+        }
+        editor.flags.Show3DView = 1;
+        window.show();
+        WaitForFirstFrame(window);
+    }
+}
+
+BENCHMARK(BM_FrameUntextured)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameTexturedBatched)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameTexturedPerQuad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
