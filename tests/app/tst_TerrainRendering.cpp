@@ -7,6 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <QScreen>
+
 #include <array>
 
 namespace {
@@ -33,6 +35,17 @@ TEST_F(TerrainRendering, EmptySkyShowsTheClearColourAndTheBlockSitsInTheMiddle) 
     // The block is centred on the eye's axis; an 8 x 8 block covers the middle of the view.
     EXPECT_FALSE(IsClearColour(frame.pixel(frame.width() / 2, frame.height() / 2)));
     EXPECT_GT(window->FramesDrawn(), 0);
+}
+
+TEST_F(TerrainRendering, FramesReachTheScreenAfterTheHiddenStart) {
+    ShowView();
+    BuildFlatBlock(8, 20000, MakeCell(0, 22));
+    window->DrawTerrainFrame();
+    QTest::qWait(200);
+    const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+    ASSERT_FALSE(onScreen.isNull());
+    EXPECT_TRUE(IsClearColour(onScreen.pixel(2, 2)));
+    EXPECT_FALSE(IsClearColour(onScreen.pixel(onScreen.width() / 2, onScreen.height() / 2)));
 }
 
 TEST_F(TerrainRendering, UntexturedTerrainShowsOnlyTheLitGreyMaterial) {

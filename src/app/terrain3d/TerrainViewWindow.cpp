@@ -61,9 +61,15 @@ TerrainViewWindow::~TerrainViewWindow() {
 }
 
 int TerrainViewWindow::InitTerrainView() {
-    // Grabbing a frame creates the context and runs initializeGL while the window stays
-    // hidden; "3D View" is still off, so nothing is drawn into it.
+    // The context has to exist now, while the window is still hidden, so that its failures
+    // stop start-up. A window shown but kept off the screen gets the same context and
+    // compositing set-up as a visible one (a context made for a never-shown window would
+    // leave the window black once shown); "3D View" is still off, so nothing is drawn.
+    setAttribute(Qt::WA_DontShowOnScreen, true);
+    show();
     grabFramebuffer();
+    hide();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
     if (!isValid() || contextFailure_ == NoContext) {
         ShowHardError(shell_, WindowId::None,
                       "ChoosePixelFormat() failed:\nCannot find a suitable pixel format.");
@@ -74,7 +80,7 @@ int TerrainViewWindow::InitTerrainView() {
                       "SetPixelFormat() failed:\nCannot set format specified.");
         return 4;
     }
-    update();
+    BuildTerrainGrid(editor_.mesh, editor_.view.ViewColumns, editor_.view.ViewRows);
     return 0;
 }
 
@@ -89,7 +95,6 @@ void TerrainViewWindow::initializeGL() {
     }
     contextFailure_ = NoFailure;
     renderer_.SetupTerrainGlState(editor_, shell_);
-    BuildTerrainGrid(editor_.mesh, editor_.view.ViewColumns, editor_.view.ViewRows);
     ready_ = true;
 }
 
