@@ -2,31 +2,13 @@
 
 #include "core/Messages.h"
 #include "core/height/HeightMapFile.h"
+#include "core/io/MapFileKind.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/tilemap/TextureMapFile.h"
 
 #include <QCoreApplication>
 #include <QStringList>
-
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-
-CommandLineFileKind CommandLineFileKindOf(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".tm")
-        return CommandLineFileKind::TextureMap;
-    if (extension == ".hm" || extension == ".raw")
-        return CommandLineFileKind::HeightMap;
-    if (extension == ".rrd")
-        return CommandLineFileKind::RailroadDefinition;
-    if (extension == ".seg")
-        return CommandLineFileKind::RailSegment;
-    return CommandLineFileKind::Unknown;
-}
 
 namespace {
 
@@ -40,23 +22,24 @@ void ReportUnknownKind(Shell& shell, const std::string& path) {
 
 void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
-        switch (CommandLineFileKindOf(path)) {
-        case CommandLineFileKind::TextureMap:
+        switch (MapFileKindOf(path)) {
+        case MapFileKind::TextureMap:
             LoadTextureMap(editor, shell, path);
             break;
-        case CommandLineFileKind::HeightMap:
+        case MapFileKind::HeightMap:
             OpenHeightMap(editor, shell, path);
             break;
-        case CommandLineFileKind::RailroadDefinition:
+        case MapFileKind::RailroadDefinition:
             // As after "Load RRD": the rails show in every view.
             LoadRailroadDefinition(editor, shell, path);
             shell.Invalidate(WindowId::None, false);
             break;
-        case CommandLineFileKind::RailSegment:
+        case MapFileKind::RailSegment:
             LoadRailSegment(editor, shell, path);
             shell.Invalidate(WindowId::None, false);
             break;
-        case CommandLineFileKind::Unknown:
+        case MapFileKind::TargetList: // read once at start-up, never opened later
+        case MapFileKind::Unknown:
             ReportUnknownKind(shell, path);
             break;
         }

@@ -9,13 +9,9 @@
 #include <string>
 #include <vector>
 
-// The kinds of file the editor opens, told apart by extension (case ignored).
-enum class CommandLineFileKind { TextureMap, HeightMap, RailroadDefinition, RailSegment, Unknown };
-
-CommandLineFileKind CommandLineFileKindOf(const std::string& path);
-
-// Opens each file in order. A file of an unknown kind is reported and skipped; failures to
-// read are reported by the operations themselves, and the files after it are still opened.
+// Opens each file in order: texture maps, height maps, railroad definitions and rail segments.
+// A file of another kind is reported and skipped; failures to read are reported by the
+// operations themselves, and the files after it are still opened.
 void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::string>& paths);
 
 // The file arguments of the running application (its arguments after the program name, with

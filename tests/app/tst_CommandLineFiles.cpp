@@ -1,5 +1,5 @@
 // `mapeditor FILE...`: files named on the command line open by extension, through the same
-// operations as the menu commands, and an unknown kind is reported without stopping the rest.
+// operations as the menu commands, and another kind is reported without stopping the rest.
 
 #include "app/CommandLineFiles.h"
 
@@ -10,18 +10,6 @@
 namespace {
 
 const std::string Samples = std::string(TEST_DATA_DIR) + "/samples/";
-
-TEST(CommandLineFiles, AreToldApartByExtensionIgnoringCase) {
-    EXPECT_EQ(CommandLineFileKindOf("maps/europe.tm"), CommandLineFileKind::TextureMap);
-    EXPECT_EQ(CommandLineFileKindOf("EUROPE.TM"), CommandLineFileKind::TextureMap);
-    EXPECT_EQ(CommandLineFileKindOf("trv16.hm"), CommandLineFileKind::HeightMap);
-    EXPECT_EQ(CommandLineFileKindOf("heights.Raw"), CommandLineFileKind::HeightMap);
-    EXPECT_EQ(CommandLineFileKindOf("lines.rrd"), CommandLineFileKind::RailroadDefinition);
-    EXPECT_EQ(CommandLineFileKindOf("lines.SEG"), CommandLineFileKind::RailSegment);
-    EXPECT_EQ(CommandLineFileKindOf("notes.txt"), CommandLineFileKind::Unknown);
-    EXPECT_EQ(CommandLineFileKindOf("tm"), CommandLineFileKind::Unknown);
-    EXPECT_EQ(CommandLineFileKindOf("folder.tm/file"), CommandLineFileKind::Unknown);
-}
 
 TEST(CommandLineFiles, OpenEveryLayerOfTheSampleMap) {
     Editor editor;
@@ -40,8 +28,10 @@ TEST(CommandLineFiles, OpenEveryLayerOfTheSampleMap) {
 TEST(CommandLineFiles, ReportAnUnknownKindAndGoOnWithTheRest) {
     Editor editor;
     RecordingShell shell;
-    OpenCommandLineFiles(editor, shell, {"notes.txt", Samples + "central-europe.tm"});
-    ASSERT_EQ(shell.messages.size(), 1u);
+    OpenCommandLineFiles(editor, shell,
+                         {"notes.txt", "TarList.dat", Samples + "central-europe.tm"});
+    ASSERT_EQ(shell.messages.size(), 2u);
+    EXPECT_EQ(shell.messages[1].text.rfind("TarList.dat", 0), 0u);
     EXPECT_EQ(shell.messages[0].caption, "Unable to open file...");
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(shell.messages[0].text.rfind("notes.txt", 0), 0u);
