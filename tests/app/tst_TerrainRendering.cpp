@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -185,6 +186,47 @@ TEST_F(TerrainRendering, BatchedTexturedPassDrawsTheSamePictureAsOneCallPerQuad)
     }
     EXPECT_LE(largestDifference, 2);
     EXPECT_GT(batched.width() * batched.height() - CountPixels(batched, IsClearColour), 50000);
+}
+
+struct Projection {
+    std::array<GLint, 4> viewport{};
+    std::array<GLdouble, 16> matrix{};
+};
+
+Projection CurrentProjection() {
+    Projection projection;
+    glGetIntegerv(GL_VIEWPORT, projection.viewport.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.matrix.data());
+    return projection;
+}
+
+// The entries of a perspective matrix that tell its field of view, aspect and planes.
+void ExpectPerspective(const Projection& p, double fovY, double aspect, double zNear, double zFar) {
+    const double f = 1.0 / std::tan(fovY * 3.14159265358979 / 360.0);
+    EXPECT_NEAR(p.matrix[5], f, 1e-6);
+    EXPECT_NEAR(p.matrix[0], f / aspect, 1e-6);
+    EXPECT_NEAR(p.matrix[10], (zFar + zNear) / (zNear - zFar), 1e-6);
+    EXPECT_NEAR(p.matrix[14], 2 * zFar * zNear / (zNear - zFar), 1e-6);
+}
+
+TEST_F(TerrainRendering, WindowSizeSetsA45DegreeProjectionAndTheStartOneIs30Degrees) {
+    window->makeCurrent();
+    ReshapeTerrainView(640, 480);
+    Projection projection = CurrentProjection();
+    EXPECT_EQ(projection.viewport, (std::array<GLint, 4>{0, 0, 640, 480}));
+    ExpectPerspective(projection, 45.0, 640.0 / 480.0, 0.5, 100000.0);
+
+    ReshapeTerrainView(300, 0); // a window dragged flat: no division by zero
+    ExpectPerspective(CurrentProjection(), 45.0, 1.0, 0.5, 100000.0);
+
+    SetStartProjection();
+    projection = CurrentProjection();
+    EXPECT_EQ(projection.viewport, (std::array<GLint, 4>{0, 0, 650, 550}));
+    ExpectPerspective(projection, 30.0, 1.0, 0.1, 100.0);
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    window->doneCurrent();
 }
 
 TEST_F(TerrainRendering, SphereCacheCompilesOneDisplayListPerRadius) {

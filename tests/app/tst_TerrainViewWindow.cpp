@@ -170,6 +170,15 @@ TEST_F(TerrainViewWindowTest, PointerHandOverPacesFramesAndComesBackAtTheRightEd
     EXPECT_LE(window->FramesDrawn(), after + 1); // the pacing stops with the hand-back
 }
 
+TEST_F(TerrainViewWindowTest, HidingTheViewGivesThePointerBack) {
+    ShowView();
+    editor.cursor.PointerIn3D = 1;
+    window->TakePointer(300);
+    window->hide();
+    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(QCursor::pos(), QPoint(5, 300));
+}
+
 TEST_F(TerrainViewWindowTest, HiddenViewDeclinesThePointer) {
     editor.cursor.PointerIn3D = 1;
     const QPoint before = QCursor::pos();

@@ -152,6 +152,14 @@ void TerrainViewWindow::closeEvent(QCloseEvent* event) {
     shell_.Invalidate(WindowId::HeightView, false);
 }
 
+void TerrainViewWindow::hideEvent(QHideEvent* event) {
+    // A hidden window gets no mouse moves, so it could never give a captured pointer back.
+    if (editor_.cursor.PointerIn3D) {
+        GiveBackPointer(QCursor::pos().y());
+    }
+    QOpenGLWidget::hideEvent(event);
+}
+
 void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         QCoreApplication::exit(0); // ends the whole program, as the main loop's quit does

@@ -53,6 +53,7 @@ class TerrainViewWindow : public QOpenGLWidget {
     void resizeGL(int width, int height) override;
     void paintGL() override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
