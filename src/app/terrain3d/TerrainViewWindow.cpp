@@ -1,6 +1,5 @@
 #include "app/terrain3d/TerrainViewWindow.h"
 
-#include "core/Messages.h"
 #include "core/edit/Editor.h"
 #include "core/mesh/Camera.h"
 
@@ -19,9 +18,6 @@ namespace {
 
 constexpr int ClientWidth = 640;
 constexpr int ClientHeight = 480;
-
-// Why the context could not be used, in the order the checks are made.
-enum ContextFailure { NoFailure = 0, NoContext = 1, NoDepthBuffer = 2 };
 
 QSurfaceFormat TerrainSurfaceFormat() {
     QSurfaceFormat format;
@@ -67,17 +63,17 @@ int TerrainViewWindow::InitTerrainView() {
     // leave the window black once shown); "3D View" is still off, so nothing is drawn.
     setAttribute(Qt::WA_DontShowOnScreen, true);
     show();
-    grabFramebuffer();
+    TerrainContextProblem problem = TerrainContextProblem::NoWindow;
+    if (windowHandle() != nullptr) {
+        grabFramebuffer();
+        problem = isValid() ? contextProblem_ : TerrainContextProblem::NoContext;
+    }
     hide();
     setAttribute(Qt::WA_DontShowOnScreen, false);
-    if (!isValid() || contextFailure_ == NoContext) {
-        ShowHardError(shell_, WindowId::None,
-                      "ChoosePixelFormat() failed:\nCannot find a suitable pixel format.");
-        return 4;
+    if (problem == TerrainContextProblem::None && !ready_) {
+        problem = TerrainContextProblem::NoContext; // initialisation never ran
     }
-    if (contextFailure_ == NoDepthBuffer) {
-        ShowHardError(shell_, WindowId::None,
-                      "SetPixelFormat() failed:\nCannot set format specified.");
+    if (ReportTerrainContextProblem(problem, shell_) != 0) {
         return 4;
     }
     BuildTerrainGrid(editor_.mesh, editor_.view.ViewColumns, editor_.view.ViewRows);
@@ -90,10 +86,10 @@ void TerrainViewWindow::initializeGL() {
     GLint depthBits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &depthBits);
     if (depthBits <= 0) {
-        contextFailure_ = NoDepthBuffer;
+        contextProblem_ = TerrainContextProblem::NoDepthBuffer;
         return;
     }
-    contextFailure_ = NoFailure;
+    contextProblem_ = TerrainContextProblem::None;
     renderer_.SetupTerrainGlState(editor_, shell_);
     ready_ = true;
 }

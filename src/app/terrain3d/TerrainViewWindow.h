@@ -11,6 +11,7 @@
 //   shell.SetWindow(WindowId::TerrainView, view); // show/hide through SetWindowVisible
 // The window starts hidden; closing it only hides it.
 
+#include "app/terrain3d/TerrainContextCheck.h"
 #include "app/terrain3d/TerrainRenderer.h"
 
 #include <QOpenGLWidget>
@@ -68,7 +69,7 @@ class TerrainViewWindow : public QOpenGLWidget {
     TerrainRenderer renderer_;
     TexturedPass texturedPass_ = TexturedPass::Batched;
     bool ready_ = false;
-    int contextFailure_ = 0; // which creation step failed in initializeGL (0: none)
+    TerrainContextProblem contextProblem_ = TerrainContextProblem::None;
     int framesDrawn_ = 0;
     int dragButtons_ = 0;
     int dragX_ = 0;
