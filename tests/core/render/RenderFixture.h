@@ -9,9 +9,11 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <memory>
 #include <vector>
 
-// Text drawing needs a GUI application; the core tests run without a window system.
+// Text drawing needs a GUI application; the core tests run without a window system. It is
+// destroyed at exit, so that its fonts are released before the leak check.
 inline void EnsureGuiApplication() {
     if (QGuiApplication::instance())
         return;
@@ -19,7 +21,8 @@ inline void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "core_tests";
     static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
+    static const std::unique_ptr<QGuiApplication> application =
+        std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // The colour of the test picture of a code turned by a rotation.
