@@ -4,6 +4,7 @@
 #include "cli/ConsoleShell.h"
 #include "core/edit/Editor.h"
 #include "core/height/HeightMapFile.h"
+#include "core/io/MapFileKind.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/rails/TargetAreas.h"
@@ -18,26 +19,6 @@
 #include <span>
 
 namespace {
-
-enum class FileKind { TextureMap, HeightMap, RailroadDefinition, RailSegment, TargetList, Unknown };
-
-FileKind KindOf(const std::string& path) {
-    const std::filesystem::path p(path);
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    if (ext == ".tm")
-        return FileKind::TextureMap;
-    if (ext == ".hm" || ext == ".raw")
-        return FileKind::HeightMap;
-    if (ext == ".rrd")
-        return FileKind::RailroadDefinition;
-    if (ext == ".seg")
-        return FileKind::RailSegment;
-    if (ext == ".dat")
-        return FileKind::TargetList;
-    return FileKind::Unknown;
-}
 
 // The map cell of a world coordinate (floor division, so points west or north of the
 // world origin land in the right cell).
@@ -181,18 +162,18 @@ bool TargetListInfo(Editor& editor, ConsoleShell& shell, const std::string& path
 bool FileInfo(const std::string& path) {
     auto editor = std::make_unique<Editor>();
     ConsoleShell shell;
-    switch (KindOf(path)) {
-    case FileKind::TextureMap:
+    switch (MapFileKindOf(path)) {
+    case MapFileKind::TextureMap:
         return TextureMapInfo(*editor, shell, path);
-    case FileKind::HeightMap:
+    case MapFileKind::HeightMap:
         return HeightMapInfo(*editor, shell, path);
-    case FileKind::RailroadDefinition:
+    case MapFileKind::RailroadDefinition:
         return RailroadDefinitionInfo(*editor, shell, path);
-    case FileKind::RailSegment:
+    case MapFileKind::RailSegment:
         return RailSegmentInfo(*editor, shell, path);
-    case FileKind::TargetList:
+    case MapFileKind::TargetList:
         return TargetListInfo(*editor, shell, path);
-    case FileKind::Unknown:
+    case MapFileKind::Unknown:
         break;
     }
     std::fprintf(stderr,

@@ -1,37 +1,13 @@
 #include "DemSourceWriter.h"
+#include "MaptoolRunner.h"
 #include "core/tilemap/TileUtilities.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace {
-
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs maptool with `arguments` (already shell-quoted where needed) in `dir`.
-RunResult RunMaptool(const TempDir& dir, const std::string& arguments) {
-    const std::string out = dir.File("stdout.txt");
-    const std::string err = dir.File("stderr.txt");
-    const std::string command =
-        std::string(MAPTOOL_PATH) + " " + arguments + " >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    RunResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    const auto text = [](const std::string& path) {
-        const auto bytes = ReadBytes(path);
-        return std::string(bytes.begin(), bytes.end());
-    };
-    result.out = text(out);
-    result.err = text(err);
-    return result;
-}
 
 std::vector<uint8_t> SampleTextureMap() {
     std::vector<uint8_t> cells(MapCellCount);
@@ -45,12 +21,12 @@ std::vector<uint8_t> SampleTextureMap() {
 
 TEST(Maptool, HelpListsEverySubcommand) {
     TempDir dir;
-    const RunResult result = RunMaptool(dir, "--help");
+    const MaptoolResult result = RunMaptool(dir, "--help");
     EXPECT_EQ(result.status, 0);
     for (const char* name :
          {"convert-dem", "randomize", "expand-fields", "field-transitions", "mark-errors"})
         EXPECT_NE(result.out.find(name), std::string::npos) << name;
-    const RunResult own = RunMaptool(dir, "mark-errors --help");
+    const MaptoolResult own = RunMaptool(dir, "mark-errors --help");
     EXPECT_EQ(own.status, 0);
     EXPECT_NE(own.out.find("usage: maptool mark-errors TILES.tm HEIGHTS.hm OUT.hm"),
               std::string::npos);
@@ -58,36 +34,36 @@ TEST(Maptool, HelpListsEverySubcommand) {
 
 TEST(Maptool, BadCommandLinesExitWithUsage) {
     TempDir dir;
-    const RunResult none = RunMaptool(dir, "");
+    const MaptoolResult none = RunMaptool(dir, "");
     EXPECT_EQ(none.status, 2);
     EXPECT_NE(none.err.find("usage: maptool"), std::string::npos);
-    const RunResult unknown = RunMaptool(dir, "paint");
+    const MaptoolResult unknown = RunMaptool(dir, "paint");
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("unknown command 'paint'"), std::string::npos);
-    const RunResult missing = RunMaptool(dir, "randomize only.tm");
+    const MaptoolResult missing = RunMaptool(dir, "randomize only.tm");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("usage: maptool randomize IN.tm OUT.tm [--seed N]"),
               std::string::npos);
-    const RunResult seed = RunMaptool(dir, "expand-fields a.tm b.tm --seed x1");
+    const MaptoolResult seed = RunMaptool(dir, "expand-fields a.tm b.tm --seed x1");
     EXPECT_EQ(seed.status, 2);
     EXPECT_NE(seed.err.find("--seed"), std::string::npos);
-    const RunResult option = RunMaptool(dir, "convert-dem --fast a.dem");
+    const MaptoolResult option = RunMaptool(dir, "convert-dem --fast a.dem");
     EXPECT_EQ(option.status, 2);
     EXPECT_NE(option.err.find("unknown option '--fast'"), std::string::npos);
 }
 
 TEST(Maptool, UnreadableInputOrUnwritableOutputFails) {
     TempDir dir;
-    const RunResult missing = RunMaptool(dir, "randomize " + dir.File("none.tm") + " " +
-                                                  dir.File("out.tm") + " --seed 1");
+    const MaptoolResult missing = RunMaptool(dir, "randomize " + dir.File("none.tm") + " " +
+                                                      dir.File("out.tm") + " --seed 1");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Unable to open file..."), std::string::npos);
     WriteBytes(dir.File("in.tm"), SampleTextureMap());
-    const RunResult unwritable = RunMaptool(dir, "field-transitions " + dir.File("in.tm") + " " +
-                                                     dir.File("no/such/folder/out.tm"));
+    const MaptoolResult unwritable = RunMaptool(dir, "field-transitions " + dir.File("in.tm") +
+                                                         " " + dir.File("no/such/folder/out.tm"));
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.out.find("has been saved."), std::string::npos);
-    const RunResult dem = RunMaptool(dir, "convert-dem " + dir.File("none.dem"));
+    const MaptoolResult dem = RunMaptool(dir, "convert-dem " + dir.File("none.dem"));
     EXPECT_EQ(dem.status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
 }
@@ -105,7 +81,7 @@ TEST(Maptool, SeededTileUtilitiesMatchTheEditorsOperations) {
     for (const auto& command : commands) {
         SCOPED_TRACE(command.name);
         for (const char* out : {"a.tm", "b.tm"}) {
-            const RunResult result =
+            const MaptoolResult result =
                 RunMaptool(dir, std::string(command.name) + " " + dir.File("in.tm") + " " +
                                     dir.File(out) + " --seed 77");
             ASSERT_EQ(result.status, 0) << result.err;
@@ -126,7 +102,7 @@ TEST(Maptool, SeededTileUtilitiesMatchTheEditorsOperations) {
 TEST(Maptool, ConvertDemWritesBothOutputsBesideTheSource) {
     TempDir dir;
     ASSERT_TRUE(WriteDemSource(dir.File("grid.dem"), SyntheticTerrainSample));
-    const RunResult result = RunMaptool(dir, "convert-dem " + dir.File("grid.dem"));
+    const MaptoolResult result = RunMaptool(dir, "convert-dem " + dir.File("grid.dem"));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("Process Complete.\n204800 Items Read.\n204800 Items Written.\n"),
               std::string::npos);
@@ -139,8 +115,9 @@ TEST(Maptool, MarkErrorsWritesTheMarkedHeightMap) {
     TempDir dir;
     WriteBytes(dir.File("fields.tm"), std::vector<uint8_t>(MapCellCount, MakeCell(2, 47)));
     WriteBytes(dir.File("flat.hm"), std::vector<uint8_t>(2 * MapCellCount, 0));
-    const RunResult result = RunMaptool(dir, "mark-errors " + dir.File("fields.tm") + " " +
-                                                 dir.File("flat.hm") + " " + dir.File("marked.hm"));
+    const MaptoolResult result =
+        RunMaptool(dir, "mark-errors " + dir.File("fields.tm") + " " + dir.File("flat.hm") + " " +
+                            dir.File("marked.hm"));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("202246 cells marked."), std::string::npos); // 317 x 638
     const auto marked = ReadBytes(dir.File("marked.hm"));
