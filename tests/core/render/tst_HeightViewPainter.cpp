@@ -44,7 +44,7 @@ TEST(HeightPalette, EntriesOfWaterRampAndMarks) {
     EXPECT_EQ(HeightPalette()[100], HeightPaletteEntry(100));
 }
 
-TEST(HeightViewPainter, CellsShowThePaletteColourOfTheirShade) {
+TEST(HeightViewPainter, ShadesThroughThePaletteAndTheFrameOfTheBlock) {
     Editor editor = HeightEditor();
     editor.heightMap.Set(CellIndex(10, 20), 65535);
     RebuildHeightShade(editor.heightMap, editor.heightShade);
@@ -55,12 +55,7 @@ TEST(HeightViewPainter, CellsShowThePaletteColourOfTheirShade) {
         const int shade = ShadeOfHeight(static_cast<uint16_t>(column * 100));
         EXPECT_EQ(image.pixel(column, 150), HeightPaletteEntry(shade)) << column;
     }
-}
-
-TEST(HeightViewPainter, WhiteFrameAroundThePreviewedBlock) {
-    Editor editor = HeightEditor();
-    RebuildHeightShade(editor.heightMap, editor.heightShade);
-    const QImage image = RenderHeightView(editor);
+    // The previewed block starts at (400, 200) and is 32 cells wide.
     EXPECT_EQ(image.pixel(400, 200), White);
     EXPECT_EQ(image.pixel(431, 215), White);
     EXPECT_EQ(image.pixel(415, 231), White);
