@@ -4,6 +4,7 @@
 #include "core/tilemap/TextureMapFile.h"
 #include "support/RecordingShell.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 

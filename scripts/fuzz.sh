@@ -1,22 +1,35 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang, libFuzzer, ASan and UBSan, and runs each one for the
-# given number of seconds (default 30) over its seed corpus.
+# given number of seconds (default 30) over its seed corpus, one after the other.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
+# The corpus each run grows is kept in build-fuzz/corpus/<name>, crash inputs go to
+# build-fuzz/artifacts, the full output to build-fuzz/<target>.log. Exit status 1 when any
+# target found a crash.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-30}"
 shift || true
 build="${MAPEDITOR_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 
-MAPEDITOR_WITH_FUZZ=1 "$root/scripts/install-deps.sh"
-CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DMAPEDITOR_FUZZ=ON -DMAPEDITOR_BUILD_TESTS=OFF -DMAPEDITOR_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target fuzzers -j "$(nproc)"
+# MAPEDITOR_FUZZ_NO_BUILD=1 runs the targets already built (for several runs side by side).
+if [ "${MAPEDITOR_FUZZ_NO_BUILD:-0}" != 1 ]; then
+    MAPEDITOR_WITH_FUZZ=1 "$root/scripts/install-deps.sh"
+    CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMAPEDITOR_FUZZ=ON -DMAPEDITOR_BUILD_TESTS=OFF \
+        -DMAPEDITOR_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$build" --target fuzzers -j "$(nproc)"
+fi
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     for f in "$root"/fuzz/fuzz_*.cpp; do targets+=("$(basename "$f" .cpp)"); done
 fi
+
+# The targets write their inputs as files; keep that traffic in memory when possible.
+scratch_parent=/dev/shm
+[ -w "$scratch_parent" ] || scratch_parent="$build"
+scratch="$(mktemp -d "$scratch_parent/mapfuzz-run-XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
 
 status=0
 for t in "${targets[@]}"; do
@@ -24,11 +37,16 @@ for t in "${targets[@]}"; do
     work="$build/corpus/${t#fuzz_}"
     mkdir -p "$work" "$build/artifacts"
     echo "== $t: ${seconds}s =="
-    if ! "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$build/artifacts/$t-" "$work" "$corpus_seed" 2>"$build/$t.log"; then
+    if ! TMPDIR="$scratch" "$build/fuzz/$t" -max_total_time="$seconds" -timeout=30 \
+        -print_final_stats=1 -artifact_prefix="$build/artifacts/$t-" "$work" "$corpus_seed" \
+        2>"$build/$t.log"; then
         status=1
+        echo "-- $t FAILED; the end of its output:"
         tail -n 40 "$build/$t.log"
     fi
-    grep -E "stat::number_of_executed_units|stat::peak_rss_mb|cov:" "$build/$t.log" | tail -n 3 || true
+    # Executions, the coverage reached (edges "cov", features "ft") and the corpus size.
+    grep -E "stat::number_of_executed_units|stat::average_exec_per_sec" "$build/$t.log" || true
+    grep -E "^#[0-9]+.*cov:" "$build/$t.log" | tail -n 1 || true
+    rm -rf "${scratch:?}"/*
 done
 exit $status
