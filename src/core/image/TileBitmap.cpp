@@ -11,6 +11,7 @@ constexpr int CoreHeaderSize = 12;
 // A tile or button picture is small; this bounds the file read and the pixel arithmetic.
 constexpr size_t MaxBitmapFileSize = 64u << 20;
 constexpr int64_t MaxBitmapSide = 1 << 20;
+constexpr int64_t MaxBitmapPixels = 1 << 22; // 2048 x 2048
 
 // Fields outside the block read as 0, so a block that was never checked (an empty one, say)
 // is measured as having nothing in it instead of being read beyond its end.
@@ -39,13 +40,18 @@ bool HasConsistentLayout(const TileBitmap& bitmap) {
         return false;
     if (BitmapPixels(bitmap) > size)
         return false;
-    if (Compression(bitmap) != 0)
-        return true; // run-length and other packed rows are measured by their own decoder
     const int64_t width = BitmapWidth(bitmap);
     const int64_t height = BitmapHeight(bitmap);
-    const int bits = BitmapBitCount(bitmap);
     const int64_t rows = height < 0 ? -height : height;
-    if (width < 0 || width > MaxBitmapSide || rows > MaxBitmapSide || bits <= 0 || bits > 32)
+    // A few bytes of run-length data can name a picture of millions of pixels; such a header
+    // is refused here rather than decoded into memory.
+    if (width < 0 || width > MaxBitmapSide || rows > MaxBitmapSide ||
+        width * rows > MaxBitmapPixels)
+        return false;
+    if (Compression(bitmap) != 0)
+        return true; // run-length and other packed rows are measured by their own decoder
+    const int bits = BitmapBitCount(bitmap);
+    if (bits <= 0 || bits > 32)
         return false;
     const int64_t stride = ((width * bits + 31) / 32) * 4;
     return stride * rows <= static_cast<int64_t>(size - BitmapPixels(bitmap));
