@@ -68,14 +68,17 @@ TEST(TextureViewOverlays, RailSectionStopsOnePixelShortOfItsEnd) {
         EXPECT_EQ(image.pixel(9 * size - 1, 3 * size + 1), Tile) << size;
         EXPECT_TRUE(shell.calls.empty());
     }
-    // Drawn back up and to the left: the first point is set, the second is not.
-    Editor editor = RailEditor(32, 32);
-    AddSection(editor, 10, 12, 5, 7);
-    RecordingShell shell;
-    const QImage image = RenderTextureView(editor, shell);
-    EXPECT_EQ(image.pixel(320, 384), Yellow);
-    EXPECT_EQ(image.pixel(161, 225), Yellow);
-    EXPECT_EQ(image.pixel(160, 224), Tile);
+    // In every direction, shallow and steep: the first point is set, the second is not.
+    const QPoint from(12, 12);
+    for (const QPoint to : {QPoint(5, 7), QPoint(6, 10), QPoint(10, 4), QPoint(20, 9),
+                            QPoint(17, 20), QPoint(9, 19), QPoint(12, 2), QPoint(2, 12)}) {
+        Editor editor = RailEditor(32, 32);
+        AddSection(editor, from.x(), from.y(), to.x(), to.y());
+        RecordingShell shell;
+        const QImage image = RenderTextureView(editor, shell);
+        EXPECT_EQ(image.pixel(from * 32), Yellow) << to.x() << "," << to.y();
+        EXPECT_EQ(image.pixel(to * 32), Tile) << to.x() << "," << to.y();
+    }
 }
 
 TEST(TextureViewOverlays, MoveHandlesOnlyInMoveModeAndOnlyForInsideSectionEnds) {
