@@ -70,8 +70,11 @@ uint8_t Channel(uint32_t value, uint32_t mask) {
     return static_cast<uint8_t>(scaled >> (total - 8));
 }
 
-DibResult ReadLayout(std::span<const uint8_t> file, DibLayout& layout) {
-    const bool hasFileHeader = file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
+bool StartsWithFileHeader(std::span<const uint8_t> file) {
+    return file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
+}
+
+DibResult ReadLayout(std::span<const uint8_t> file, bool hasFileHeader, DibLayout& layout) {
     const size_t header = hasFileHeader ? FileHeaderSize : 0;
     if (file.size() < header + 4)
         return DibResult::UnknownFormat;
@@ -233,11 +236,10 @@ DibResult DecodeRunLength(std::span<const uint8_t> file, const DibLayout& layout
     return DibResult::Decoded;
 }
 
-} // namespace
-
-DibResult DecodeDib(std::span<const uint8_t> file, RgbImage& image) {
+DibResult Decode(std::span<const uint8_t> file, bool hasFileHeader, RgbImage& image) {
     DibLayout layout;
-    if (const DibResult result = ReadLayout(file, layout); result != DibResult::Decoded)
+    if (const DibResult result = ReadLayout(file, hasFileHeader, layout);
+        result != DibResult::Decoded)
         return result;
     const int64_t rows = layout.height < 0 ? -layout.height : layout.height;
     if (layout.width <= 0 || rows == 0 || !IsSupported(layout))
@@ -256,4 +258,14 @@ DibResult DecodeDib(std::span<const uint8_t> file, RgbImage& image) {
     if (result == DibResult::Decoded)
         image = std::move(decoded);
     return result;
+}
+
+} // namespace
+
+DibResult DecodeDib(std::span<const uint8_t> file, RgbImage& image) {
+    return Decode(file, StartsWithFileHeader(file), image);
+}
+
+DibResult DecodeDibWithoutFileHeader(std::span<const uint8_t> block, RgbImage& image) {
+    return Decode(block, false, image);
 }

@@ -17,3 +17,6 @@ enum class DibResult {
 };
 
 DibResult DecodeDib(std::span<const uint8_t> file, RgbImage& image);
+// The same for the bytes that follow a file header (a TileBitmap block): they start with the
+// information or core header even when its size field happens to begin with "BM".
+DibResult DecodeDibWithoutFileHeader(std::span<const uint8_t> block, RgbImage& image);

@@ -4,7 +4,8 @@
 
 QImage TileBitmapToImage(const TileBitmap& bitmap) {
     RgbImage rgb;
-    if (bitmap.bytes.size() < 4 || DecodeDib(bitmap.bytes, rgb) != DibResult::Decoded)
+    if (bitmap.bytes.size() < 4 ||
+        DecodeDibWithoutFileHeader(bitmap.bytes, rgb) != DibResult::Decoded)
         return {};
     QImage image(rgb.width, rgb.height, QImage::Format_RGB32);
     if (image.isNull())
