@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "core/edit/Commands.h"
 #include "core/edit/Editor.h"
 
 #include <QAction>
@@ -15,36 +16,35 @@ struct FlagItem {
     int32_t DisplayFlags::*flag;
 };
 constexpr FlagItem FlagItems[] = {
-    {40032, &DisplayFlags::AutoDrawRivers},
-    {40007, &DisplayFlags::FocusFollowsMouse},
-    {40018, &DisplayFlags::ShowGridlines},
-    {40021, &DisplayFlags::ShowLatLong},
-    {40036, &DisplayFlags::ShowRailroads},
-    {40040, &DisplayFlags::ShowTargetAreas},
-    {40042, &DisplayFlags::ShowMouseWorldLocation},
-    {40006, &DisplayFlags::ShowHeightView},
-    {40005, &DisplayFlags::Show3DView},
-    {40008, &DisplayFlags::ShowTextures},
-    {40029, &DisplayFlags::Show3DGrid},
+    {CommandAutoDrawRivers, &DisplayFlags::AutoDrawRivers},
+    {CommandFocusFollowsMouse, &DisplayFlags::FocusFollowsMouse},
+    {CommandShowGridlines, &DisplayFlags::ShowGridlines},
+    {CommandShowLatLong, &DisplayFlags::ShowLatLong},
+    {CommandShowRailroads, &DisplayFlags::ShowRailroads},
+    {CommandShowTargetAreas, &DisplayFlags::ShowTargetAreas},
+    {CommandMouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation},
+    {CommandShowHeightView, &DisplayFlags::ShowHeightView},
+    {CommandShow3DView, &DisplayFlags::Show3DView},
+    {CommandShowTextures, &DisplayFlags::ShowTextures},
+    {CommandShow3DGrid, &DisplayFlags::Show3DGrid},
 };
 
-constexpr int ZoomCommands[] = {40039, 40012, 40013, 40014, 40015, 40016};
-constexpr int CreateRailsCommand = 40033;
-constexpr int MoveRailsCommand = 40041;
+constexpr int ZoomCommands[] = {CommandZoom400, CommandZoom200, CommandZoom150,
+                                CommandZoom100, CommandZoom50,  CommandZoom25};
 
 } // namespace
 
 MainMenu::MainMenu(QMenuBar* bar, std::function<void(int)> execute)
     : QObject(bar), bar_(bar), execute_(std::move(execute)) {
     QMenu* file = bar_->addMenu("&File");
-    AddItem(file, "&Load Texture File...", 40010);
-    AddItem(file, "&Save Texture File...", 40019);
+    AddItem(file, "&Load Texture File...", CommandLoadTextureFile);
+    AddItem(file, "&Save Texture File...", CommandSaveTextureFile);
     file->addSeparator();
     QMenu* preferences = file->addMenu("Preferences");
-    AddItem(preferences, "&AutoDraw Rivers", 40032, true);
-    AddItem(preferences, "Use &X-Windows Mouse Focus", 40007, true);
+    AddItem(preferences, "&AutoDraw Rivers", CommandAutoDrawRivers, true);
+    AddItem(preferences, "Use &X-Windows Mouse Focus", CommandFocusFollowsMouse, true);
     file->addSeparator();
-    AddItem(file, "&Exit", 40001);
+    AddItem(file, "&Exit", CommandExit);
 
     QMenu* view = bar_->addMenu("&View");
     QMenu* zoom = view->addMenu("&Zoom");
@@ -54,36 +54,36 @@ MainMenu::MainMenu(QMenuBar* bar, std::function<void(int)> execute)
     for (size_t i = 0; i < std::size(ZoomCommands); ++i)
         zoomGroup_->addAction(AddItem(zoom, zoomLabels[i], ZoomCommands[i], true));
     QMenu* show = view->addMenu("&Show");
-    AddItem(show, "&Gridlines", 40018, true);
-    AddItem(show, "&Latitude && Longitude", 40021, true);
-    AddItem(show, "&Railroads", 40036, true);
-    AddItem(show, "&Target Areas", 40040, true);
-    AddItem(show, "Mouse World Location", 40042, true);
-    AddItem(show, "&Height Map", 40006, true);
-    AddItem(show, "3D View", 40005, true);
+    AddItem(show, "&Gridlines", CommandShowGridlines, true);
+    AddItem(show, "&Latitude && Longitude", CommandShowLatLong, true);
+    AddItem(show, "&Railroads", CommandShowRailroads, true);
+    AddItem(show, "&Target Areas", CommandShowTargetAreas, true);
+    AddItem(show, "Mouse World Location", CommandMouseWorldLocation, true);
+    AddItem(show, "&Height Map", CommandShowHeightView, true);
+    AddItem(show, "3D View", CommandShow3DView, true);
 
     QMenu* utilities = bar_->addMenu("Tile &Utilities");
-    AddItem(utilities, "&Randomize Tiles", 40027);
-    AddItem(utilities, "&Expand Fields", 40028);
-    AddItem(utilities, "Field Transitions", 40030);
-    AddItem(utilities, "&Mark Tile Errors", 40043);
+    AddItem(utilities, "&Randomize Tiles", CommandRandomizeTiles);
+    AddItem(utilities, "&Expand Fields", CommandExpandFields);
+    AddItem(utilities, "Field Transitions", CommandFieldTransitions);
+    AddItem(utilities, "&Mark Tile Errors", CommandMarkTileErrors);
 
     QMenu* preview = bar_->addMenu("3d &Preview");
-    AddItem(preview, "OpenGL Driver Info", 40022);
+    AddItem(preview, "OpenGL Driver Info", CommandDriverInfo);
     preview->addSeparator();
-    AddItem(preview, "Show &Textures", 40008, true);
-    AddItem(preview, "Show 3d Grid", 40029, true);
+    AddItem(preview, "Show &Textures", CommandShowTextures, true);
+    AddItem(preview, "Show 3d Grid", CommandShow3DGrid, true);
 
     QMenu* rails = bar_->addMenu("&Railroads");
-    AddItem(rails, "&Create Rails", CreateRailsCommand, true);
-    AddItem(rails, "&Move Rails", MoveRailsCommand, true);
+    AddItem(rails, "&Create Rails", CommandCreateRails, true);
+    AddItem(rails, "&Move Rails", CommandMoveRails, true);
     rails->addSeparator();
-    AddItem(rails, "Save RRD", 40034);
-    AddItem(rails, "Load RRD", 40035);
+    AddItem(rails, "Save RRD", CommandSaveRrd);
+    AddItem(rails, "Load RRD", CommandLoadRrd);
     rails->addSeparator();
-    AddItem(rails, "Save Segment", 40038);
-    AddItem(rails, "Load Segment", 40037);
-    AddItem(rails, "Append Segment", 40044);
+    AddItem(rails, "Save Segment", CommandSaveSegment);
+    AddItem(rails, "Load Segment", CommandLoadSegment);
+    AddItem(rails, "Append Segment", CommandAppendSegment);
 }
 
 QAction* MainMenu::AddItem(QMenu* menu, const char* label, int command, bool checkable) {
@@ -107,6 +107,6 @@ void MainMenu::MirrorChecks(const Editor& editor) {
         Action(item.command)->setChecked(editor.flags.*item.flag != 0);
     for (int command : ZoomCommands)
         Action(command)->setChecked(editor.checks.ZoomCommand == command);
-    Action(CreateRailsCommand)->setChecked(editor.checks.CreateRails);
-    Action(MoveRailsCommand)->setChecked(editor.checks.MoveRails);
+    Action(CommandCreateRails)->setChecked(editor.checks.CreateRails);
+    Action(CommandMoveRails)->setChecked(editor.checks.MoveRails);
 }

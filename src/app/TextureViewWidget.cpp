@@ -67,7 +67,7 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
     // Whatever the view does not cover keeps the window's background colour.
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(10, 36, 106));
+    colours.setColor(QPalette::Window, QColor(128, 128, 128));
     setPalette(colours);
     tracker_.leftButtonHeld = [] {
         return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;

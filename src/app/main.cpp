@@ -1,10 +1,21 @@
+// The map editor: start-up, the event loop and shutdown.
+
+#include "app/CommandLineFiles.h"
+#include "app/EditorSession.h"
+#include "app/QtShell.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Map Editor");
-    window.showMaximized();
-    return app.exec();
+    QtShell shell;
+    EditorSession session(shell);
+    const int startStatus = session.StartUp();
+    if (startStatus != 0)
+        return startStatus;
+    session.PostStartCommands();
+    session.PostOpenFiles(CommandLineFileArguments());
+    const int status = QApplication::exec();
+    session.ShutDown();
+    return status;
 }

@@ -1,0 +1,38 @@
+#pragma once
+// The Qt shell with its two blocking services replaced for the widget tests: message boxes
+// are recorded instead of shown and file dialogs are answered from a script, so that no test
+// ever waits on a modal dialog. Everything else (repaints, visibility, menus) is the real one.
+
+#include "app/QtShell.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+class AppTestShell : public QtShell {
+  public:
+    struct Message {
+        WindowId owner;
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+    };
+    std::vector<Message> messages;
+    std::deque<std::optional<std::string>> answers; // next dialog answers; nullopt = Cancel
+
+    void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
+                     MessageIcon icon) override {
+        messages.push_back({owner, text, caption, icon});
+    }
+    std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&,
+                                          const std::string&) override {
+        if (answers.empty())
+            return std::nullopt;
+        const std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        if (!answer)
+            return std::nullopt;
+        return SplitChosenPath(QString::fromStdString(*answer));
+    }
+};

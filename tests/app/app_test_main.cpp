@@ -1,0 +1,17 @@
+// The widget tests' entry point: one QApplication for the whole run, then GoogleTest.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The desktop bus and font configuration libraries keep buffers for the life of the process;
+// they are not ours to free.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\nleak:libfontconfig.so\n";
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,119 @@
+// The Qt side of the shell: the file dialog's filter and path split, repaints of the
+// registered windows, visibility and the progress dialog.
+
+#include "AppTestShell.h"
+#include "app/FileDialogFilter.h"
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CountingWidget : public QWidget {
+  public:
+    int paints = 0;
+    QRegion lastRegion;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        lastRegion = event->region();
+    }
+};
+
+} // namespace
+
+TEST(FileDialogFilterTest, PatternListBecomesQtsBracketedList) {
+    EXPECT_EQ(FileDialogFilter("Texture Map Files (*.tm)", "*.tm"), "Texture Map Files (*.tm)");
+    EXPECT_EQ(FileDialogFilter("Height Map Files (*.hm, *.raw)", "*.hm; *.raw"),
+              "Height Map Files (*.hm *.raw)");
+    EXPECT_EQ(FileDialogFilter("Rail Segments", "*.seg"), "Rail Segments (*.seg)");
+}
+
+TEST(SplitChosenPathTest, FolderKeepsItsSeparatorAndJoinsBackToThePath) {
+    const FileChoice choice = SplitChosenPath("/data/maps/north.tm");
+    EXPECT_EQ(choice.name, "north.tm");
+    EXPECT_EQ(choice.folder, "/data/maps/");
+    EXPECT_EQ(choice.Path(), "/data/maps/north.tm");
+    EXPECT_EQ(SplitChosenPath("north.tm").folder, "");
+}
+
+TEST(QtShellTest, UpdatePaintsOnlyWhatWasInvalidated) {
+    QtShell shell;
+    CountingWidget widget;
+    widget.resize(200, 100);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    shell.SetWindow(WindowId::Main, &widget);
+    const int before = widget.paints;
+    shell.Update(WindowId::Main); // nothing invalid: no paint
+    EXPECT_EQ(widget.paints, before);
+    shell.InvalidateRect(WindowId::Main, {32, 0, 64, 32}, false);
+    shell.Update(WindowId::Main);
+    EXPECT_EQ(widget.paints, before + 1);
+    EXPECT_EQ(widget.lastRegion.boundingRect(), QRect(32, 0, 32, 32));
+}
+
+TEST(QtShellTest, InvalidateOfNoWindowRepaintsEveryWindow) {
+    QtShell shell;
+    CountingWidget main;
+    CountingWidget height;
+    for (CountingWidget* widget : {&main, &height}) {
+        widget->resize(50, 50);
+        widget->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    }
+    shell.SetWindow(WindowId::Main, &main);
+    shell.SetWindow(WindowId::HeightView, &height);
+    const int mainBefore = main.paints;
+    const int heightBefore = height.paints;
+    shell.Invalidate(WindowId::None, false);
+    shell.Update(WindowId::Main);
+    shell.Update(WindowId::HeightView);
+    EXPECT_EQ(main.paints, mainBefore + 1);
+    EXPECT_EQ(height.paints, heightBefore + 1);
+}
+
+TEST(QtShellTest, SetWindowVisibleShowsAndHidesTheTopLevelWindow) {
+    QtShell shell;
+    QWidget window;
+    shell.SetWindow(WindowId::HeightView, &window);
+    shell.SetWindowVisible(WindowId::HeightView, true);
+    EXPECT_TRUE(window.isVisible());
+    shell.SetWindowVisible(WindowId::HeightView, false);
+    EXPECT_FALSE(window.isVisible());
+    shell.SetWindowVisible(WindowId::TerrainView, true); // no such window: nothing happens
+}
+
+TEST(QtShellTest, ProgressDialogCountsItsStepsUnderTheProgramsCaption) {
+    QtShell shell;
+    shell.BeginProgress("Loading 3D Textures", 59);
+    QProgressDialog* dialog = shell.Progress();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Map Editor");
+    EXPECT_EQ(dialog->labelText(), "Loading 3D Textures");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    for (int i = 0; i < 59; ++i)
+        shell.StepProgress();
+    EXPECT_EQ(dialog->value(), dialog->maximum());
+    shell.StepProgress(); // past the end the bar stays full
+    EXPECT_EQ(dialog->value(), 59);
+    shell.EndProgress();
+    EXPECT_EQ(shell.Progress(), nullptr);
+}
+
+TEST(QtShellTest, WaitCursorIsAnOverrideCursor) {
+    QtShell shell;
+    shell.SetWaitCursor(true);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    shell.SetWaitCursor(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}

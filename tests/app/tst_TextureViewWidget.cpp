@@ -1,0 +1,70 @@
+// The texture view as it appears in the main window: the empty view, the block of tiles
+// with magenta beyond the map edge, and the cursor state kept from mouse moves.
+
+#include "SessionFixture.h"
+
+#include "app/TextureViewWidget.h"
+#include "core/tilemap/MapGeometry.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+class TextureViewWidgetTest : public SessionFixture {
+  protected:
+    QImage Grab() { return main().View().grab().toImage(); }
+};
+
+bool IsMagenta(const QColor& colour) {
+    return colour == QColor(255, 0, 255);
+}
+
+} // namespace
+
+TEST_F(TextureViewWidgetTest, WithoutAMapTheViewIsWhiteWithItsMessage) {
+    const QImage image = Grab();
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
+    // The text sits around the centre of the client area.
+    const int cy = image.height() / 2;
+    int dark = 0;
+    for (int x = image.width() / 2 - 100; x < image.width() / 2 + 100; ++x)
+        for (int y = cy - 8; y <= cy + 8; ++y)
+            dark += image.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(dark, 20);
+}
+
+TEST_F(TextureViewWidgetTest, BlockBeyondTheLastColumnIsMagenta) {
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
+    editor().view.ViewOriginColumn = 630;
+    const QImage image = Grab();
+    // At 50% columns 630-639 are tiles (view columns 0-9), the other 22 magenta.
+    EXPECT_FALSE(IsMagenta(image.pixelColor(9 * 32 + 16, 16)));
+    EXPECT_TRUE(IsMagenta(image.pixelColor(10 * 32 + 16, 16)));
+    EXPECT_TRUE(IsMagenta(image.pixelColor(31 * 32 + 31, 16)));
+    // Right of the 1024-pixel block the view paints nothing of its own.
+    if (image.width() > 1030)
+        EXPECT_FALSE(IsMagenta(image.pixelColor(1028, 16)));
+}
+
+TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateInCellsAndWorldUnits) {
+    const QPoint client(48, 16);
+    QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&main().View(), &move);
+    EXPECT_EQ(editor().cursor.MouseColumn, 1);
+    EXPECT_EQ(editor().cursor.MouseRow, 0);
+    EXPECT_EQ(editor().cursor.MouseWorldX, -159 * 262144 + 131072);
+    EXPECT_EQ(editor().cursor.MouseWorldY, -1760 * 262144 + 131072);
+}
+
+TEST_F(TextureViewWidgetTest, FocusFollowsTheMouseWhenAsked) {
+    Item(CommandFocusFollowsMouse)->trigger();
+    session->HeightView()->activateWindow();
+    session->HeightView()->setFocus();
+    const QPoint client(100, 100);
+    QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&main().View(), &move);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), &main().View());
+}
