@@ -15,7 +15,10 @@ class HeightMap {
 
     // Replaces the whole grid; `heights` must hold exactly MapCellCount values.
     void Replace(std::vector<uint16_t> heights);
-    void FreeHeightMap() { heights_.clear(); heights_.shrink_to_fit(); }
+    void FreeHeightMap() {
+        heights_.clear();
+        heights_.shrink_to_fit();
+    }
 
     uint16_t At(int index) const { return heights_[static_cast<size_t>(index)]; }
     void Set(int index, uint16_t height) { heights_[static_cast<size_t>(index)] = height; }

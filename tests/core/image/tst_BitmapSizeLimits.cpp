@@ -12,15 +12,15 @@ namespace {
 
 // A run-length (RLE8) picture of the given size whose only data ends the picture at once.
 std::vector<uint8_t> RunLengthPicture(int32_t width, int32_t height) {
-    DibSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.colours = {{0, 0, 0}, {255, 255, 255}};
-    spec.coloursUsed = 2;
-    spec.bits = {0, 1}; // end of picture
-    return MakeDib(spec);
+    DibLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.colours = {{0, 0, 0}, {255, 255, 255}};
+    layout.coloursUsed = 2;
+    layout.bits = {0, 1}; // end of picture
+    return MakeDib(layout);
 }
 
 } // namespace
@@ -40,14 +40,14 @@ TEST(BitmapSizeLimits, RunLengthPictureUpToTheLimitIsReadAndDrawn) {
 }
 
 TEST(BitmapSizeLimits, UncompressedPictureBeyondTheLimitIsRefusedWhateverItsFileHolds) {
-    DibSpec spec;
-    spec.width = 4096;
-    spec.height = 1025;
-    spec.bitCount = 1;
-    spec.colours = {{0, 0, 0}, {255, 255, 255}};
-    spec.bits.assign(512 * 1025, 0xAA); // every row is present
-    EXPECT_FALSE(ReadBitmapBytes(MakeDib(spec)).has_value());
-    spec.height = 1024;
-    spec.bits.resize(512 * 1024);
-    EXPECT_TRUE(ReadBitmapBytes(MakeDib(spec)).has_value());
+    DibLayout layout;
+    layout.width = 4096;
+    layout.height = 1025;
+    layout.bitCount = 1;
+    layout.colours = {{0, 0, 0}, {255, 255, 255}};
+    layout.bits.assign(512 * 1025, 0xAA); // every row is present
+    EXPECT_FALSE(ReadBitmapBytes(MakeDib(layout)).has_value());
+    layout.height = 1024;
+    layout.bits.resize(512 * 1024);
+    EXPECT_TRUE(ReadBitmapBytes(MakeDib(layout)).has_value());
 }

@@ -73,111 +73,111 @@ TEST_F(DibLoading, FilesWithoutFileHeaderFindTheBitsAfterTheColourTable) {
 }
 
 TEST_F(DibLoading, ColoursUsedDecidesTheTableSize) {
-    DibSpec spec;
-    spec.width = 2;
-    spec.bitCount = 8;
-    spec.fileHeader = false;
-    spec.coloursUsed = 17;
+    DibLayout layout;
+    layout.width = 2;
+    layout.bitCount = 8;
+    layout.fileHeader = false;
+    layout.coloursUsed = 17;
     for (int c = 0; c < 17; ++c)
-        spec.colours.push_back({static_cast<uint8_t>(10 * c), 1, 2});
-    spec.bits = {16, 3, 0, 0};
-    auto image = Load(MakeDib(spec));
+        layout.colours.push_back({static_cast<uint8_t>(10 * c), 1, 2});
+    layout.bits = {16, 3, 0, 0};
+    auto image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{160, 1, 2}, {30, 1, 2}}));
 
-    spec.coloursUsed = 0; // 8 bits without a count: a full table of 256 colours
-    spec.colours.resize(256, {0, 0, 0});
-    spec.colours[255] = {9, 8, 7};
-    spec.bits = {255, 16, 0, 0};
-    image = Load(MakeDib(spec));
+    layout.coloursUsed = 0; // 8 bits without a count: a full table of 256 colours
+    layout.colours.resize(256, {0, 0, 0});
+    layout.colours[255] = {9, 8, 7};
+    layout.bits = {255, 16, 0, 0};
+    image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{9, 8, 7}, {160, 1, 2}}));
 }
 
 TEST_F(DibLoading, TwentyFourBitRowsSkipTheirPadding) {
-    DibSpec spec;
-    spec.width = 3;
-    spec.height = 2;
+    DibLayout layout;
+    layout.width = 3;
+    layout.height = 2;
     // Stored rows: B, G, R per pixel, each row padded to a multiple of four bytes.
-    spec.bits = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0};
-    auto image = Load(MakeDib(spec));
+    layout.bits = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0};
+    auto image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data,
               Pixels({{3, 2, 1}, {6, 5, 4}, {9, 8, 7}, {12, 11, 10}, {15, 14, 13}, {18, 17, 16}}));
 
-    spec.width = 4;
-    spec.height = 1;
-    spec.bits = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    image = Load(MakeDib(spec));
+    layout.width = 4;
+    layout.height = 1;
+    layout.bits = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{3, 2, 1}, {6, 5, 4}, {9, 8, 7}, {12, 11, 10}}));
 }
 
 TEST_F(DibLoading, TopDownRowsComeInFileOrderWithAPositiveHeight) {
-    DibSpec spec;
-    spec.width = 1;
-    spec.height = -2;
-    spec.bits = {1, 2, 3, 0, 4, 5, 6, 0};
-    const auto image = Load(MakeDib(spec));
+    DibLayout layout;
+    layout.width = 1;
+    layout.height = -2;
+    layout.bits = {1, 2, 3, 0, 4, 5, 6, 0};
+    const auto image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->height, 2);
     EXPECT_EQ(image->data, Pixels({{3, 2, 1}, {6, 5, 4}}));
 }
 
 TEST_F(DibLoading, SixteenAndThirtyTwoBitPixelsWithAndWithoutBitFields) {
-    DibSpec spec;
-    spec.width = 4;
-    spec.bitCount = 16; // 5-5-5 without masks
-    spec.bits = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42};
-    auto image = Load(MakeDib(spec));
+    DibLayout layout;
+    layout.width = 4;
+    layout.bitCount = 16; // 5-5-5 without masks
+    layout.bits = {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42};
+    auto image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {132, 132, 132}}));
 
-    spec.compression = 3; // 5-6-5 bit fields
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.bits = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0xFF, 0xFF};
-    image = Load(MakeDib(spec));
+    layout.compression = 3; // 5-6-5 bit fields
+    layout.masks = {0xF800, 0x07E0, 0x001F};
+    layout.bits = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0xFF, 0xFF};
+    image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}}));
 
-    spec.bitCount = 32;
-    spec.width = 2;
-    spec.compression = 0; // blue, green, red, unused
-    spec.masks.clear();
-    spec.bits = {1, 2, 3, 99, 4, 5, 6, 99};
-    image = Load(MakeDib(spec));
+    layout.bitCount = 32;
+    layout.width = 2;
+    layout.compression = 0; // blue, green, red, unused
+    layout.masks.clear();
+    layout.bits = {1, 2, 3, 99, 4, 5, 6, 99};
+    image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{3, 2, 1}, {6, 5, 4}}));
 
-    spec.compression = 3; // masks in an unusual order: red in the low byte
-    spec.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    spec.fileHeader = false;
-    image = Load(MakeDib(spec));
+    layout.compression = 3; // masks in an unusual order: red in the low byte
+    layout.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
+    layout.fileHeader = false;
+    image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({{1, 2, 3}, {4, 5, 6}}));
 }
 
 TEST_F(DibLoading, RunLengthEncodedRowsWithDeltasAndAbsoluteRuns) {
-    DibSpec spec;
-    spec.width = 5;
-    spec.height = 3;
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.colours = {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}, {30, 0, 0}};
-    spec.colours.resize(16, {0, 0, 0});
+    DibLayout layout;
+    layout.width = 5;
+    layout.height = 3;
+    layout.bitCount = 4;
+    layout.compression = 2;
+    layout.colours = {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}, {30, 0, 0}};
+    layout.colours.resize(16, {0, 0, 0});
     // Row 0: a run of 5 alternating 1, 2; end of line. Row 1: absolute 3, 1, 2, then a
     // delta one row down to column 3, a run of one 3, and the end of the bitmap.
-    spec.bits = {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 0, 2, 0, 1, 1, 0x30, 0, 1};
-    auto image = Load(MakeDib(spec));
+    layout.bits = {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 0, 2, 0, 1, 1, 0x30, 0, 1};
+    auto image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     const std::array<uint8_t, 3> o{0, 0, 0}, a{10, 0, 0}, b{20, 0, 0}, c{30, 0, 0};
     EXPECT_EQ(image->data, Pixels({a, b, a, b, a, c, a, b, o, o, o, o, o, c, o}));
 
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.colours.resize(256, {0, 0, 0});
-    spec.bits = {2, 3, 0, 3, 1, 2, 3, 0, 0, 1}; // a run, an odd absolute run with padding
-    image = Load(MakeDib(spec));
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.colours.resize(256, {0, 0, 0});
+    layout.bits = {2, 3, 0, 3, 1, 2, 3, 0, 0, 1}; // a run, an odd absolute run with padding
+    image = Load(MakeDib(layout));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->data, Pixels({c, c, a, b, c, o, o, o, o, o, o, o, o, o, o}));
 }
@@ -191,9 +191,9 @@ TEST_F(DibLoading, MissingAndEmptyFilesReportTheOpenFailure) {
 }
 
 TEST_F(DibLoading, HostileHeadersFailWithTheirMessage) {
-    DibSpec spec;
-    spec.headerSize = 108;
-    EXPECT_FALSE(Load(MakeDib(spec)).has_value());
+    DibLayout layout;
+    layout.headerSize = 108;
+    EXPECT_FALSE(Load(MakeDib(layout)).has_value());
     ExpectOnlyMessage("Unknown DIB file format.");
 
     const auto expectConversionError = [&](const std::vector<uint8_t>& bytes) {
@@ -201,35 +201,35 @@ TEST_F(DibLoading, HostileHeadersFailWithTheirMessage) {
         EXPECT_FALSE(Load(bytes).has_value());
         ExpectOnlyMessage("Image file conversion error.");
     };
-    DibSpec empty;
+    DibLayout empty;
     empty.width = 0;
     expectConversionError(MakeDib(empty));
-    DibSpec truncated;
+    DibLayout truncated;
     truncated.width = 4;
     truncated.height = 4;
     truncated.bits = {1, 2, 3};
     expectConversionError(MakeDib(truncated));
-    DibSpec shortTable;
+    DibLayout shortTable;
     shortTable.bitCount = 8;
     shortTable.colours = {{1, 2, 3}};
     expectConversionError(MakeDib(shortTable));
-    std::vector<uint8_t> offsetBeyondEnd = MakeDib(DibSpec{.bits = {1, 2, 3, 0}});
+    std::vector<uint8_t> offsetBeyondEnd = MakeDib(DibLayout{.bits = {1, 2, 3, 0}});
     offsetBeyondEnd[10] = 0xFF;
     expectConversionError(offsetBeyondEnd);
-    DibSpec topDownRunLength;
+    DibLayout topDownRunLength;
     topDownRunLength.height = -1;
     topDownRunLength.bitCount = 8;
     topDownRunLength.compression = 1;
     topDownRunLength.colours.resize(256, {0, 0, 0});
     topDownRunLength.bits = {1, 0, 0, 1};
     expectConversionError(MakeDib(topDownRunLength));
-    DibSpec twoBits;
+    DibLayout twoBits;
     twoBits.bitCount = 2;
     twoBits.bits = {0, 0, 0, 0};
     expectConversionError(MakeDib(twoBits));
 
     shell.Clear();
-    DibSpec huge;
+    DibLayout huge;
     huge.width = 1 << 20;
     huge.height = 1 << 20;
     EXPECT_FALSE(Load(MakeDib(huge)).has_value());

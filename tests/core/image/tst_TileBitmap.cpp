@@ -58,20 +58,20 @@ TEST(BitmapToolkit, MeasuresHeadersOfEncoderWrittenFiles) {
 }
 
 TEST(BitmapToolkit, ColoursUsedAndTheColourTable) {
-    DibSpec spec;
-    spec.bitCount = 8;
-    spec.bits = {0, 0, 0, 0};
+    DibLayout layout;
+    layout.bitCount = 8;
+    layout.bits = {0, 0, 0, 0};
     for (int c = 0; c < 256; ++c)
-        spec.colours.push_back({static_cast<uint8_t>(c), 7, static_cast<uint8_t>(255 - c)});
-    TileBitmap full = MustRead(MakeDib(spec));
+        layout.colours.push_back({static_cast<uint8_t>(c), 7, static_cast<uint8_t>(255 - c)});
+    TileBitmap full = MustRead(MakeDib(layout));
     EXPECT_EQ(BitmapColourCount(full), 256u);
     const std::vector<PaletteColour> palette = CreateBitmapPalette(full);
     ASSERT_EQ(palette.size(), 256u);
     EXPECT_EQ(palette[200], (PaletteColour{200, 7, 55}));
 
-    spec.coloursUsed = 17;
-    spec.colours.resize(17);
-    TileBitmap some = MustRead(MakeDib(spec));
+    layout.coloursUsed = 17;
+    layout.colours.resize(17);
+    TileBitmap some = MustRead(MakeDib(layout));
     EXPECT_EQ(BitmapColourCount(some), 17u);
     EXPECT_EQ(BitmapPaletteSize(some), 68u);
     EXPECT_EQ(CreateBitmapPalette(some).size(), 17u);
@@ -93,7 +93,7 @@ TEST(BitmapToolkit, RefusesFilesThatAreNotBitmapsOrPointOutsideThemselves) {
     EXPECT_FALSE(ReadBitmapBytes(std::vector<uint8_t>(good.begin(), good.end() - 30)))
         << "pixel rows cut short";
 
-    DibSpec hostile;
+    DibLayout hostile;
     hostile.bitCount = 8;
     hostile.coloursUsed = 0x40000000; // a colour table far beyond the end of the file
     EXPECT_FALSE(ReadBitmapBytes(MakeDib(hostile)).has_value());

@@ -10,14 +10,14 @@
 
 namespace {
 
-DibSpec SmallPicture() {
-    DibSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitCount = 24;
-    spec.bits = {0,   0,   255, 0, 255, 0, 255, 0, 0, 0, 0, 0,
-                 255, 255, 255, 0, 0,   0, 9,   9, 9, 0, 0, 0};
-    return spec;
+DibLayout SmallPicture() {
+    DibLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitCount = 24;
+    layout.bits = {0,   0,   255, 0, 255, 0, 255, 0, 0, 0, 0, 0,
+                   255, 255, 255, 0, 0,   0, 9,   9, 9, 0, 0, 0};
+    return layout;
 }
 
 } // namespace
