@@ -14,9 +14,8 @@
 
 namespace {
 
-using Reader = void (*)(std::FILE*, DemWindowConversion&);
-
-DemWindowConversion ConvertWith(const std::string& path, Reader reader) {
+DemWindowConversion ConvertWith(const std::string& path,
+                                void (*reader)(std::FILE*, DemWindowConversion&)) {
     DemWindowConversion conversion;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     EXPECT_NE(file, nullptr);
@@ -27,21 +26,13 @@ DemWindowConversion ConvertWith(const std::string& path, Reader reader) {
     return conversion;
 }
 
-void ExpectSameConversion(const DemWindowConversion& bulk, const DemWindowConversion& plain) {
-    EXPECT_TRUE(bulk.Complete());
-    EXPECT_EQ(bulk.HeightBytes(), plain.HeightBytes());
-    EXPECT_EQ(bulk.RawImage(), plain.RawImage());
-    const DemCounters& a = bulk.Counters();
-    const DemCounters& b = plain.Counters();
-    EXPECT_EQ(a.itemsRead, b.itemsRead);
-    EXPECT_EQ(a.itemsWritten, b.itemsWritten);
-    EXPECT_EQ(a.landItemsConverted, b.landItemsConverted);
-    EXPECT_EQ(a.waterItemsTranslated, b.waterItemsTranslated);
-    EXPECT_EQ(a.maximumElevation, b.maximumElevation);
-    EXPECT_EQ(a.seaLevel, b.seaLevel);
+// Read, written, land to water, water to 0, maximum elevation, sea level.
+std::array<int, 6> Counts(const DemWindowConversion& conversion) {
+    const DemCounters& c = conversion.Counters();
+    return {c.itemsRead,        c.itemsWritten, c.landItemsConverted, c.waterItemsTranslated,
+            c.maximumElevation, c.seaLevel};
 }
 
-// A source in which every sample has the same value.
 DemSampleFunction Constant(int16_t value) {
     return [value](int, int) { return value; };
 }
@@ -62,29 +53,18 @@ uint16_t HeightAt(const DemWindowConversion& conversion, int cell) {
 
 } // namespace
 
-TEST(DemSampling, WindowCoordinates) {
+TEST(DemSampling, WindowCoordinatesScalingAndClamps) {
     const auto& rows = DemSourceRows();
-    const auto& columns = DemSourceColumns();
-    EXPECT_EQ(rows[0], 4200);
-    EXPECT_EQ(rows[1], 4203);
-    EXPECT_EQ(rows[2], 4207);
-    EXPECT_EQ(rows[32], 4320); // 32 cells cover 120 samples
-    EXPECT_EQ(rows[319], 5396);
-    EXPECT_EQ(columns[3], 1811);
-    EXPECT_EQ(columns[639], 4196);
-}
-
-TEST(DemSampling, ScalingAndClamps) {
-    EXPECT_EQ(DemHeightOf(0), 0);
-    EXPECT_EQ(DemRawShadeOf(0), 0);
-    EXPECT_EQ(DemHeightOf(1), 15);
-    EXPECT_EQ(DemRawShadeOf(1), 0);
-    EXPECT_EQ(DemHeightOf(2055), 32767);
-    EXPECT_EQ(DemRawShadeOf(2055), 127);
-    EXPECT_EQ(DemHeightOf(4110), 65535);
-    EXPECT_EQ(DemRawShadeOf(4110), 255);
-    EXPECT_EQ(DemHeightOf(32767), 65535);
-    EXPECT_EQ(DemRawShadeOf(4111), 255);
+    EXPECT_EQ((std::array{rows[0], rows[1], rows[2], rows[32], rows[319]}),
+              (std::array{4200, 4203, 4207, 4320, 5396})); // 32 cells cover 120 samples
+    EXPECT_EQ(DemSourceColumns()[3] * 10000 + DemSourceColumns()[639], 18114196);
+    // Sample, height, raw shade: full scale at 4110, clamped above it.
+    const int cases[][3] = {{0, 0, 0},          {1, 15, 0},         {2055, 32767, 127},
+                            {4110, 65535, 255}, {4111, 65535, 255}, {32767, 65535, 255}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(DemHeightOf(static_cast<int16_t>(c[0])), c[1]) << c[0];
+        EXPECT_EQ(DemRawShadeOf(static_cast<int16_t>(c[0])), c[2]) << c[0];
+    }
 }
 
 TEST(DemSampling, UnreadableSampleRepeatsThePreviousRawValue) {
@@ -94,48 +74,37 @@ TEST(DemSampling, UnreadableSampleRepeatsThePreviousRawValue) {
     conversion.AddSample(std::nullopt); // sea again, and counted as such
     conversion.AddSample(int16_t{-3});
     conversion.AddSample(std::nullopt);
-    EXPECT_EQ(HeightAt(conversion, 0), 0);
-    EXPECT_EQ(HeightAt(conversion, 4), 15);
-    EXPECT_EQ(conversion.Counters().itemsRead, 2);
-    EXPECT_EQ(conversion.Counters().itemsWritten, 5);
-    EXPECT_EQ(conversion.Counters().waterItemsTranslated, 2);
-    EXPECT_EQ(conversion.Counters().landItemsConverted, 2);
-    EXPECT_EQ(conversion.Counters().seaLevel, 15);
+    EXPECT_EQ(HeightAt(conversion, 0) * 100 + HeightAt(conversion, 4), 15);
+    EXPECT_EQ(Counts(conversion), (std::array{2, 5, 2, 2, 1, 15}));
 }
 
-TEST(DemWindowReader, MatchesThePerSampleReader) {
+TEST(DemWindowReader, MatchesThePerSampleReaderAndShortSourcesCountWhatTheyHold) {
     TempDir dir;
-    struct Case {
-        const char* name;
-        int64_t bytes;
-    };
-    const Case cases[] = {
+    const std::string path = dir.File("source.dem");
+    const std::pair<const char*, int64_t> cases[] = {
         {"full", DemFullSourceBytes},
         {"ends inside the window", 4800 * 9600 + 1234},
         {"ends inside a sample", 4800 * 9600 + 2 * 3000 + 1},
         {"ends at the last sampled row", 5396 * 9600 + 2 * 4196 + 1},
         {"ends before the window", 4000 * 9600},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = dir.File("source.dem");
-        ASSERT_TRUE(WriteDemSource(path, Distinct, c.bytes));
-        ASSERT_EQ(std::filesystem::file_size(path), static_cast<uintmax_t>(c.bytes));
-        ExpectSameConversion(ConvertWith(path, ReadDemWindow),
-                             ConvertWith(path, ReadDemWindowPerSample));
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(WriteDemSource(path, Distinct, bytes));
+        ASSERT_EQ(std::filesystem::file_size(path), static_cast<uintmax_t>(bytes));
+        const DemWindowConversion bulk = ConvertWith(path, ReadDemWindow);
+        const DemWindowConversion plain = ConvertWith(path, ReadDemWindowPerSample);
+        EXPECT_TRUE(bulk.Complete());
+        EXPECT_EQ(bulk.HeightBytes(), plain.HeightBytes());
+        EXPECT_EQ(bulk.RawImage(), plain.RawImage());
+        EXPECT_EQ(Counts(bulk), Counts(plain));
     }
-}
-
-TEST(DemWindowReader, ShortSourceCountsOnlyWhatItHolds) {
-    TempDir dir;
-    const std::string path = dir.File("short.dem");
-    // Ends just after row 4207 (map rows 0, 1 and 2 are whole, the rest is missing).
+    // Ends just after row 4207: map rows 0 to 2 are whole, the rest keeps the last sample.
     ASSERT_TRUE(WriteDemSource(path, Constant(2055), 4208LL * 9600));
-    const DemWindowConversion conversion = ConvertWith(path, ReadDemWindow);
-    EXPECT_EQ(conversion.Counters().itemsRead, 3 * MapWidth);
-    EXPECT_EQ(conversion.Counters().itemsWritten, MapCellCount);
-    // The unreadable cells keep the last sample that was read.
-    EXPECT_EQ(HeightAt(conversion, MapCellCount - 1), 32767);
+    const DemWindowConversion shortSource = ConvertWith(path, ReadDemWindow);
+    EXPECT_EQ(Counts(shortSource)[0], 3 * MapWidth);
+    EXPECT_EQ(Counts(shortSource)[1], MapCellCount);
+    EXPECT_EQ(HeightAt(shortSource, MapCellCount - 1), 32767);
 }
 
 class ConvertDemFileTest : public ::testing::Test {
@@ -150,29 +119,37 @@ class ConvertDemFileTest : public ::testing::Test {
         ConvertDemFile(*editor, shell, source);
     }
     const RecordedMessage& Summary() const { return shell.messages.back(); }
+    // Nothing written and no height map after a failure reported as `caption` about `path`.
+    void ExpectRefused(const std::string& path, const char* caption) {
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].text, path);
+        EXPECT_EQ(shell.messages[0].caption, caption);
+        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
+        EXPECT_FALSE(editor->heightMap.HasHeightMap());
+    }
 };
 
 TEST_F(ConvertDemFileTest, AllSeaSourceGivesAllZeroOutputs) {
     Convert(Constant(DemNoData));
     ASSERT_EQ(shell.messages.size(), 2u);
     EXPECT_EQ(shell.messages[0].text, "Click OK to begin process");
-    EXPECT_EQ(shell.messages[0].caption, "Notice");
-    EXPECT_EQ(shell.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(Summary().text, "Process Complete.\n204800 Items Read.\n204800 Items Written.\n0 "
                               "Land Items Converted to Water.\n204800 Water Items Translated to "
                               "0.\n0 is the maximum elevation.\nSea Level is 0.\n\n[Raw image "
                               "generated]");
-    EXPECT_EQ(Summary().caption, "Notice");
-    EXPECT_EQ(Summary().icon, MessageIcon::Information);
-    EXPECT_EQ(Summary().owner, WindowId::Main);
+    for (const RecordedMessage& m : shell.messages) {
+        EXPECT_EQ(m.caption, "Notice");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
+        EXPECT_EQ(m.owner, WindowId::Main);
+    }
     EXPECT_EQ(ReadBytes(dir.File("trv16.hm")), std::vector<uint8_t>(409600, 0));
     EXPECT_EQ(ReadBytes(dir.File("trv.hm")), std::vector<uint8_t>(204800, 0));
     ASSERT_TRUE(editor->heightMap.HasHeightMap());
     EXPECT_EQ(editor->heightMap.At(12345), 0);
-    const auto& calls = shell.calls;
-    const auto on = std::find(calls.begin(), calls.end(), "wait on");
-    ASSERT_NE(on, calls.end());
-    EXPECT_NE(std::find(on, calls.end(), "wait off"), calls.end());
+    const auto on = std::find(shell.calls.begin(), shell.calls.end(), "wait on");
+    ASSERT_NE(on, shell.calls.end());
+    EXPECT_NE(std::find(on, shell.calls.end(), "wait off"), shell.calls.end());
 }
 
 TEST_F(ConvertDemFileTest, ClampsAboveFullScaleAndReportsTheRawMaximum) {
@@ -182,14 +159,11 @@ TEST_F(ConvertDemFileTest, ClampsAboveFullScaleAndReportsTheRawMaximum) {
               std::string::npos);
     const auto heights = ReadBytes(dir.File("trv16.hm"));
     const auto raw = ReadBytes(dir.File("trv.hm"));
-    ASSERT_EQ(heights.size(), 409600u);
-    ASSERT_EQ(raw.size(), 204800u);
+    ASSERT_EQ(heights.size() + raw.size(), 409600u + 204800u);
     // Map row 0 reads source row 4200 (5000), map row 1 reads 4203 (1).
-    EXPECT_EQ(heights[0], 0xFF);
-    EXPECT_EQ(heights[1], 0xFF);
-    EXPECT_EQ(raw[0], 255);
-    EXPECT_EQ(heights[2 * MapWidth], 15);
-    EXPECT_EQ(raw[MapWidth], 0);
+    EXPECT_EQ((std::array{heights[0], heights[1], raw[0]}),
+              (std::array<uint8_t, 3>{255, 255, 255}));
+    EXPECT_EQ(heights[2 * MapWidth] * 1000 + raw[MapWidth], 15000);
     EXPECT_EQ(editor->heightMap.At(MapWidth), 15);
 }
 
@@ -200,30 +174,19 @@ TEST_F(ConvertDemFileTest, LandBelowSeaLevelBecomesOne) {
     EXPECT_EQ(editor->heightMap.At(0), 15);
 }
 
-TEST_F(ConvertDemFileTest, MissingSourceOrFolderIsReportedAndNothingIsWritten) {
+TEST_F(ConvertDemFileTest, MissingSourceFolderOrUncreatableOutputChangesNothing) {
     const std::string folder = dir.File("folder.dem");
     std::filesystem::create_directory(folder);
     for (const std::string& path : {source, folder}) {
         shell.Clear();
         ConvertDemFile(*editor, shell, path);
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, path);
-        EXPECT_EQ(shell.messages[0].caption, "Unable to open file...");
-        EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
+        ExpectRefused(path, "Unable to open file...");
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
-    EXPECT_FALSE(editor->heightMap.HasHeightMap());
-}
-
-TEST_F(ConvertDemFileTest, UncreatableOutputStopsBeforeTheProcessStarts) {
     ASSERT_TRUE(WriteDemSource(source, Constant(100)));
     std::filesystem::create_directory(dir.File("trv.hm")); // a folder where a file must go
+    shell.Clear();
     ConvertDemFile(*editor, shell, source);
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, dir.File("trv.hm"));
-    EXPECT_EQ(shell.messages[0].caption, "Unable to create file...");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
-    EXPECT_FALSE(editor->heightMap.HasHeightMap());
+    ExpectRefused(dir.File("trv.hm"), "Unable to create file...");
 }
 
 TEST_F(ConvertDemFileTest, AsksForTheSourceAndCancelChangesNothing) {
