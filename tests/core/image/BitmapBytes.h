@@ -3,9 +3,11 @@
 // core header) with any field value, so tests can build the formats and the hostile
 // headers that no encoder writes.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct DibLayout {
@@ -21,65 +23,50 @@ struct DibLayout {
     bool fileHeader = true;
 };
 
-inline void Put16(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(static_cast<uint8_t>(value));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-inline void Put32(std::vector<uint8_t>& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
+inline void Put(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 inline std::vector<uint8_t> MakeDib(const DibLayout& layout) {
+    const int sizeBytes = layout.headerSize == 12 ? 2 : 4;
     std::vector<uint8_t> body;
-    Put32(body, layout.headerSize);
-    if (layout.headerSize == 12) {
-        Put16(body, static_cast<uint32_t>(layout.width));
-        Put16(body, static_cast<uint32_t>(layout.height));
-        Put16(body, 1);
-        Put16(body, layout.bitCount);
-    } else {
-        Put32(body, static_cast<uint32_t>(layout.width));
-        Put32(body, static_cast<uint32_t>(layout.height));
-        Put16(body, 1);
-        Put16(body, layout.bitCount);
-        Put32(body, layout.compression);
-        Put32(body, static_cast<uint32_t>(layout.bits.size()));
-        Put32(body, 0);
-        Put32(body, 0);
-        Put32(body, layout.coloursUsed);
-        Put32(body, 0);
-        while (body.size() < layout.headerSize)
-            body.push_back(0);
+    Put(body, layout.headerSize, 4);
+    Put(body, static_cast<uint32_t>(layout.width), sizeBytes);
+    Put(body, static_cast<uint32_t>(layout.height), sizeBytes);
+    Put(body, 1, 2);
+    Put(body, layout.bitCount, 2);
+    if (layout.headerSize != 12) {
+        Put(body, layout.compression, 4);
+        Put(body, static_cast<uint32_t>(layout.bits.size()), 4);
+        Put(body, 0, 4); // resolution
+        Put(body, 0, 4);
+        Put(body, layout.coloursUsed, 4);
+        body.resize(std::max<size_t>(body.size(), layout.headerSize), 0);
     }
     for (uint32_t mask : layout.masks)
-        Put32(body, mask);
+        Put(body, mask, 4);
     for (const auto& colour : layout.colours) {
-        body.push_back(colour[2]);
-        body.push_back(colour[1]);
-        body.push_back(colour[0]);
+        body.insert(body.end(), {colour[2], colour[1], colour[0]});
         if (layout.headerSize != 12)
             body.push_back(0);
     }
-    const std::size_t bitsOffset = body.size() + (layout.fileHeader ? 14 : 0);
-    body.insert(body.end(), layout.bits.begin(), layout.bits.end());
-    if (!layout.fileHeader)
+    if (!layout.fileHeader) {
+        body.insert(body.end(), layout.bits.begin(), layout.bits.end());
         return body;
+    }
     std::vector<uint8_t> file{'B', 'M'};
-    Put32(file, static_cast<uint32_t>(14 + body.size()));
-    Put32(file, 0);
-    Put32(file, static_cast<uint32_t>(bitsOffset));
+    Put(file, static_cast<uint32_t>(14 + body.size() + layout.bits.size()), 4);
+    Put(file, 0, 4);
+    Put(file, static_cast<uint32_t>(14 + body.size()), 4);
     file.insert(file.end(), body.begin(), body.end());
+    file.insert(file.end(), layout.bits.begin(), layout.bits.end());
     return file;
 }
 
 // A 64 x 64 tile picture at 8 bits whose stored pixel (row i, column j) is `pixel(i, j)`.
 template <typename Pixel> std::vector<uint8_t> MakeTileFile(Pixel pixel) {
-    DibLayout layout;
-    layout.width = 64;
-    layout.height = 64;
-    layout.bitCount = 8;
+    DibLayout layout{.width = 64, .height = 64, .bitCount = 8};
     for (int c = 0; c < 256; ++c)
         layout.colours.push_back(
             {static_cast<uint8_t>(c), static_cast<uint8_t>(255 - c), static_cast<uint8_t>(c / 2)});
@@ -87,4 +74,8 @@ template <typename Pixel> std::vector<uint8_t> MakeTileFile(Pixel pixel) {
         for (int j = 0; j < 64; ++j)
             layout.bits.push_back(static_cast<uint8_t>(pixel(i, j)));
     return MakeDib(layout);
+}
+
+inline std::string BitmapFixture(const std::string& name) {
+    return std::string(TEST_FIXTURE_DIR) + "/bitmaps/" + name;
 }

@@ -7,40 +7,22 @@
 
 namespace {
 
-std::string BundledTile(std::string_view name) {
-    return std::string(TEST_DATA_DIR) + "/tiles/QZ" + std::string(name);
-}
-
 // Runs the loaders with a temporary folder as the current folder.
 class TileLoading : public ::testing::Test {
   protected:
     void SetUp() override {
-        previous = std::filesystem::current_path();
         std::filesystem::create_directory(dir.path() / "tiles");
         std::filesystem::current_path(dir.path());
     }
     void TearDown() override { std::filesystem::current_path(previous); }
     TempDir dir;
-    std::filesystem::path previous;
+    std::filesystem::path previous = std::filesystem::current_path();
     RecordingShell shell;
 };
 
 } // namespace
 
-TEST(BundledTiles, EveryCatalogueTileIsA64By64PictureWith256Colours) {
-    for (int code = 0; code < TileCatalogueSize; ++code) {
-        SCOPED_TRACE(TileFileName(code));
-        const auto tile = ReadBitmapFile(BundledTile(TileFileName(code)));
-        ASSERT_TRUE(tile.has_value());
-        EXPECT_TRUE(IsTilePicture(*tile));
-        EXPECT_EQ(BitmapWidth(*tile), 64);
-        EXPECT_EQ(BitmapHeight(*tile), 64);
-        EXPECT_EQ(BitmapBitCount(*tile), 8);
-        EXPECT_EQ(BitmapColourCount(*tile), 256u);
-    }
-}
-
-TEST_F(TileLoading, LoadsAllRotationsAndFallsBackToTheBundledTiles) {
+TEST_F(TileLoading, LoadsAllRotationsOfTheBundledTiles) {
     TileBitmaps tiles;
     LoadTileBitmaps(tiles, shell);
     EXPECT_TRUE(shell.messages.empty());
@@ -48,55 +30,43 @@ TEST_F(TileLoading, LoadsAllRotationsAndFallsBackToTheBundledTiles) {
         EXPECT_EQ(tiles.palettes[code].size(), 256u);
         for (int rotation = 0; rotation < TileRotationCount; ++rotation) {
             ASSERT_TRUE(tiles.bitmaps[rotation][code].has_value());
+            EXPECT_TRUE(IsTilePicture(*tiles.bitmaps[rotation][code]));
             EXPECT_EQ(tiles.images[rotation][code].size(), QSize(64, 64));
         }
     }
 }
 
-TEST_F(TileLoading, AnUnreadableTileCostsOneNoticeAndLeavesItsSlotsEmpty) {
+TEST_F(TileLoading, UnreadableOrWronglySizedTilesCostOneNoticeEachAndLeaveTheirSlotsEmpty) {
     WriteBytes("tiles/QZgrass.BMP", {'M', 'B', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/tiles/QZdrawtileup.bmp",
+                               "tiles/QZWabmp.bmp"); // 48 x 48
     TileBitmaps tiles;
     LoadTileBitmaps(tiles, shell);
-    ASSERT_EQ(shell.messages.size(), 1u);
+    ASSERT_EQ(shell.messages.size(), 2u);
     EXPECT_EQ(shell.messages[0].text, "Failed to read tiles/QZgrass.BMP!");
     EXPECT_EQ(shell.messages[0].caption, "Notice");
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(shell.messages[0].owner, WindowId::Main);
+    EXPECT_EQ(shell.messages[1].text, "Failed to read tiles/QZWabmp.bmp!");
     for (int rotation = 0; rotation < TileRotationCount; ++rotation) {
         EXPECT_FALSE(tiles.bitmaps[rotation][1].has_value());
         EXPECT_TRUE(tiles.images[rotation][1].isNull());
-        EXPECT_TRUE(tiles.bitmaps[rotation][2].has_value());
+        EXPECT_FALSE(tiles.bitmaps[rotation][2].has_value());
+        EXPECT_TRUE(tiles.bitmaps[rotation][3].has_value());
     }
     EXPECT_TRUE(tiles.palettes[1].empty());
 }
 
-TEST_F(TileLoading, APictureOfAnotherSizeIsRefusedAsUnreadable) {
-    std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/tiles/QZdrawtileup.bmp",
-                               "tiles/QZWabmp.bmp");
-    TileBitmaps tiles;
-    LoadTileBitmaps(tiles, shell);
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, "Failed to read tiles/QZWabmp.bmp!");
-    EXPECT_FALSE(tiles.bitmaps[0][2].has_value());
-}
+TEST_F(TileLoading, PaletteImagesFollowTheButtonTableAndFindTheirFilesWithoutRegardToCase) {
+    const std::vector<std::pair<int, const char*>> names = {
+        {0, "drawtileup.bmp"},  {64, "drawtiledown.bmp"}, {1, "heightup.bmp"},
+        {65, "heightdown.bmp"}, {2, "Field8.bmp"},        {51, "Alcty8.bmp"},
+        {52, "Coastu1.bmp"},    {116, "CoastU1.bmp"},     {53, "Coastu2.bmp"},
+        {60, "CoastTBR.BMP"},   {124, "CoastTBR.BMP"},    {61, "blank.bmp"},
+        {63, "blank.bmp"}};
+    for (const auto& [button, name] : names)
+        EXPECT_EQ(PaletteImageName(button), name) << button;
 
-TEST(PaletteImages, NamesFollowTheButtonTable) {
-    EXPECT_EQ(PaletteImageName(0), "drawtileup.bmp");
-    EXPECT_EQ(PaletteImageName(64), "drawtiledown.bmp");
-    EXPECT_EQ(PaletteImageName(1), "heightup.bmp");
-    EXPECT_EQ(PaletteImageName(65), "heightdown.bmp");
-    EXPECT_EQ(PaletteImageName(2), "Field8.bmp");
-    EXPECT_EQ(PaletteImageName(51), "Alcty8.bmp");
-    EXPECT_EQ(PaletteImageName(52), "Coastu1.bmp");
-    EXPECT_EQ(PaletteImageName(64 + 52), "CoastU1.bmp");
-    EXPECT_EQ(PaletteImageName(53), "Coastu2.bmp");
-    EXPECT_EQ(PaletteImageName(60), "CoastTBR.BMP");
-    EXPECT_EQ(PaletteImageName(64 + 60), "CoastTBR.BMP");
-    for (int button : {61, 62, 63})
-        EXPECT_EQ(PaletteImageName(button), "blank.bmp");
-}
-
-TEST_F(TileLoading, PaletteImagesFindTheirFilesWithoutRegardToCase) {
     PaletteImages palette;
     LoadPaletteImages(palette);
     for (int index = 0; index < PaletteImageCount; ++index)
