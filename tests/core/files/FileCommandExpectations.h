@@ -31,3 +31,9 @@ inline void ExpectCancelledDialogs(const RecordingShell& shell,
     }
     EXPECT_EQ(shell.calls, std::vector<std::string>(modes.size(), "dialog"));
 }
+
+// Only the message that the rail tables are full was shown.
+inline void ExpectRailLimitMessage(const RecordingShell& shell) {
+    ExpectOnlyMessage(shell, WindowId::None, "Maximum Number of Rail Sections Exceeded", "Error",
+                      MessageIcon::None);
+}

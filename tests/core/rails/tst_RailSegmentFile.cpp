@@ -1,7 +1,6 @@
 #include "CountedFileBytes.h"
 #include "core/files/FileCommandExpectations.h"
 #include "core/rails/RailSegmentFile.h"
-#include "support/RecordingShell.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,8 @@
 #include <memory>
 
 namespace {
+
+using SegmentCommand = void (*)(Editor&, Shell&, const std::string&);
 
 class RailSegmentFileTest : public ::testing::Test {
   protected:
@@ -27,12 +28,6 @@ class RailSegmentFileTest : public ::testing::Test {
             Rails().PendingRailPoints[static_cast<size_t>(i)] = {1000 + i, 1000};
         Rails().PendingRailPointCount = count;
     }
-    void ExpectOnlyMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-        ::ExpectOnlyMessage(shell, WindowId::None, text, caption, icon);
-    }
-    void ExpectLimitMessage() {
-        ExpectOnlyMessage("Maximum Number of Rail Sections Exceeded", "Error", MessageIcon::None);
-    }
 
     TempDir dir;
     RecordingShell shell;
@@ -40,72 +35,70 @@ class RailSegmentFileTest : public ::testing::Test {
 };
 
 TEST_F(RailSegmentFileTest, PendingPointsRoundTripAndSectionsAreUntouched) {
+    SetPending(2);
+    for (const SegmentCommand command : {SaveRailSegment, LoadRailSegment, AppendRailSegment}) {
+        shell.AnswerNextDialog(std::nullopt);
+        command(*editor, shell, {});
+    }
+    ExpectCancelledDialogs(shell,
+                           {FileDialogMode::Save, FileDialogMode::Open, FileDialogMode::Open},
+                           "Rail Segments (*.seg)", "*.seg");
+    EXPECT_EQ(Rails().PendingRailPointCount, 2);
+
     SetPending(3);
     Rails().PendingRailPoints[1] = {-2147483647 - 1, 2147483647};
     Rails().RailSections[0] = {1, 2, 3, 4, 5, 6};
     Rails().RailSectionCount = 1;
     const std::string path = dir.File("track.seg");
-    SaveRailSegment(*editor, shell, path);
+    shell.AnswerNextDialog(path);
+    SaveRailSegment(*editor, shell);
     EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(Rails().PendingRailPointCount, 3);
     EXPECT_EQ(ReadBytes(path),
               CountedFileBytes(3, {1000, 1000, -2147483647 - 1, 2147483647, 1002, 1000}));
 
     const auto saved = Rails().PendingRailPoints;
     SetPending(7);
     LoadRailSegment(*editor, shell, path);
+    shell.AnswerNextDialog(path);
+    AppendRailSegment(*editor, shell);
     EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(Rails().PendingRailPointCount, 3);
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(Rails().PendingRailPoints[i], saved[i]);
+    ASSERT_EQ(Rails().PendingRailPointCount, 6);
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(Rails().PendingRailPoints[i], saved[i % 3]) << i;
     EXPECT_EQ(Rails().RailSectionCount, 1);
     EXPECT_EQ(Rails().RailSections[0], (RailSection{1, 2, 3, 4, 5, 6}));
-}
 
-TEST_F(RailSegmentFileTest, AppendingAddsAfterThePendingPoints) {
-    SetPending(2);
-    AppendRailSegment(*editor, shell, SegmentOf(2));
-    ASSERT_EQ(Rails().PendingRailPointCount, 4);
-    EXPECT_EQ(Rails().PendingRailPoints[1], (RailPoint{1001, 1000}));
-    EXPECT_EQ(Rails().PendingRailPoints[2], (RailPoint{0, 0}));
-    EXPECT_EQ(Rails().PendingRailPoints[3], (RailPoint{1, -1}));
-}
-
-TEST_F(RailSegmentFileTest, AnEmptySegmentEmptiesOnLoadAndAddsNothingOnAppend) {
-    SetPending(5);
     AppendRailSegment(*editor, shell, SegmentOf(0));
-    EXPECT_EQ(Rails().PendingRailPointCount, 5);
+    EXPECT_EQ(Rails().PendingRailPointCount, 6);
     LoadRailSegment(*editor, shell, SegmentOf(0));
     EXPECT_EQ(Rails().PendingRailPointCount, 0);
     EXPECT_TRUE(shell.messages.empty());
 }
 
-TEST_F(RailSegmentFileTest, LoadingStopsShortOfFillingTheTables) {
+// Sections + pending points must stay below 2048; past that every pending point is dropped.
+TEST_F(RailSegmentFileTest, LoadingOrAppendingStopsShortOfFillingTheTables) {
+    const struct {
+        SegmentCommand command;
+        int pendingBefore, pointsInFile, pendingAfter;
+    } cases[] = {{LoadRailSegment, 40, 47, 47},
+                 {LoadRailSegment, 40, 48, 0},
+                 {AppendRailSegment, 40, 7, 47},
+                 {AppendRailSegment, 40, 8, 0}};
     Rails().RailSectionCount = 2000;
-    LoadRailSegment(*editor, shell, SegmentOf(47));
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(Rails().PendingRailPointCount, 47);
-
-    LoadRailSegment(*editor, shell, SegmentOf(48));
-    ExpectLimitMessage();
-    EXPECT_EQ(Rails().PendingRailPointCount, 0);
+    for (const auto& c : cases) {
+        SetPending(c.pendingBefore);
+        shell.Clear();
+        c.command(*editor, shell, SegmentOf(c.pointsInFile));
+        EXPECT_EQ(Rails().PendingRailPointCount, c.pendingAfter) << c.pointsInFile;
+        if (c.pendingAfter == 0)
+            ExpectRailLimitMessage(shell);
+        else
+            EXPECT_TRUE(shell.messages.empty());
+        EXPECT_EQ(Rails().RailSectionCount, 2000);
+    }
 }
 
-TEST_F(RailSegmentFileTest, AppendingOverTheLimitDropsEveryPendingPoint) {
-    Rails().RailSectionCount = 2000;
-    SetPending(40);
-    AppendRailSegment(*editor, shell, SegmentOf(7));
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(Rails().PendingRailPointCount, 47);
-
-    SetPending(40);
-    AppendRailSegment(*editor, shell, SegmentOf(8));
-    ExpectLimitMessage();
-    EXPECT_EQ(Rails().PendingRailPointCount, 0);
-    EXPECT_EQ(Rails().RailSectionCount, 2000);
-}
-
-TEST_F(RailSegmentFileTest, DamagedFilesAreRefusedAndChangeNothing) {
+TEST_F(RailSegmentFileTest, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
     const std::vector<std::pair<std::vector<uint8_t>, std::string>> cases = {
         {CountedFileBytes(-5, {}), "The file names -5 rail points; it can hold 0 to 2048."},
         {CountedFileBytes(-2147483647 - 1, {}),
@@ -113,54 +106,27 @@ TEST_F(RailSegmentFileTest, DamagedFilesAreRefusedAndChangeNothing) {
         {CountedFileBytes(4096, {}), "The file names 4096 rail points; it can hold 0 to 2048."},
         {CountedFileBytes(3, {1, 1, 2, 2, 3}), "The file names 3 rail points but holds only 2."},
         {{7, 0, 0}, "The file is too short to hold its count of rail points."},
+        {{}, ""}, // not written: the file is missing
     };
-    const std::string path = dir.File("bad.seg");
     for (const auto& [bytes, reason] : cases) {
-        WriteBytes(path, bytes);
-        for (const auto operation : {LoadRailSegment, AppendRailSegment}) {
+        const std::string path = dir.File(reason.empty() ? "missing.seg" : "bad.seg");
+        if (!reason.empty())
+            WriteBytes(path, bytes);
+        for (const SegmentCommand command : {LoadRailSegment, AppendRailSegment}) {
             SetPending(4);
             shell.Clear();
-            operation(*editor, shell, path);
-            ExpectOnlyMessage("Failed to read " + path + "!\n\n" + reason, "Notice",
+            command(*editor, shell, path);
+            ExpectOnlyMessage(shell, WindowId::None, FailedToReadText(path, reason), "Notice",
                               MessageIcon::Exclamation);
             EXPECT_EQ(Rails().PendingRailPointCount, 4);
             EXPECT_EQ(Rails().PendingRailPoints[3], (RailPoint{1003, 1000}));
         }
     }
-}
-
-TEST_F(RailSegmentFileTest, MissingFilesAndFailedSavesAreReported) {
-    SetPending(2);
-    const std::string missing = dir.File("missing.seg");
-    for (const auto operation : {LoadRailSegment, AppendRailSegment}) {
-        shell.Clear();
-        operation(*editor, shell, missing);
-        ExpectOnlyMessage("Failed to read " + missing + "!", "Notice", MessageIcon::Exclamation);
-        EXPECT_EQ(Rails().PendingRailPointCount, 2);
-    }
     shell.Clear();
     const std::string unreachable = dir.File("no-such-folder/track.seg");
     SaveRailSegment(*editor, shell, unreachable);
-    ExpectOnlyMessage(unreachable, "Unable to open file...", MessageIcon::Exclamation);
-    EXPECT_EQ(Rails().PendingRailPointCount, 2);
-}
-
-TEST_F(RailSegmentFileTest, DialogsAskWithTheSegmentFilterAndCancelChangesNothing) {
-    SetPending(2);
-    for (const auto operation : {SaveRailSegment, LoadRailSegment, AppendRailSegment}) {
-        shell.AnswerNextDialog(std::nullopt);
-        operation(*editor, shell, {});
-    }
-    ExpectCancelledDialogs(shell,
-                           {FileDialogMode::Save, FileDialogMode::Open, FileDialogMode::Open},
-                           "Rail Segments (*.seg)", "*.seg");
-    EXPECT_EQ(Rails().PendingRailPointCount, 2);
-
-    shell.AnswerNextDialog(dir.File("chosen.seg"));
-    SaveRailSegment(*editor, shell);
-    shell.AnswerNextDialog(dir.File("chosen.seg"));
-    AppendRailSegment(*editor, shell);
-    EXPECT_EQ(Rails().PendingRailPointCount, 4);
+    ExpectOnlyMessage(shell, WindowId::None, unreachable, "Unable to open file...",
+                      MessageIcon::Exclamation);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "CountedFileBytes.h"
 #include "core/files/FileCommandExpectations.h"
 #include "core/rails/TargetAreas.h"
-#include "support/RecordingShell.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -24,10 +23,6 @@ void AppendArea(std::vector<uint8_t>& bytes, int32_t x, int32_t y, const std::st
 
 class TargetAreasTest : public ::testing::Test {
   protected:
-    void ExpectFailure(const std::string& text) {
-        ExpectOnlyMessage(shell, WindowId::None, text, "Notice", MessageIcon::Exclamation);
-        EXPECT_TRUE(editor->targetAreas.empty());
-    }
     std::string Write(const std::vector<uint8_t>& bytes) {
         WriteBytes(dir.File("TarList.dat"), bytes);
         return dir.File("TarList.dat");
@@ -39,6 +34,9 @@ class TargetAreasTest : public ::testing::Test {
 };
 
 TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
+    LoadTargetAreasFrom(*editor, shell, Write(CountedFileBytes(0, {})));
+    EXPECT_TRUE(editor->targetAreas.empty());
+
     auto bytes = CountedFileBytes(2, {});
     AppendArea(bytes, -262144, 524288, "Lyon");
     AppendArea(bytes, 7, 8, std::string(32, 'N'));
@@ -53,31 +51,24 @@ TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
     EXPECT_EQ(TargetAreaName(editor->targetAreas[1]), std::string(32, 'N'));
 }
 
-TEST_F(TargetAreasTest, ACountOfZeroLoadsNothingAndSaysNothing) {
-    LoadTargetAreasFrom(*editor, shell, Write(CountedFileBytes(0, {})));
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_TRUE(editor->targetAreas.empty());
-}
-
 TEST_F(TargetAreasTest, MissingOrDamagedListsAreReportedOnceAndLoadNothing) {
-    LoadTargetAreasFrom(*editor, shell, dir.File("missing.dat"));
-    ExpectFailure("Failed to read TarList.dat!");
-
-    shell.Clear();
-    LoadTargetAreasFrom(*editor, shell, Write(CountedFileBytes(-3, {})));
-    ExpectFailure("Failed to read TarList.dat!\n\n"
-                  "The file names -3 target areas; it can hold 0 to 65536.");
-
-    shell.Clear();
     auto shortList = CountedFileBytes(2, {});
     AppendArea(shortList, 1, 1, "Only");
-    LoadTargetAreasFrom(*editor, shell, Write(shortList));
-    ExpectFailure("Failed to read TarList.dat!\n\nThe file names 2 target areas but holds only 1.");
-
-    shell.Clear();
-    LoadTargetAreasFrom(*editor, shell, Write({0, 0}));
-    ExpectFailure("Failed to read TarList.dat!\n\n"
-                  "The file is too short to hold its count of target areas.");
+    const std::pair<std::vector<uint8_t>, std::string> cases[] = {
+        {CountedFileBytes(-3, {}), "The file names -3 target areas; it can hold 0 to 65536."},
+        {CountedFileBytes(65537, {}), "The file names 65537 target areas; it can hold 0 to 65536."},
+        {shortList, "The file names 2 target areas but holds only 1."},
+        {{0, 0}, "The file is too short to hold its count of target areas."},
+        {{}, ""}, // not written: the file is missing
+    };
+    for (const auto& [bytes, reason] : cases) {
+        shell.Clear();
+        LoadTargetAreasFrom(*editor, shell,
+                            reason.empty() ? dir.File("missing.dat") : Write(bytes));
+        ExpectOnlyMessage(shell, WindowId::None, FailedToReadText("TarList.dat", reason), "Notice",
+                          MessageIcon::Exclamation);
+        EXPECT_TRUE(editor->targetAreas.empty());
+    }
 }
 
 TEST_F(TargetAreasTest, TheListInTheCurrentFolderIsPreferred) {

@@ -1,0 +1,184 @@
+// The texture map and height map file commands behave alike: both are run through every case.
+
+#include "FileCommandExpectations.h"
+#include "FileSizeLimit.h"
+#include "core/height/HeightMapFile.h"
+#include "core/tilemap/TextureMapFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using FileCommand = void (*)(Editor&, Shell&, const std::string&);
+using Bytes = std::vector<uint8_t>;
+
+struct MapFileCase {
+    const char* name;
+    FileCommand load;
+    FileCommand save;
+    size_t fileSize;
+    const char* description;
+    const char* pattern;
+    const char* noData;
+    const char* createFailureCaption; // when the file cannot even be created
+    const char* repaint;              // the window repainted after loading
+    Bytes (*contents)(const Editor&); // what is loaded, as file bytes
+};
+
+Bytes TextureContents(const Editor& editor) {
+    const auto cells = editor.tileMap.Cells();
+    return {cells.begin(), cells.end()};
+}
+
+Bytes HeightContents(const Editor& editor) {
+    Bytes bytes;
+    for (const uint16_t height : editor.heightMap.Heights())
+        bytes.insert(bytes.end(),
+                     {static_cast<uint8_t>(height & 0xFF), static_cast<uint8_t>(height >> 8)});
+    return bytes;
+}
+
+const MapFileCase Cases[] = {
+    {"Texture", LoadTextureMap, SaveTextureMap, MapCellCount, "Texture Map Files (*.tm)", "*.tm",
+     "No texture data has been loaded.", "Unable to open file...", "invalidate Main",
+     TextureContents},
+    {"Height", OpenHeightMap, SaveHeightMap, HeightMapFileSize, "Height Map Files (*.hm, *.raw)",
+     "*.hm; *.raw", "No height data has been loaded.", "Unable to save file...",
+     "invalidate HeightView", HeightContents},
+};
+
+class MapFileCommandsTest : public ::testing::TestWithParam<MapFileCase> {
+  protected:
+    // Every byte value occurs, so tile rotations and the codes 59-63 without a tile are included.
+    Bytes Pattern() const {
+        Bytes bytes(GetParam().fileSize);
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+        return bytes;
+    }
+    Bytes Contents() const { return GetParam().contents(*editor); }
+    void Load(const std::string& name, const Bytes& bytes) {
+        WriteBytes(dir.File(name), bytes);
+        GetParam().load(*editor, shell, dir.File(name));
+    }
+    void LoadPattern() {
+        Load("old.map", Pattern());
+        ASSERT_EQ(Contents(), Pattern());
+        shell.Clear();
+    }
+    void ExpectFailure(const std::string& text, const std::string& caption) {
+        ExpectOnlyMessage(shell, WindowId::Main, text, caption, MessageIcon::Exclamation);
+        shell.Clear();
+    }
+
+    TempDir dir;
+    RecordingShell shell;
+    std::unique_ptr<Editor> editor = std::make_unique<Editor>();
+};
+
+// Through the file dialog too, whose Cancel changes nothing.
+TEST_P(MapFileCommandsTest, SaveAfterLoadGivesTheSameBytesAndTellsTheUser) {
+    Load("in.map", Pattern());
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(shell.calls.front(), GetParam().repaint);
+    EXPECT_EQ(Contents(), Pattern());
+    shell.Clear();
+    shell.AnswerNextDialog(std::nullopt);
+    GetParam().load(*editor, shell, {});
+    shell.AnswerNextDialog(std::nullopt);
+    GetParam().save(*editor, shell, {});
+    ExpectCancelledDialogs(shell, {FileDialogMode::Open, FileDialogMode::Save},
+                           GetParam().description, GetParam().pattern);
+    EXPECT_EQ(Contents(), Pattern());
+
+    shell.Clear();
+    const std::string chosen = dir.File("chosen.map");
+    shell.AnswerNextDialog(chosen);
+    GetParam().save(*editor, shell, {});
+    EXPECT_EQ(ReadBytes(chosen), Pattern());
+    ExpectOnlyMessage(shell, WindowId::Main, chosen + " has been saved.", "Notice",
+                      MessageIcon::Information);
+    shell.AnswerNextDialog(chosen);
+    editor = std::make_unique<Editor>();
+    GetParam().load(*editor, shell, {});
+    EXPECT_EQ(Contents(), Pattern());
+}
+
+TEST_P(MapFileCommandsTest, LoadingTakesTheFirstBytesAndZeroFillsAShortFile) {
+    Load("short.map", {0x34, 0x12, 0x07}); // half a height counts as its low byte
+    EXPECT_TRUE(shell.messages.empty());
+    Bytes expected(GetParam().fileSize, 0);
+    std::copy_n(Bytes{0x34, 0x12, 0x07}.begin(), 3, expected.begin());
+    EXPECT_EQ(Contents(), expected);
+
+    Load("empty.map", {});
+    EXPECT_EQ(Contents(), Bytes(GetParam().fileSize, 0));
+
+    auto longer = Pattern();
+    longer.insert(longer.end(), 1000, 0xEE);
+    Load("long.map", longer);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(Contents(), Pattern());
+}
+
+TEST_P(MapFileCommandsTest, FailuresAreReportedAndChangeNothing) {
+    GetParam().save(*editor, shell, {});
+    EXPECT_TRUE(shell.dialogs.empty());
+    ExpectFailure(GetParam().noData, "Unable to save file...");
+
+    LoadPattern();
+    GetParam().load(*editor, shell, dir.File("missing.map"));
+    EXPECT_EQ(shell.calls.back(), "invalidate Main");
+    ExpectFailure(dir.File("missing.map"), "Unable to open file...");
+    EXPECT_EQ(Contents(), Pattern());
+
+    const std::string unreachable = dir.File("no-such-folder/map");
+    GetParam().save(*editor, shell, unreachable);
+    ExpectFailure(unreachable, GetParam().createFailureCaption);
+
+    // The file is created but cannot be written whole: the old one survives.
+    const std::string target = dir.File("kept.map");
+    WriteBytes(target, {1, 2, 3});
+    {
+        FileSizeLimit limit(4096);
+        GetParam().save(*editor, shell, target);
+    }
+    ExpectFailure(target, "Unable to save file...");
+    EXPECT_EQ(ReadBytes(target), (Bytes{1, 2, 3}));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, MapFileCommandsTest, ::testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HeightMapFile, OpeningReadsLittleEndianHeightsShadesThemAndCentresThePreview) {
+    TempDir dir;
+    RecordingShell shell;
+    auto editor = std::make_unique<Editor>();
+    editor->view.ViewOriginColumn = 300;
+    editor->view.ViewOriginRow = 200;
+    Bytes bytes(HeightMapFileSize, 0);
+    const std::pair<size_t, uint16_t> cells[] = {
+        {1, 1}, {2, 256}, {3, 257}, {4, 514}, {640, 65535}, {MapCellCount - 1, 0x1234}};
+    for (const auto& [index, height] : cells) {
+        bytes[2 * index] = static_cast<uint8_t>(height & 0xFF);
+        bytes[2 * index + 1] = static_cast<uint8_t>(height >> 8);
+    }
+    WriteBytes(dir.File("cells.raw"), bytes);
+    OpenHeightMap(*editor, shell, dir.File("cells.raw"));
+    EXPECT_TRUE(shell.messages.empty());
+    for (const auto& [index, height] : cells)
+        EXPECT_EQ(editor->heightMap.At(static_cast<int>(index)), height) << index;
+    const auto& shade = editor->heightShade;
+    EXPECT_EQ((std::array{shade[0], shade[1], shade[2], shade[3], shade[4], shade[640]}),
+              (std::array<uint8_t, 6>{0, 1, 1, 1, 2, 255}));
+    EXPECT_EQ(editor->view.ViewOriginColumn, 0);
+    EXPECT_EQ(editor->view.ViewOriginRow, 0);
+    for (const char* call : {"invalidate HeightView", "scroll"})
+        EXPECT_NE(std::find(shell.calls.begin(), shell.calls.end(), call), shell.calls.end());
+}
+
+} // namespace
