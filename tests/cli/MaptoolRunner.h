@@ -13,13 +13,13 @@ struct MaptoolResult {
     std::string err;
 };
 
-// Runs maptool with `arguments` (already shell-quoted where needed); output goes through files
-// in `dir`.
+// Runs maptool in `dir` with `arguments` (already shell-quoted where needed), so that plain file
+// names are files of that folder; output goes through files there too.
 inline MaptoolResult RunMaptool(const TempDir& dir, const std::string& arguments) {
     const std::string out = dir.File("stdout.txt");
     const std::string err = dir.File("stderr.txt");
-    const std::string command =
-        std::string(MAPTOOL_PATH) + " " + arguments + " >" + out + " 2>" + err;
+    const std::string command = "cd '" + dir.path().string() + "' && " + MAPTOOL_PATH + " " +
+                                arguments + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     MaptoolResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -30,4 +30,8 @@ inline MaptoolResult RunMaptool(const TempDir& dir, const std::string& arguments
     result.out = text(out);
     result.err = text(err);
     return result;
+}
+
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
