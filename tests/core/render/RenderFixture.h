@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
@@ -25,10 +26,18 @@ inline void EnsureGuiApplication() {
         std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// Picture colours (grey: not painted) and the colours of the overlays.
+inline const QRgb Magenta = qRgb(255, 0, 255), White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0),
+                  Grey = qRgb(128, 128, 128), Red = qRgb(255, 50, 50), Blue = qRgb(50, 50, 255),
+                  Yellow = qRgb(255, 255, 50);
+
 // The colour of the test picture of a code turned by a rotation.
 inline QRgb TestTileColour(int rotation, int code) {
     return qRgb(code * 4, 40 + rotation * 50, 90);
 }
+
+// The picture of the default cell of a test editor.
+inline const QRgb Tile = TestTileColour(0, 7);
 
 inline QImage TestTilePicture(int rotation, int code) {
     QImage picture(64, 64, QImage::Format_RGB32);
@@ -52,13 +61,33 @@ inline QImage RenderTextureView(const Editor& editor, Shell& shell,
                                 ScaledTileCache::Source tiles = TestTilePicture) {
     EnsureGuiApplication();
     QImage image(1024, 1024, QImage::Format_RGB32);
-    image.fill(qRgb(128, 128, 128));
+    image.fill(Grey);
     TextureViewPainter painter(std::move(tiles));
     QPainter qpainter(&image);
     painter.PaintTextureView(qpainter, image.size(), editor, shell);
     return image;
 }
 
-inline QRgb Magenta() {
-    return qRgb(255, 0, 255);
+struct PixelCheck {
+    int x;
+    int y;
+    QRgb colour;
+};
+
+inline PixelCheck At(int x, int y, QRgb colour) {
+    return {x, y, colour};
+}
+
+// Expects each listed pixel of the image to have its colour.
+inline void ExpectPixels(const QImage& image, std::initializer_list<PixelCheck> checks) {
+    for (const PixelCheck& check : checks)
+        EXPECT_EQ(image.pixel(check.x, check.y), check.colour) << check.x << "," << check.y;
+}
+
+// Pixels of a row darker than mid grey: text crossing the row.
+inline int DarkPixelsOnRow(const QImage& image, int y) {
+    int dark = 0;
+    for (int x = 0; x < image.width(); ++x)
+        dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    return dark;
 }
