@@ -16,19 +16,17 @@ class LeftButtonTracking : public SessionFixture {
         SessionFixture::SetUp();
         editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
         editor().SelectedTile = 7;
-        LeftButtonTracker& tracker = main().View().Tracker();
-        tracker.leftButtonHeld = [this] { return held; };
-        tracker.cursorPosition = [this] { return cursor; };
+        tracker().leftButtonHeld = [this] { return held; };
+        tracker().cursorPosition = [this] { return cursor; };
     }
+    LeftButtonTracker& tracker() { return main().View().Tracker(); }
 
-    // Moves the pointer over the view as a mouse move would, and where the tracker reads it.
-    void MoveTo(QPoint client) {
-        cursor = client;
-        QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
-                         held ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    // Presses over view cell (1, 0) at 50%, the pointer brought there by a mouse move.
+    void PressOverCell() {
+        cursor = {40, 10};
+        QMouseEvent move(QEvent::MouseMove, cursor, main().View().mapToGlobal(cursor), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&main().View(), &move);
-    }
-    void Press() {
         held = true;
         QTest::mousePress(&main().View(), Qt::LeftButton, Qt::NoModifier, cursor);
     }
@@ -42,47 +40,31 @@ class LeftButtonTracking : public SessionFixture {
 
 } // namespace
 
-TEST_F(LeftButtonTracking, AClickWithoutMovementPaintsAtOnce) {
-    MoveTo({40, 10}); // 50%: view cell (1, 0)
-    Press();
+TEST_F(LeftButtonTracking, ClickPaintsAtOnceAndANewCellFromItsSecondReading) {
+    PressOverCell();
     EXPECT_EQ(CodeAt(0, 1), 7);
-    EXPECT_TRUE(main().View().Tracker().IsActive());
+    EXPECT_TRUE(tracker().IsActive());
     EXPECT_EQ(editor().cursor.LeftButtonDown, 1);
-}
-
-TEST_F(LeftButtonTracking, ACellEnteredDuringTheDragIsPaintedFromItsSecondReading) {
-    MoveTo({40, 10});
-    Press();
     cursor = {40, 70}; // view cell (1, 2), read only by the tracker
-    main().View().Tracker().Poll();
+    tracker().Poll();
     EXPECT_EQ(CodeAt(2, 1), 0);
     WaitForReading();
     EXPECT_EQ(CodeAt(2, 1), 7);
+    held = false; // found up by the timer
+    WaitForReading();
+    EXPECT_FALSE(tracker().IsActive());
 }
 
-TEST_F(LeftButtonTracking, TheReleaseEndsTrackingBeforeTheButtonUpReachesTheTool) {
-    MoveTo({40, 10});
-    Press();
+TEST_F(LeftButtonTracking, ReleaseEndsTrackingFirstAndHeightEditingNeverStartsIt) {
+    PressOverCell();
     held = false;
     QTest::mouseRelease(&main().View(), Qt::LeftButton, Qt::NoModifier, cursor);
-    EXPECT_FALSE(main().View().Tracker().IsActive());
+    EXPECT_FALSE(tracker().IsActive());
     EXPECT_EQ(editor().cursor.LeftButtonDown, 0);
-}
 
-TEST_F(LeftButtonTracking, AButtonFoundUpByTheTimerEndsTracking) {
-    MoveTo({40, 10});
-    Press();
-    held = false;
-    WaitForReading();
-    EXPECT_FALSE(main().View().Tracker().IsActive());
-    // The event loop ran between the readings: nothing was held up.
-    EXPECT_EQ(CodeAt(0, 1), 7);
-}
-
-TEST_F(LeftButtonTracking, HeightEditingActsOnceWithoutTracking) {
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
     QTest::keyClick(&main().View(), Qt::Key_F2);
-    MoveTo({40, 10});
-    Press();
-    EXPECT_FALSE(main().View().Tracker().IsActive());
+    PressOverCell(); // height editing acts once, without tracking
+    EXPECT_FALSE(tracker().IsActive());
     EXPECT_EQ(CodeAt(0, 1), 0);
 }

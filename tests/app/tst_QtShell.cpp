@@ -4,9 +4,7 @@
 #include "AppTestShell.h"
 #include "app/FileDialogFilter.h"
 
-#include <QLabel>
 #include <QPaintEvent>
-#include <QProgressBar>
 #include <QProgressDialog>
 #include <QTest>
 #include <QWidget>
@@ -15,12 +13,9 @@
 
 namespace {
 
-class CountingWidget : public QWidget {
-  public:
+struct CountingWidget : QWidget {
     int paints = 0;
     QRegion lastRegion;
-
-  protected:
     void paintEvent(QPaintEvent* event) override {
         ++paints;
         lastRegion = event->region();
@@ -29,14 +24,11 @@ class CountingWidget : public QWidget {
 
 } // namespace
 
-TEST(FileDialogFilterTest, PatternListBecomesQtsBracketedList) {
+TEST(QtShellTest, FileDialogFilterAndChosenPath) {
     EXPECT_EQ(FileDialogFilter("Texture Map Files (*.tm)", "*.tm"), "Texture Map Files (*.tm)");
     EXPECT_EQ(FileDialogFilter("Height Map Files (*.hm, *.raw)", "*.hm; *.raw"),
               "Height Map Files (*.hm *.raw)");
     EXPECT_EQ(FileDialogFilter("Rail Segments", "*.seg"), "Rail Segments (*.seg)");
-}
-
-TEST(SplitChosenPathTest, FolderKeepsItsSeparatorAndJoinsBackToThePath) {
     const FileChoice choice = SplitChosenPath("/data/maps/north.tm");
     EXPECT_EQ(choice.name, "north.tm");
     EXPECT_EQ(choice.folder, "/data/maps/");
@@ -44,43 +36,32 @@ TEST(SplitChosenPathTest, FolderKeepsItsSeparatorAndJoinsBackToThePath) {
     EXPECT_EQ(SplitChosenPath("north.tm").folder, "");
 }
 
-TEST(QtShellTest, UpdatePaintsOnlyWhatWasInvalidated) {
+TEST(QtShellTest, UpdatePaintsOnlyWhatWasInvalidatedAndNoWindowMeansEvery) {
     QtShell shell;
-    CountingWidget widget;
-    widget.resize(200, 100);
-    widget.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    shell.SetWindow(WindowId::Main, &widget);
-    const int before = widget.paints;
-    shell.Update(WindowId::Main); // nothing invalid: no paint
-    EXPECT_EQ(widget.paints, before);
-    shell.InvalidateRect(WindowId::Main, {32, 0, 64, 32}, false);
-    shell.Update(WindowId::Main);
-    EXPECT_EQ(widget.paints, before + 1);
-    EXPECT_EQ(widget.lastRegion.boundingRect(), QRect(32, 0, 32, 32));
-}
-
-TEST(QtShellTest, InvalidateOfNoWindowRepaintsEveryWindow) {
-    QtShell shell;
-    CountingWidget main;
-    CountingWidget height;
+    CountingWidget main, height;
     for (CountingWidget* widget : {&main, &height}) {
-        widget->resize(50, 50);
+        widget->resize(200, 100);
         widget->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
     }
     shell.SetWindow(WindowId::Main, &main);
     shell.SetWindow(WindowId::HeightView, &height);
-    const int mainBefore = main.paints;
-    const int heightBefore = height.paints;
+    const int mainBefore = main.paints, heightBefore = height.paints;
+    shell.Update(WindowId::Main); // nothing invalid: no paint
+    EXPECT_EQ(main.paints, mainBefore);
+    shell.InvalidateRect(WindowId::Main, {32, 0, 64, 32}, false);
+    shell.Update(WindowId::Main);
+    EXPECT_EQ(main.paints, mainBefore + 1);
+    EXPECT_EQ(main.lastRegion.boundingRect(), QRect(32, 0, 32, 32));
+
     shell.Invalidate(WindowId::None, false);
     shell.Update(WindowId::Main);
     shell.Update(WindowId::HeightView);
-    EXPECT_EQ(main.paints, mainBefore + 1);
+    EXPECT_EQ(main.paints, mainBefore + 2);
     EXPECT_EQ(height.paints, heightBefore + 1);
 }
 
-TEST(QtShellTest, SetWindowVisibleShowsAndHidesTheTopLevelWindow) {
+TEST(QtShellTest, VisibilityAndWaitCursor) {
     QtShell shell;
     QWidget window;
     shell.SetWindow(WindowId::HeightView, &window);
@@ -89,6 +70,12 @@ TEST(QtShellTest, SetWindowVisibleShowsAndHidesTheTopLevelWindow) {
     shell.SetWindowVisible(WindowId::HeightView, false);
     EXPECT_FALSE(window.isVisible());
     shell.SetWindowVisible(WindowId::TerrainView, true); // no such window: nothing happens
+
+    shell.SetWaitCursor(true);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    shell.SetWaitCursor(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(QtShellTest, ProgressDialogCountsItsStepsUnderTheProgramsCaption) {
@@ -98,22 +85,11 @@ TEST(QtShellTest, ProgressDialogCountsItsStepsUnderTheProgramsCaption) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Map Editor");
     EXPECT_EQ(dialog->labelText(), "Loading 3D Textures");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->isModal());
-    for (int i = 0; i < 59; ++i)
+    EXPECT_TRUE(dialog->isVisible() && !dialog->isModal());
+    for (int i = 0; i < 60; ++i) // one step past the end: the bar stays full
         shell.StepProgress();
-    EXPECT_EQ(dialog->value(), dialog->maximum());
-    shell.StepProgress(); // past the end the bar stays full
     EXPECT_EQ(dialog->value(), 59);
+    EXPECT_EQ(dialog->maximum(), 59);
     shell.EndProgress();
     EXPECT_EQ(shell.Progress(), nullptr);
-}
-
-TEST(QtShellTest, WaitCursorIsAnOverrideCursor) {
-    QtShell shell;
-    shell.SetWaitCursor(true);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    shell.SetWaitCursor(false);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

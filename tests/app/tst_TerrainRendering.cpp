@@ -14,15 +14,13 @@
 
 namespace {
 
-class TerrainRendering : public TerrainViewFixture {};
+using TerrainRendering = TerrainViewFixture;
 
 int CountPixels(const QImage& image, bool (*test)(QRgb)) {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             count += test(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
     return count;
 }
 
@@ -53,15 +51,13 @@ TEST_F(TerrainRendering, SkyIsTheClearColourAndTheLitBlockSitsInTheMiddle) {
 // yellow bottom right (rows bottom-up, as tile pictures are stored).
 void PaintQuarterTexture(TerrainViewWindow& window, int code) {
     constexpr int Size = 64;
+    const uint8_t colours[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
     std::vector<uint8_t> rgb;
-    for (int row = 0; row < Size; ++row) {
+    for (int row = 0; row < Size; ++row)
         for (int x = 0; x < Size; ++x) {
-            const int quarter = (row >= Size / 2 ? 0 : 2) + (x < Size / 2 ? 0 : 1);
-            const std::array<std::array<uint8_t, 3>, 4> colours{
-                {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}}};
-            rgb.insert(rgb.end(), colours[quarter].begin(), colours[quarter].end());
+            const uint8_t* colour = colours[(row >= Size / 2 ? 0 : 2) + (x < Size / 2 ? 0 : 1)];
+            rgb.insert(rgb.end(), colour, colour + 3);
         }
-    }
     window.makeCurrent();
     glBindTexture(GL_TEXTURE_2D, window.Renderer().Textures().TextureOf(code));
     gluBuild2DMipmaps(GL_TEXTURE_2D, 3, Size, Size, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
@@ -85,9 +81,8 @@ TEST_F(TerrainRendering, EachRotationTurnsTheTilePictureClockwise) {
         BuildFlatBlock(2, 0, MakeCell(rotation, Code)); // one quad, (-64, -64) to (0, 0)
         const QImage frame = Frame();
         std::string seen;
-        for (const auto& [x, z] : {std::pair{-48, -48}, {-16, -48}, {-48, -16}, {-16, -16}}) {
+        for (const auto& [x, z] : {std::pair{-48, -48}, {-16, -48}, {-48, -16}, {-16, -16}})
             seen += ColourName(frame.pixel(GroundPixel(x, z)));
-        }
         EXPECT_EQ(seen, expected[rotation]) << "rotation " << rotation;
     }
 }
@@ -103,8 +98,7 @@ TEST_F(TerrainRendering, GridDrawsRedOutlinesOverTheTerrain) {
     const QImage frame = Frame();
     EXPECT_GT(CountPixels(frame, IsGridRed), 500);
     const QPoint onLine = GroundPixel(-64, -32); // the line between the first two quads
-    EXPECT_TRUE(IsGridRed(frame.pixel(onLine)) ||
-                IsGridRed(frame.pixel(onLine.x() - 1, onLine.y())));
+    EXPECT_TRUE(IsGridRed(frame.pixel(onLine)) || IsGridRed(frame.pixel(onLine - QPoint(1, 0))));
     EXPECT_FALSE(IsGridRed(frame.pixel(GroundPixel(-96, -96))));
     editor.flags.Show3DGrid = 0; // lighting is back on after the grid
     EXPECT_EQ(CountPixels(Frame(), IsGridRed), 0);
@@ -134,14 +128,12 @@ TEST_F(TerrainRendering, BatchedTexturedPassDrawsTheSamePictureAsOneCallPerQuad)
     ASSERT_EQ(perQuad.size(), batched.size());
     // Equal up to the rounding of interpolated colours (one level here and there).
     int largestDifference = 0;
-    for (int y = 0; y < perQuad.height(); ++y) {
+    for (int y = 0; y < perQuad.height(); ++y)
         for (int x = 0; x < perQuad.width(); ++x) {
-            const QRgb a = perQuad.pixel(x, y);
-            const QRgb b = batched.pixel(x, y);
+            const QRgb a = perQuad.pixel(x, y), b = batched.pixel(x, y);
             largestDifference = std::max({largestDifference, qAbs(qRed(a) - qRed(b)),
                                           qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
         }
-    }
     EXPECT_LE(largestDifference, 2);
     EXPECT_GT(batched.width() * batched.height() - CountPixels(batched, IsClearColour), 50000);
 }
@@ -150,9 +142,9 @@ TEST_F(TerrainRendering, BatchedTexturedPassDrawsTheSamePictureAsOneCallPerQuad)
 void ExpectProjection(std::array<GLint, 4> viewport, double fovY, double aspect, double zNear,
                       double zFar) {
     std::array<GLint, 4> actualViewport{};
-    std::array<GLdouble, 16> m{};
+    GLdouble m[16] = {};
     glGetIntegerv(GL_VIEWPORT, actualViewport.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, m.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, m);
     EXPECT_EQ(actualViewport, viewport);
     const double f = 1.0 / std::tan(fovY * 3.14159265358979 / 360.0);
     EXPECT_NEAR(m[5], f, 1e-6);
@@ -169,9 +161,6 @@ TEST_F(TerrainRendering, WindowSizeSetsA45DegreeProjectionAndTheStartOneIs30Degr
     ExpectProjection({0, 0, 300, 0}, 45.0, 1.0, 0.5, 100000.0);
     SetStartProjection();
     ExpectProjection({0, 0, 650, 550}, 30.0, 1.0, 0.1, 100.0);
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
     window->doneCurrent();
 }
 
@@ -182,12 +171,9 @@ TEST_F(TerrainRendering, PointerMarkerUsesOneSphereListPerRadiusAndBalancesTheMa
     EXPECT_EQ(Frame(), Frame());
     window->makeCurrent();
     SphereCache& spheres = window->Renderer().Spheres();
-    EXPECT_EQ(spheres.ListCount(), 1); // two frames, one list for radius 8
-    spheres.DrawSolidSphere(4.0);
-    spheres.DrawSolidSphere(8.0);
-    spheres.DrawSolidSphere(4.0);
-    EXPECT_EQ(spheres.ListCount(), 2);
-    spheres.DrawSolidSphere(0.0); // no sphere to draw and nothing kept
+    EXPECT_EQ(spheres.ListCount(), 1);         // two frames, one list for radius 8
+    for (double radius : {4.0, 8.0, 4.0, 0.0}) // radius 0: no sphere to draw and nothing kept
+        spheres.DrawSolidSphere(radius);
     EXPECT_EQ(spheres.ListCount(), 2);
     GLint depth = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);

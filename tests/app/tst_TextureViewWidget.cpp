@@ -13,58 +13,49 @@ namespace {
 class TextureViewWidgetTest : public SessionFixture {
   protected:
     QImage Grab() { return main().View().grab().toImage(); }
+    void MoveTo(QPoint client) {
+        QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main().View(), &move);
+    }
 };
 
-bool IsMagenta(const QColor& colour) {
-    return colour == QColor(255, 0, 255);
-}
+const QColor Magenta(255, 0, 255);
 
 } // namespace
 
-TEST_F(TextureViewWidgetTest, WithoutAMapTheViewIsWhiteWithItsMessage) {
-    const QImage image = Grab();
+TEST_F(TextureViewWidgetTest, PaintsTheMessageThenTheBlockWithMagentaBeyondTheMap) {
+    QImage image = Grab();
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
-    // The text sits around the centre of the client area.
-    const int cy = image.height() / 2;
-    int dark = 0;
+    int dark = 0; // the text sits around the centre of the client area
     for (int x = image.width() / 2 - 100; x < image.width() / 2 + 100; ++x)
-        for (int y = cy - 8; y <= cy + 8; ++y)
+        for (int y = image.height() / 2 - 8; y <= image.height() / 2 + 8; ++y)
             dark += image.pixelColor(x, y).lightness() < 128;
     EXPECT_GT(dark, 20);
-}
 
-TEST_F(TextureViewWidgetTest, BlockBeyondTheLastColumnIsMagenta) {
     editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
     editor().view.ViewOriginColumn = 630;
-    const QImage image = Grab();
+    image = Grab();
     // At 50% columns 630-639 are tiles (view columns 0-9), the other 22 magenta.
-    EXPECT_FALSE(IsMagenta(image.pixelColor(9 * 32 + 16, 16)));
-    EXPECT_TRUE(IsMagenta(image.pixelColor(10 * 32 + 16, 16)));
-    EXPECT_TRUE(IsMagenta(image.pixelColor(31 * 32 + 31, 16)));
+    EXPECT_NE(image.pixelColor(9 * 32 + 16, 16), Magenta);
+    EXPECT_EQ(image.pixelColor(31 * 32 + 31, 16), Magenta);
     // Right of the 1024-pixel block the view paints nothing of its own.
-    if (image.width() > 1030)
-        EXPECT_FALSE(IsMagenta(image.pixelColor(1028, 16)));
+    if (image.width() > 1030) {
+        EXPECT_NE(image.pixelColor(1028, 16), Magenta);
+    }
 }
 
-TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateInCellsAndWorldUnits) {
-    const QPoint client(48, 16);
-    QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&main().View(), &move);
+TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateAndFocusFollowsWhenAsked) {
+    MoveTo({48, 16});
     EXPECT_EQ(editor().cursor.MouseColumn, 1);
     EXPECT_EQ(editor().cursor.MouseRow, 0);
     EXPECT_EQ(editor().cursor.MouseWorldX, -159 * 262144 + 131072);
     EXPECT_EQ(editor().cursor.MouseWorldY, -1760 * 262144 + 131072);
-}
 
-TEST_F(TextureViewWidgetTest, FocusFollowsTheMouseWhenAsked) {
     Item(CommandFocusFollowsMouse)->trigger();
     session->HeightView()->activateWindow();
     session->HeightView()->setFocus();
-    const QPoint client(100, 100);
-    QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&main().View(), &move);
+    MoveTo({100, 100});
     Settle();
     EXPECT_EQ(QApplication::focusWidget(), &main().View());
 }
