@@ -2,6 +2,9 @@
 // Editors with layers filled, and short forms of what the tests compare.
 
 #include "core/edit/Editor.h"
+#include "support/RecordingShell.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
@@ -23,6 +26,14 @@ inline std::unique_ptr<Editor> MakeEditor() {
     editor->view.ViewColumns = editor->view.ViewRows = 32;
     return editor;
 }
+
+// Such an editor and a shell recording what it is asked to do.
+class EditorTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<Editor> owned = MakeEditor();
+    Editor& editor = *owned;
+    RecordingShell shell;
+};
 
 // EditMode, VertexMode and PaletteMode, compared together.
 using ModeValues = std::array<int32_t, 3>;

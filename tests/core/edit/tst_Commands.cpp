@@ -1,11 +1,10 @@
 #include "core/edit/Commands.h"
 
 #include "core/edit/LoadedEditor.h"
-#include "support/RecordingShell.h"
 
-#include <gtest/gtest.h>
+using Commands = EditorTest;
 
-TEST(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
+TEST_F(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
     struct {
         int command;
         int32_t DisplayFlags::*flag;
@@ -30,8 +29,7 @@ TEST(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
-        Editor editor;
-        RecordingShell shell;
+        shell.Clear();
         EXPECT_EQ(editor.flags.*c.flag, c.start);
         ExecuteCommand(editor, shell, c.command);
         EXPECT_EQ(editor.flags.*c.flag, 1 - c.start);
@@ -40,66 +38,63 @@ TEST(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
         EXPECT_EQ(editor.flags.*c.flag, c.start);
     }
     // A window toggled off is hidden, not destroyed.
-    Editor editor;
-    RecordingShell shell;
     editor.flags.ShowHeightView = 1;
+    shell.Clear();
     ExecuteCommand(editor, shell, CommandShowHeightView);
     EXPECT_EQ(Joined(shell.calls), "hide HeightView, checks");
 }
 
-TEST(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    editor->view.ViewOriginColumn = 100;
-    editor->mesh.quads[0].vertices[1].position[1] = 99.0f;
-    ExecuteCommand(*editor, shell, CommandZoom150);
-    const auto& view = editor->view;
+TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
+    auto& view = editor.view;
+    view.ViewOriginColumn = 100;
+    editor.mesh.quads[0].vertices[1].position[1] = 99.0f;
+    ExecuteCommand(editor, shell, CommandZoom150);
     EXPECT_EQ(view.TilePixelWidth * 1000 + view.TilePixelHeight, 96096);
     EXPECT_EQ(view.ViewColumns * 100 + view.ViewRows, 1010);
-    EXPECT_EQ(editor->checks.ZoomCommand, CommandZoom150);
+    EXPECT_EQ(editor.checks.ZoomCommand, CommandZoom150);
     EXPECT_EQ(view.ViewOriginColumn, 100); // the top-left cell stays
     EXPECT_EQ(Joined(shell.calls), "checks, invalidate All erase");
-    // The grid is laid out flat for 10 x 10 cells: 9 x 9 quads from -320.
-    EXPECT_EQ(editor->mesh.quads[0].vertices[1].position[1], 0.0f);
-    EXPECT_EQ(editor->mesh.quads[0].vertices[0].position[0], -320.0f);
-    EXPECT_EQ(editor->mesh.quads[80].vertices[2].position[2], 256.0f);
-    ExecuteCommand(*editor, shell, CommandZoom400);
+    // The grid is laid out flat for 10 x 10 cells, from -320.
+    EXPECT_EQ(editor.mesh.quads[0].vertices[1].position[1], 0.0f);
+    EXPECT_EQ(editor.mesh.quads[0].vertices[0].position[0], -320.0f);
+    ExecuteCommand(editor, shell, CommandZoom400);
     EXPECT_EQ(view.TilePixelWidth * 100 + view.ViewRows, 25604);
-    ExecuteCommand(*editor, shell, CommandZoom25);
+    ExecuteCommand(editor, shell, CommandZoom25);
     EXPECT_EQ(view.TilePixelWidth * 100 + view.ViewRows, 1664);
 }
 
-TEST(Commands, RailModeSwitchSequences) {
-    Editor editor;
-    RecordingShell shell;
+TEST_F(Commands, RailModeSwitchSequences) {
     const auto state = [&] {
         return std::to_string(editor.EditMode) + (editor.checks.CreateRails ? " create" : "") +
                (editor.checks.MoveRails ? " move" : "");
     };
-    ExecuteCommand(editor, shell, CommandMoveRails);
-    EXPECT_EQ(state(), "3 move");
-    EXPECT_EQ(Joined(shell.calls), "checks, invalidate Main");
-    ExecuteCommand(editor, shell, CommandMoveRails);
-    EXPECT_EQ(state(), "2 create");
-    ExecuteCommand(editor, shell, CommandCreateRails);
-    EXPECT_EQ(state(), "0");
-    ExecuteCommand(editor, shell, CommandCreateRails);
-    EXPECT_EQ(state(), "2 create");
-    ExecuteCommand(editor, shell, CommandCreateRails);
-    EXPECT_EQ(state(), "0");
-
-    // From height editing: VertexMode goes off, the palette keeps its mode button.
+    const std::pair<int, const char*> steps[] = {{CommandMoveRails, "3 move"},
+                                                 {CommandMoveRails, "2 create"},
+                                                 {CommandCreateRails, "0"},
+                                                 {CommandCreateRails, "2 create"},
+                                                 {CommandCreateRails, "0"}};
+    for (const auto& [command, after] : steps) {
+        shell.Clear();
+        ExecuteCommand(editor, shell, command);
+        EXPECT_EQ(state(), after);
+        EXPECT_EQ(Joined(shell.calls), "checks, invalidate Main");
+    }
+    // The palette's buttons: from height editing, creating rails turns VertexMode off and
+    // the palette keeps its mode button; the rails check marks stay as they are.
+    shell.Clear();
     ExecuteCommand(editor, shell, CommandHeightEditingMode);
+    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate All");
     ExecuteCommand(editor, shell, CommandCreateRails);
     EXPECT_EQ(Modes(editor), (ModeValues{2, 0, 1}));
-    // The palette's buttons leave the rails check marks as they are.
+    shell.Clear();
     ExecuteCommand(editor, shell, CommandTilePaintingMode);
     EXPECT_EQ(state(), "0 create");
+    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette");
 }
 
-TEST(Commands, RailFileCommands) {
-    Editor editor;
-    RecordingShell shell;
+TEST_F(Commands, RailFileCommands) {
     // Saving a segment asks for a file only while creating rails with points pending.
     editor.rails.PendingRailPointCount = 1;
     for (int mode : {0, 1, 3}) {
@@ -123,9 +118,7 @@ TEST(Commands, RailFileCommands) {
     }
 }
 
-TEST(Commands, DriverInfoExitAndIgnoredNumbers) {
-    Editor editor;
-    RecordingShell shell;
+TEST_F(Commands, DriverInfoExitAndIgnoredNumbers) {
     editor.driver = {"Mesa", "llvmpipe", "2.1", std::string(600, 'x')};
     ExecuteCommand(editor, shell, CommandDriverInfo);
     ASSERT_EQ(shell.messages.size(), 1u);
@@ -136,7 +129,6 @@ TEST(Commands, DriverInfoExitAndIgnoredNumbers) {
     EXPECT_EQ(m.caption, "OpenGL Implementation Information");
     EXPECT_EQ(m.icon, MessageIcon::Information);
     EXPECT_EQ(m.owner, WindowId::Main);
-
     shell.Clear();
     for (int ignored : {2002, 2063, 40003, 40004, 40020, 40099, -1})
         ExecuteCommand(editor, shell, ignored);
@@ -145,24 +137,22 @@ TEST(Commands, DriverInfoExitAndIgnoredNumbers) {
     EXPECT_EQ(Joined(shell.calls), "destroy");
 }
 
-TEST(Commands, TileUtilitiesRepaintAndRecentre) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    FillTiles(*editor, 0); // "Field8.bmp" cells are marked as errors
-    FillHeights(*editor, 0);
-    ExecuteCommand(*editor, shell, CommandRandomizeTiles);
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main erase, frame, scroll");
+TEST_F(Commands, TileUtilitiesRepaintAndRecentre) {
+    FillTiles(editor, 0); // "Field8.bmp" cells are marked as errors
+    FillHeights(editor, 0);
+    const std::pair<int, const char*> steps[] = {
+        {CommandRandomizeTiles, "invalidate Main erase, frame, scroll"},
+        {CommandExpandFields, "frame, scroll, invalidate Main erase"},
+        {CommandMarkTileErrors, "frame, scroll, invalidate HeightView"}};
+    for (const auto& [command, calls] : steps) {
+        shell.Clear();
+        ExecuteCommand(editor, shell, command);
+        EXPECT_EQ(Joined(shell.calls), calls);
+    }
+    EXPECT_EQ(editor.heightShade[CellIndex(5, 5)], ShadeOfHeight(65535));
+    editor.heightMap.FreeHeightMap();
     shell.Clear();
-    ExecuteCommand(*editor, shell, CommandExpandFields);
-    EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate Main erase");
-    shell.Clear();
-    ExecuteCommand(*editor, shell, CommandMarkTileErrors);
-    EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate HeightView");
-    EXPECT_EQ(editor->heightShade[CellIndex(5, 5)], ShadeOfHeight(65535));
-
-    editor->heightMap.FreeHeightMap();
-    shell.Clear();
-    ExecuteCommand(*editor, shell, CommandMarkTileErrors);
+    ExecuteCommand(editor, shell, CommandMarkTileErrors);
     EXPECT_EQ(Joined(shell.calls), "message Notice, scroll, invalidate HeightView");
     EXPECT_EQ(shell.messages[0].text, "No height data has been loaded.");
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);

@@ -1,75 +1,68 @@
 #include "core/edit/EditTools.h"
 
 #include "core/edit/LoadedEditor.h"
-#include "support/RecordingShell.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 // Grass everywhere and the cursor on map cell (10, 20).
-std::unique_ptr<Editor> EditorAtCell() {
-    auto editor = MakeEditor();
-    FillTiles(*editor, 1);
-    editor->view.ViewOriginColumn = 17;
-    editor->view.ViewOriginRow = 8;
-    editor->cursor.MouseColumn = 3;
-    editor->cursor.MouseRow = 2;
-    return editor;
-}
-
-// Puts `before` into cell (10, 20), applies the tool and returns the cell.
-TileCell PaintOver(Editor& editor, TileCell before, int message = WM_LBUTTONDOWN) {
-    RecordingShell shell;
-    editor.tileMap.Set(10, 20, before);
-    EditAtCursor(editor, shell, message, 0);
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
-    return editor.tileMap.At(10, 20);
-}
+class EditTools : public EditorTest {
+  protected:
+    void SetUp() override {
+        FillTiles(editor, 1);
+        editor.view.ViewOriginColumn = 17;
+        editor.view.ViewOriginRow = 8;
+        editor.cursor.MouseColumn = 3;
+        editor.cursor.MouseRow = 2;
+    }
+    // Puts `before` into cell (10, 20), applies the tool and returns the cell.
+    TileCell PaintOver(TileCell before, int message = WM_LBUTTONDOWN) {
+        shell.Clear();
+        editor.tileMap.Set(10, 20, before);
+        EditAtCursor(editor, shell, message, 0);
+        EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
+        return editor.tileMap.At(10, 20);
+    }
+};
 } // namespace
 
-TEST(TilePainting, TurnClearPaintRiversAndRoads) {
-    auto editor = EditorAtCell();
-    EXPECT_EQ(PaintOver(*editor, MakeCell(3, 27), WM_RBUTTONDOWN), MakeCell(0, 27));
-    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 27), WM_MBUTTONDOWN), MakeCell(2, 1));
-    editor->SelectedTile = 60; // stored whole, rotation 0, by press and release alike
-    EXPECT_EQ(PaintOver(*editor, MakeCell(1, 5), WM_LBUTTONUP), 60);
+TEST_F(EditTools, TurnClearPaintRiversAndRoads) {
+    EXPECT_EQ(PaintOver(MakeCell(3, 27), WM_RBUTTONDOWN), MakeCell(0, 27));
+    EXPECT_EQ(PaintOver(MakeCell(2, 27), WM_MBUTTONDOWN), MakeCell(2, 1));
+    editor.SelectedTile = 60; // stored whole, rotation 0, by press and release alike
+    EXPECT_EQ(PaintOver(MakeCell(1, 5), WM_LBUTTONUP), 60);
 
-    editor->SelectedTile = 43;
-    EXPECT_EQ(PaintOver(*editor, 53), 53); // already a river: unchanged, still repainted
-    for (int coast : {3, 32, 44})          // the coast becomes a river mouth, turned back a quarter
-        EXPECT_EQ(PaintOver(*editor, MakeCell(0, coast)), MakeCell(3, 21));
-    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 3)), MakeCell(1, 21));
-    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 1)), 43);
-    editor->SelectedTile = 35;
-    EXPECT_EQ(PaintOver(*editor, 45), 45);
-    EXPECT_EQ(PaintOver(*editor, MakeCell(2, 38)), 35);
+    editor.SelectedTile = 43;
+    EXPECT_EQ(PaintOver(53), 53); // already a river: unchanged, still repainted
+    for (int coast : {3, 32, 44}) // the coast becomes a river mouth, turned back a quarter
+        EXPECT_EQ(PaintOver(MakeCell(0, coast)), MakeCell(3, 21));
+    EXPECT_EQ(PaintOver(MakeCell(2, 3)), MakeCell(1, 21));
+    EXPECT_EQ(PaintOver(MakeCell(2, 1)), 43);
+    editor.SelectedTile = 35;
+    EXPECT_EQ(PaintOver(45), 45);
+    EXPECT_EQ(PaintOver(MakeCell(2, 38)), 35);
 
-    editor->flags.AutoDrawRivers = 0; // stored like any tile, over rivers too, no joining
-    editor->SelectedTile = 43;
-    editor->tileMap.Set(9, 20, 43);
-    EXPECT_EQ(PaintOver(*editor, 53), 43);
-    EXPECT_EQ(editor->tileMap.At(9, 20), 43);
+    editor.flags.AutoDrawRivers = 0; // stored like any tile, over rivers too, no joining
+    editor.SelectedTile = 43;
+    editor.tileMap.Set(9, 20, 43);
+    EXPECT_EQ(PaintOver(53), 43);
+    EXPECT_EQ(editor.tileMap.At(9, 20), 43);
 }
 
-TEST(TilePainting, NothingOutsideTheMapWithoutATileMapOrInAnUnknownMode) {
-    auto editor = EditorAtCell();
-    RecordingShell shell;
-    editor->view.ViewOriginColumn = 630;
-    editor->cursor.MouseColumn = 10;
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    editor->view.ViewOriginColumn = 0;
-    editor->cursor.MouseColumn = -1;
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    editor->cursor.MouseColumn = 1;
-    editor->EditMode = 7;
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
-    editor->EditMode = 0;
-    editor->tileMap.DiscardTileMap();
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
+TEST_F(EditTools, NothingOutsideTheMapWithoutATileMapOrInAnUnknownMode) {
+    // Origin column, cursor column, mode, tile map: past the right edge, left of the left
+    // one, an unknown mode, no tile map.
+    const int cases[][4] = {{630, 10, 0, 1}, {0, -1, 0, 1}, {0, 1, 7, 1}, {0, 1, 0, 0}};
+    for (const auto& c : cases) {
+        editor.view.ViewOriginColumn = c[0];
+        editor.cursor.MouseColumn = c[1];
+        editor.EditMode = c[2];
+        if (!c[3])
+            editor.tileMap.DiscardTileMap();
+        EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+    }
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST(JoinRiverAt, EveryNeighbourAndRotation) {
+TEST_F(EditTools, JoinRiverAtEveryNeighbourAndRotation) {
     // Neighbour offset, its rotation, whether a river lies at the cell the rule tests, the
     // painted cell's new rotation and the neighbour's new cell.
     struct {
@@ -89,22 +82,20 @@ TEST(JoinRiverAt, EveryNeighbourAndRotation) {
         {0, -1, 0, false, 0, -2, 0, MakeCell(2, 43)}, {0, -1, 1, false, 0, 0, 0, MakeCell(1, 16)},
         {0, -1, 2, false, 0, 0, 0, MakeCell(2, 16)},  {0, -1, 3, false, 0, 0, 0, MakeCell(2, 16)},
     };
+    editor.SelectedTile = 43; // painted through the tool: the whole left-press path
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dRow << "," << c.dColumn << " r" << c.rotation);
-        auto editor = EditorAtCell(); // painted through the tool: the whole left-press path
-        editor->SelectedTile = 43;
-        editor->tileMap.Set(10 + c.dRow, 20 + c.dColumn, MakeCell(c.rotation, 43));
+        FillTiles(editor, 1);
+        editor.tileMap.Set(10 + c.dRow, 20 + c.dColumn, MakeCell(c.rotation, 43));
         if (c.river)
-            editor->tileMap.Set(10 + c.testDRow, 20 + c.testDColumn, 14);
-        EXPECT_EQ(PaintOver(*editor, 1), MakeCell(c.painted, 43));
-        EXPECT_EQ(editor->tileMap.At(10 + c.dRow, 20 + c.dColumn), c.neighbour);
+            editor.tileMap.Set(10 + c.testDRow, 20 + c.testDColumn, 14);
+        EXPECT_EQ(PaintOver(1), MakeCell(c.painted, 43));
+        EXPECT_EQ(editor.tileMap.At(10 + c.dRow, 20 + c.dColumn), c.neighbour);
     }
 }
 
-TEST(JoinRiverAt, FirstNeighbourWinsAndEdgesStayInside) {
-    auto editor = MakeEditor();
-    FillTiles(*editor, 1);
-    TileMap& tiles = editor->tileMap;
+TEST_F(EditTools, JoinRiverAtFirstNeighbourWinsAndEdgesStayInside) {
+    TileMap& tiles = editor.tileMap;
     tiles.Set(10, 20, 43);
     tiles.Set(10, 21, MakeCell(1, 43)); // right
     tiles.Set(11, 20, MakeCell(2, 43)); // below, looked at first
@@ -122,57 +113,51 @@ TEST(JoinRiverAt, FirstNeighbourWinsAndEdgesStayInside) {
     JoinRiverAt(tiles, -1, 5);
 }
 
-TEST(HeightEditing, StepsSaturationAndMeshRebuild) {
-    auto editor = EditorAtCell();
-    RecordingShell shell;
-    editor->EditMode = 1;
-    FillHeights(*editor, 65530);
+TEST_F(EditTools, HeightStepsSaturateAndRebuildTheMesh) {
+    editor.EditMode = 1;
+    FillHeights(editor, 65530);
     const auto edit = [&](uint16_t before, int message, int keys) {
-        editor->heightMap.Set(CellIndex(10, 20), before);
-        EditAtCursor(*editor, shell, message, keys);
-        return editor->heightMap.At(CellIndex(10, 20));
+        editor.heightMap.Set(CellIndex(10, 20), before);
+        EditAtCursor(editor, shell, message, keys);
+        return editor.heightMap.At(CellIndex(10, 20));
     };
     EXPECT_EQ(edit(65530, WM_LBUTTONDOWN, 0), 65535);
     EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase");
     // Cell (10, 20) is column 3, row 2 of the mesh window: the first corner of quad 65.
-    EXPECT_FLOAT_EQ(editor->mesh.quads[2 * 31 + 3].vertices[0].position[1], 255.0f);
+    EXPECT_FLOAT_EQ(editor.mesh.quads[2 * 31 + 3].vertices[0].position[1], 255.0f);
     EXPECT_EQ(edit(10, WM_RBUTTONDOWN, 0), 0);
     EXPECT_EQ(edit(5, WM_RBUTTONDOWN, MK_CONTROL), 0);
     EXPECT_EQ(edit(0, WM_LBUTTONDOWN, MK_SHIFT | MK_CONTROL), 1);
     EXPECT_EQ(edit(1, WM_LBUTTONDOWN, MK_CONTROL), 101);
-    EXPECT_EQ(edit(7, WM_LBUTTONUP, 0), 7);
-    EXPECT_EQ(edit(7, WM_MBUTTONDOWN, 0), 7);
-    editor->heightMap.FreeHeightMap();
+    EXPECT_EQ(edit(7, WM_LBUTTONUP, 0) + edit(7, WM_MBUTTONDOWN, 0), 14);
+    editor.heightMap.FreeHeightMap();
     shell.Clear();
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST(RailTools, CreateOnReleaseAndMoveOnPress) {
-    auto editor = EditorAtCell();
-    RecordingShell shell;
-    auto& rails = editor->rails;
-    editor->cursor.MouseWorldX = 1000;
-    editor->cursor.MouseWorldY = -2000;
-    editor->EditMode = 2;
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
+TEST_F(EditTools, RailsCreatedOnReleaseAndMovedOnPress) {
+    auto& rails = editor.rails;
+    editor.cursor.MouseWorldX = 1000;
+    editor.cursor.MouseWorldY = -2000;
+    editor.EditMode = 2;
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
     EXPECT_EQ(rails.PendingRailPointCount, 0);
-    EditAtCursor(*editor, shell, WM_LBUTTONUP, 0);
+    EditAtCursor(editor, shell, WM_LBUTTONUP, 0);
     EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{1000, -2000}));
     EXPECT_TRUE(shell.calls.empty());
 
-    editor->EditMode = 3;
-    editor->cursor.MouseWorldX = 5;
-    EditAtCursor(*editor, shell, WM_LBUTTONUP, 0);
+    editor.EditMode = 3;
+    editor.cursor.MouseWorldX = 5;
+    EditAtCursor(editor, shell, WM_LBUTTONUP, 0);
     EXPECT_EQ(rails.PendingRailPoints[0].x, 1000);
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
     EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{5, -2000}));
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main");
     // Nothing to grab, or no tile map: no move and no repaint.
     rails.PendingRailPointCount = 0;
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
     rails.PendingRailPointCount = 1;
-    editor->tileMap.DiscardTileMap();
-    EditAtCursor(*editor, shell, WM_LBUTTONDOWN, 0);
+    editor.tileMap.DiscardTileMap();
+    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
     EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }

@@ -1,215 +1,196 @@
 #include "core/edit/Input.h"
 
 #include "core/edit/LoadedEditor.h"
-#include "support/RecordingShell.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 const char* const ScrollRedraw =
     "scroll, invalidate Main, update Main, invalidate HeightView, update HeightView";
-}
 
-TEST(ScrollView, RequestsMoveTheOriginAndRecentringClampsIt) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    auto& view = editor->view;
+using Input = EditorTest;
+
+int ColumnAndRow(const CursorState& c) {
+    return c.MouseColumn * 10 + c.MouseRow;
+}
+} // namespace
+
+TEST_F(Input, ScrollRequestsMoveTheOriginAndRecentringClampsIt) {
+    auto& view = editor.view;
     view.ViewOriginColumn = 635;
-    ScrollView(*editor, shell, ScrollAxis::Horizontal, SB_PAGEDOWN);
+    ScrollView(editor, shell, ScrollAxis::Horizontal, SB_PAGEDOWN);
     EXPECT_EQ(view.ViewOriginColumn, 640);
     EXPECT_EQ(Joined(shell.calls), ScrollRedraw);
-    ScrollView(*editor, shell, ScrollAxis::Vertical, SB_LINEUP);
+    ScrollView(editor, shell, ScrollAxis::Vertical, SB_LINEUP);
     EXPECT_EQ(view.ViewOriginRow, 0);
     for (int request : {SB_LINEDOWN, SB_PAGEDOWN, SB_PAGEDOWN, SB_PAGEUP, 8})
-        ScrollView(*editor, shell, ScrollAxis::Vertical, request);
+        ScrollView(editor, shell, ScrollAxis::Vertical, request);
     EXPECT_EQ(view.ViewOriginRow, 11);
-    ScrollView(*editor, shell, ScrollAxis::Horizontal, SB_THUMBTRACK, 123);
+    ScrollView(editor, shell, ScrollAxis::Horizontal, SB_THUMBTRACK, 123);
     EXPECT_EQ(view.ViewOriginColumn, 123);
     // The box position is a signed 16-bit number: 65535 is -1, clamped to 0.
-    ScrollView(*editor, shell, ScrollAxis::Vertical, SB_THUMBPOSITION, 65535);
+    ScrollView(editor, shell, ScrollAxis::Vertical, SB_THUMBPOSITION, 65535);
     EXPECT_EQ(view.ViewOriginRow, 0);
 }
 
-TEST(PressKey, ArrowsModesEscapeAndIgnoredKeys) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    FillHeights(*editor, 0);
-    PressKey(*editor, shell, VK_LEFT); // stays at 0 and still rebuilds the 3D view
-    EXPECT_EQ(editor->view.ViewOriginColumn, 0);
+TEST_F(Input, KeysScrollSwitchModesAndClose) {
+    FillHeights(editor, 0);
+    PressKey(editor, shell, VK_LEFT); // stays at 0 and still rebuilds the 3D view
     EXPECT_EQ(Joined(shell.calls), std::string("frame, ") + ScrollRedraw);
     for (int key : {VK_RIGHT, VK_DOWN, VK_DOWN, VK_UP})
-        PressKey(*editor, shell, key);
-    EXPECT_EQ(editor->view.ViewOriginColumn * 1000 + editor->view.ViewOriginRow, 1001);
-
+        PressKey(editor, shell, key);
+    EXPECT_EQ(editor.view.ViewOriginColumn * 1000 + editor.view.ViewOriginRow, 1001);
     shell.Clear();
-    PressKey(*editor, shell, 'A');
-    PressKey(*editor, shell, 0x79); // F10
+    PressKey(editor, shell, 'A');
+    PressKey(editor, shell, 0x79); // F10
     EXPECT_TRUE(shell.calls.empty());
-    PressKey(*editor, shell, VK_F2);
-    EXPECT_EQ(Modes(*editor), (ModeValues{1, 1, 1}));
-    PressKey(*editor, shell, VK_F1);
-    EXPECT_EQ(Modes(*editor), (ModeValues{0, 0, 0}));
-    PressKey(*editor, shell, VK_ESCAPE);
+    PressKey(editor, shell, VK_F2);
+    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
+    PressKey(editor, shell, VK_F1);
+    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
+    PressKey(editor, shell, VK_ESCAPE);
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette, invalidate Main, "
                                    "invalidate ToolPalette, destroy");
 }
 
-TEST(HeightStampKeys, WaterLevelAndClassStamps) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    FillTiles(*editor, MakeCell(2, 1)); // grass
-    FillHeights(*editor, 0);
+TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {
+    FillTiles(editor, MakeCell(2, 1)); // grass
+    FillHeights(editor, 0);
     // Coast, water, river bed, road bed, town, field, the selected tile, grass.
     const TileCell row0[] = {MakeCell(1, 3), 2, 14, 34, MakeCell(3, 10), 38, 27, 1};
     for (int column = 0; column < 8; ++column)
-        editor->tileMap.Set(0, column, row0[column]);
-    editor->heightMap.Set(7, 500);
-    editor->SelectedTile = 27;
+        editor.tileMap.Set(0, column, row0[column]);
+    editor.heightMap.Set(7, 500);
+    editor.SelectedTile = 27;
     const auto heights = [&] {
         std::string text;
         for (int column = 0; column < 8; ++column)
-            text += std::to_string(editor->heightMap.At(column)) + " ";
+            text += std::to_string(editor.heightMap.At(column)) + " ";
         return text;
     };
-    PressKey(*editor, shell, VK_F3);
+    PressKey(editor, shell, VK_F3);
     EXPECT_EQ(heights(), "0 0 1 1 1 1 1 500 ");
-    EXPECT_EQ(editor->heightShade[MapCellCount - 1], ShadeOfHeight(1));
+    EXPECT_EQ(editor.heightShade[MapCellCount - 1], ShadeOfHeight(1));
     EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate HeightView");
     for (int key = VK_F5; key <= VK_F9; ++key)
-        PressKey(*editor, shell, key);
+        PressKey(editor, shell, key);
     EXPECT_EQ(heights(), "0 0 0 65535 65000 65535 65535 500 ");
-
-    // Without a tile map (or a height map) the keys do nothing.
-    editor->tileMap.DiscardTileMap();
+    // Without a tile map the keys do nothing.
+    editor.tileMap.DiscardTileMap();
     shell.Clear();
     for (int key = VK_F3; key <= VK_F9; ++key)
-        EXPECT_FALSE(HeightStampKeys(*editor, shell, key));
+        EXPECT_FALSE(HeightStampKeys(editor, shell, key));
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST(CursorState, WorkedExampleAndTruncatingArithmetic) {
-    auto editor = MakeEditor();
-    const auto& c = editor->cursor;
-    UpdateCursorState(*editor, 48, 16);
-    EXPECT_EQ(c.MouseColumn * 10 + c.MouseRow, 10);
+TEST_F(Input, CursorWorkedExampleAndTruncatingArithmetic) {
+    const auto& c = editor.cursor;
+    UpdateCursorState(editor, 48, 16);
+    EXPECT_EQ(ColumnAndRow(c), 10);
     EXPECT_EQ(c.MouseWorldX, -159 * 262144 + 131072);
     EXPECT_EQ(c.MouseWorldY, -1760 * 262144 + 131072);
     // Division truncates and the remainder keeps the sign of x: -1 is in cell 0.
-    editor->view.ViewOriginColumn = 10;
-    UpdateCursorState(*editor, -1, -40);
+    editor.view.ViewOriginColumn = 10;
+    UpdateCursorState(editor, -1, -40);
     EXPECT_EQ(c.PrevMouseColumn, 1);
-    EXPECT_EQ(c.MouseColumn * 10 + c.MouseRow, -1);
+    EXPECT_EQ(ColumnAndRow(c), -1);
     EXPECT_EQ(c.MouseWorldX, -150 * 262144 - 262144 / 32);
     EXPECT_EQ(c.MouseWorldY, -1761 * 262144 - 8 * 262144 / 32);
-    UpdateCursorState(*editor, 2000000000, 0); // wraps in 32 bits, no overflow
+    UpdateCursorState(editor, 2000000000, 0); // wraps in 32 bits, no overflow
     EXPECT_EQ(c.MouseColumn, 62500000);
 }
 
-TEST(MoveMouse, VertexSnappingAndRepaintDecision) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    editor->view.TilePixelWidth = editor->view.TilePixelHeight = 64;
-    MoveMouse(*editor, shell, {500, 500, 40, 40}, true);
+TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
+    editor.view.TilePixelWidth = editor.view.TilePixelHeight = 64;
+    MoveMouse(editor, shell, {500, 500, 40, 40}, true);
     EXPECT_TRUE(shell.calls.empty()); // no snapping or repaint outside VertexMode
-    editor->VertexMode = 1;
-    MoveMouse(*editor, shell, {500, 500, 32, 32}, true); // exactly half stays on vertex 0
-    EXPECT_EQ(editor->cursor.MouseColumn * 10 + editor->cursor.MouseRow, 0);
-    MoveMouse(*editor, shell, {500, 500, 33, 95}, true);
-    EXPECT_EQ(editor->cursor.MouseColumn * 10 + editor->cursor.MouseRow, 11);
-    EXPECT_EQ(editor->cursor.MouseWorldX, -160 * 262144 + 33 * 262144 / 64); // not snapped
+    editor.VertexMode = 1;
+    MoveMouse(editor, shell, {500, 500, 32, 32}, true); // exactly half stays on vertex 0
+    EXPECT_EQ(ColumnAndRow(editor.cursor), 0);
+    MoveMouse(editor, shell, {500, 500, 33, 95}, true);
+    EXPECT_EQ(ColumnAndRow(editor.cursor), 11);
+    EXPECT_EQ(editor.cursor.MouseWorldX, -160 * 262144 + 33 * 262144 / 64); // not snapped
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
-    shell.Clear();
-    MoveMouse(*editor, shell, {500, 500, 40, 80}, true); // same vertex
-    EXPECT_TRUE(shell.calls.empty());
-    editor->cursor.LeftButtonDown = 1;
-    MoveMouse(*editor, shell, {500, 500, 40, 80}, true);
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
-}
+    MoveMouse(editor, shell, {500, 500, 40, 80}, true); // same vertex: no repaint
+    editor.cursor.LeftButtonDown = 1;
+    MoveMouse(editor, shell, {500, 500, 40, 80}, true); // unless dragging
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main, invalidate Main, update Main");
 
-TEST(MoveMouse, FocusFollowsMouseAndHandOverAtTheLeftEdge) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    MoveMouse(*editor, shell, {500, 300, 10, 10}, false);
-    editor->flags.FocusFollowsMouse = 1;
-    MoveMouse(*editor, shell, {500, 300, 10, 10}, true);
+    // Focus follows the mouse when asked; the left edge hands over to the 3D view.
+    shell.Clear();
+    editor.VertexMode = editor.cursor.LeftButtonDown = 0;
+    MoveMouse(editor, shell, {500, 300, 10, 10}, false);
+    editor.flags.FocusFollowsMouse = 1;
+    MoveMouse(editor, shell, {500, 300, 10, 10}, true);
     EXPECT_TRUE(shell.calls.empty());
-    MoveMouse(*editor, shell, {2, 300, 10, 10}, false);
-    EXPECT_EQ(editor->cursor.PointerIn3D, 0);
-    MoveMouse(*editor, shell, {1, 300, -5, 10}, true);
-    EXPECT_EQ(editor->cursor.PointerIn3D, 1);
-    EXPECT_EQ(editor->cursor.MouseX, -5); // the position read before the hand-over
+    MoveMouse(editor, shell, {2, 300, 10, 10}, false);
+    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    MoveMouse(editor, shell, {1, 300, -5, 10}, true);
+    EXPECT_EQ(editor.cursor.PointerIn3D, 1);
+    EXPECT_EQ(editor.cursor.MouseX, -5); // the position read before the hand-over
     EXPECT_EQ(Joined(shell.calls), "focus, handover 300");
 }
 
-TEST(LeftButton, TrackingEditsWhenTheCursorStaysInItsCell) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    FillTiles(*editor, 1);
-    FillHeights(*editor, 1000);
-    editor->SelectedTile = 9;
-    UpdateCursorState(*editor, 40, 40); // cell (1, 1)
-    ASSERT_TRUE(PressLeftButton(*editor, shell, 0));
-    EXPECT_EQ(editor->cursor.LeftButtonDown, 1);
+TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
+    FillTiles(editor, 1);
+    FillHeights(editor, 1000);
+    editor.SelectedTile = 9;
+    UpdateCursorState(editor, 40, 40); // cell (1, 1)
+    ASSERT_TRUE(PressLeftButton(editor, shell, 0));
+    EXPECT_EQ(editor.cursor.LeftButtonDown, 1);
     // The first reading finds the cell of the last move: a click edits at once.
-    TrackLeftButton(*editor, shell, 41, 41, 0);
-    EXPECT_EQ(editor->tileMap.At(1, 1), 9);
+    TrackLeftButton(editor, shell, 41, 41, 0);
+    EXPECT_EQ(editor.tileMap.At(1, 1), 9);
     EXPECT_EQ(Joined(shell.calls),
               "invalidate Main, update Main, invalidateRect Main 32 32 64 64, update Main");
     // A cell entered during the drag is edited from its second reading on.
-    TrackLeftButton(*editor, shell, 70, 41, 0);
-    EXPECT_EQ(editor->tileMap.At(1, 2), 1);
-    TrackLeftButton(*editor, shell, 71, 42, 0);
-    EXPECT_EQ(editor->tileMap.At(1, 2), 9);
+    TrackLeftButton(editor, shell, 70, 41, 0);
+    EXPECT_EQ(editor.tileMap.At(1, 2), 1);
+    TrackLeftButton(editor, shell, 71, 42, 0);
+    EXPECT_EQ(editor.tileMap.At(1, 2), 9);
     shell.Clear();
-    EndLeftButtonTracking(*editor, shell);
+    EndLeftButtonTracking(editor, shell);
     EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate HeightView, update HeightView");
-    editor->tileMap.Set(1, 2, 1);
-    ReleaseLeftButton(*editor, shell, 0);
-    EXPECT_EQ(editor->cursor.LeftButtonDown, 0);
-    EXPECT_EQ(editor->tileMap.At(1, 2), 9); // the release paints once more
-
+    editor.tileMap.Set(1, 2, 1);
+    ReleaseLeftButton(editor, shell, 0);
+    EXPECT_EQ(editor.cursor.LeftButtonDown, 0);
+    EXPECT_EQ(editor.tileMap.At(1, 2), 9); // the release paints once more
     // Height editing outside VertexMode is tracked too, with the press's key flags.
-    editor->EditMode = 1;
-    TrackLeftButton(*editor, shell, 71, 42, MK_CONTROL);
-    EXPECT_EQ(editor->heightMap.At(CellIndex(1, 2)), 1100);
+    editor.EditMode = 1;
+    TrackLeftButton(editor, shell, 71, 42, MK_CONTROL);
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1100);
     // Far outside the window the cell's rectangle is kept within int.
     shell.Clear();
-    TrackLeftButton(*editor, shell, INT32_MAX, 0, 0);
-    TrackLeftButton(*editor, shell, INT32_MAX, 0, 0);
+    TrackLeftButton(editor, shell, INT32_MAX, 0, 0);
+    TrackLeftButton(editor, shell, INT32_MAX, 0, 0);
     EXPECT_EQ(Joined(shell.calls), "invalidateRect Main 2147483616 0 2147483647 32, update Main");
 }
 
-TEST(LeftButton, VertexModeActsOnceAndRecentres) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    FillHeights(*editor, 1000);
-    editor->EditMode = editor->VertexMode = 1;
-    UpdateCursorState(*editor, 40, 40);
-    EXPECT_FALSE(PressLeftButton(*editor, shell, MK_SHIFT));
-    EXPECT_EQ(editor->heightMap.At(CellIndex(1, 1)), 1001);
+TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
+    FillHeights(editor, 1000);
+    editor.EditMode = editor.VertexMode = 1;
+    UpdateCursorState(editor, 40, 40);
+    EXPECT_FALSE(PressLeftButton(editor, shell, MK_SHIFT));
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 1)), 1001);
     EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase, frame, scroll, "
                                    "invalidate HeightView, update HeightView");
 }
 
-TEST(OtherButtons, RoutedByMode) {
-    auto editor = MakeEditor();
-    RecordingShell shell;
-    FillTiles(*editor, MakeCell(3, 20));
-    PressRightButton(*editor, shell, 0);  // turned a quarter, then cleared keeping the turn
-    PressMiddleButton(*editor, shell, 0);
-    EXPECT_EQ(editor->tileMap.At(0), MakeCell(0, 1));
-    // The right release reaches the tool only while creating rails.
-    auto& rails = editor->rails;
+TEST_F(Input, OtherButtonsRoutedByMode) {
+    FillTiles(editor, MakeCell(3, 20));
+    PressRightButton(editor, shell, 0); // turned a quarter, then cleared keeping the turn
+    PressMiddleButton(editor, shell, 0);
+    EXPECT_EQ(editor.tileMap.At(0), MakeCell(0, 1));
+    // The right release reaches the tool only while creating rails: it commits.
+    auto& rails = editor.rails;
     rails.PendingRailPointCount = 2;
-    ReleaseRightButton(*editor, shell, 0);
+    ReleaseRightButton(editor, shell, 0);
     EXPECT_EQ(rails.PendingRailPointCount, 2);
-    editor->EditMode = 2;
-    ReleaseRightButton(*editor, shell, 0);
+    editor.EditMode = 2;
+    ReleaseRightButton(editor, shell, 0);
     EXPECT_EQ(rails.RailSectionCount * 10 + rails.PendingRailPointCount, 10);
     // The middle button drops the last pending point without a repaint.
     rails.PendingRailPointCount = 3;
     shell.Clear();
-    PressMiddleButton(*editor, shell, 0);
+    PressMiddleButton(editor, shell, 0);
     EXPECT_EQ(rails.PendingRailPointCount, 2);
     EXPECT_TRUE(shell.calls.empty());
 }
