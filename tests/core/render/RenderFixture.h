@@ -45,6 +45,14 @@ inline QImage TestTilePicture(int rotation, int code) {
     return picture;
 }
 
+// World coordinates of the top-left corner of a map cell.
+inline int32_t WorldX(int column) {
+    return (column - WorldOriginColumn) * WorldUnitsPerCell;
+}
+inline int32_t WorldY(int row) {
+    return (row - WorldOriginRow) * WorldUnitsPerCell;
+}
+
 // An editor at the given zoom whose map holds `cell` everywhere.
 inline Editor MakeTestEditor(int tileSize, int cellsPerAxis, TileCell cell = 7) {
     Editor editor;

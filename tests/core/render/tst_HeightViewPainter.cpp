@@ -61,14 +61,12 @@ TEST(HeightViewPainter, DegreeLinesYellowEveryFiveDegreesAndRailsAtOnePixelPerCe
 
     editor.flags.ShowLatLong = 0;
     editor.flags.ShowRailroads = 1;
-    const auto worldX = [](int column) { return (column - 160) * WorldUnitsPerCell; };
-    const auto worldY = [](int row) { return (row - 1760) * WorldUnitsPerCell; };
     // Inside cell 100's last world unit: still pixel 100.
     editor.rails.RailSections[0] =
-        RailSection{worldX(100), worldX(111) - 1, worldY(40), worldY(40), 0, 0};
+        RailSection{WorldX(100), WorldX(111) - 1, WorldY(40), WorldY(40), 0, 0};
     editor.rails.RailSectionCount = 1;
-    editor.rails.PendingRailPoints[0] = RailPoint{worldX(50), worldY(60)};
-    editor.rails.PendingRailPoints[1] = RailPoint{worldX(50), worldY(90)};
+    editor.rails.PendingRailPoints[0] = RailPoint{WorldX(50), WorldY(60)};
+    editor.rails.PendingRailPoints[1] = RailPoint{WorldX(50), WorldY(90)};
     editor.rails.PendingRailPointCount = 2;
     const QImage image = RenderHeightView(editor);
     ExpectPixels(image, {At(100, 40, Yellow), At(109, 40, Yellow), At(50, 89, Blue)});

@@ -8,13 +8,6 @@
 
 namespace {
 
-int32_t WorldX(int column) {
-    return (column - 160) * WorldUnitsPerCell;
-}
-int32_t WorldY(int row) {
-    return (row - 1760) * WorldUnitsPerCell;
-}
-
 // An editor at 50% showing rails, with sections and pending points given in cells.
 Editor RailEditor(std::initializer_list<QLine> sections, std::initializer_list<QPoint> pending = {},
                   int tileSize = 32) {
@@ -37,6 +30,14 @@ bool AnyPixelDiffers(const QImage& image, const QImage& other, QRect area) {
                 return true;
     return false;
 }
+
+// An editor at 50% and the shell its painting talks to.
+class Overlay : public testing::Test {
+  protected:
+    QImage Render() { return RenderTextureView(editor, shell); }
+    Editor editor = MakeTestEditor(32, 32);
+    RecordingShell shell;
+};
 
 TEST(WorldToPixel, MapsCellCornersAndKeepsExtremesSafe) {
     ViewState view;
@@ -111,12 +112,10 @@ TEST(TextureViewOverlays, RubberBandFollowsTheCursorAndAsksForAnotherPaint) {
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST(TextureViewOverlays, LatitudeAndLongitudeLinesAt50And25Percent) {
-    Editor editor = MakeTestEditor(32, 32);
+TEST_F(Overlay, LatitudeAndLongitudeLinesAt50And25Percent) {
     editor.flags.ShowLatLong = 1;
-    RecordingShell shell;
     // Row 0 is latitude 55 and column 0 longitude -5; row and column 16 half a degree on.
-    ExpectPixels(RenderTextureView(editor, shell),
+    ExpectPixels(Render(),
                  {At(700, 0, Red), At(700, 512, Blue), At(700, 513, Tile), At(0, 700, Red),
                   At(512, 700, Blue), At(513, 700, Tile), At(700, 32 * 31, Tile)});
 
@@ -125,53 +124,42 @@ TEST(TextureViewOverlays, LatitudeAndLongitudeLinesAt50And25Percent) {
     editor.view.ViewColumns = editor.view.ViewRows = 64;
     editor.view.ViewOriginRow = 20;
     editor.view.ViewOriginColumn = 40;
-    ExpectPixels(RenderTextureView(editor, shell),
-                 {At(900, (32 - 20) * 16, Red), At(900, (48 - 20) * 16, Blue),
-                  At((64 - 40) * 16, 900, Red), At((48 - 40) * 16, 900, Blue)});
+    ExpectPixels(Render(), {At(900, (32 - 20) * 16, Red), At(900, (48 - 20) * 16, Blue),
+                            At((64 - 40) * 16, 900, Red), At((48 - 40) * 16, 900, Blue)});
 }
 
-TEST(TextureViewOverlays, HeightEditCrossHasArmsOneCellLong) {
-    Editor editor = MakeTestEditor(32, 32);
+TEST_F(Overlay, HeightEditCrossHasArmsOneCellLong) {
     editor.VertexMode = 1;
     editor.cursor.MouseColumn = 3;
     editor.cursor.MouseRow = 2;
-    RecordingShell shell;
-    ExpectPixels(RenderTextureView(editor, shell),
-                 {At(96, 64, Red), At(127, 64, Red), At(128, 64, Tile), At(65, 64, Red),
-                  At(64, 64, Tile), At(96, 95, Red), At(96, 33, Red), At(96, 32, Tile),
-                  At(97, 65, Tile)});
+    ExpectPixels(Render(), {At(96, 64, Red), At(127, 64, Red), At(128, 64, Tile), At(65, 64, Red),
+                            At(64, 64, Tile), At(96, 95, Red), At(96, 33, Red), At(96, 32, Tile),
+                            At(97, 65, Tile)});
 }
 
-TEST(TextureViewOverlays, FrameOfThe3DBlockNeedsHeightsAndThe3DView) {
-    for (const auto [size, cells] : {std::pair{32, 32}, std::pair{96, 10}}) {
-        Editor editor = MakeTestEditor(size, cells);
-        editor.flags.Show3DView = 1;
-        RecordingShell shell;
-        const int side = size * cells;
-        EXPECT_EQ(RenderTextureView(editor, shell).pixel(side - 1, 100), Tile);
+TEST_F(Overlay, FrameOfThe3DBlockNeedsHeightsAndThe3DView) {
+    editor = MakeTestEditor(96, 10); // the block ends at pixel 960
+    editor.flags.Show3DView = 1;
+    EXPECT_EQ(Render().pixel(959, 100), Tile);
 
-        editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, 0));
-        ExpectPixels(RenderTextureView(editor, shell),
-                     {At(0, 0, White), At(side - 1, 100, White), At(100, side - 1, White),
-                      At(side - 2, side - 2, Tile), At(1, 1, Tile)});
-        editor.flags.Show3DView = 0;
-        EXPECT_EQ(RenderTextureView(editor, shell).pixel(0, 0), Tile);
-    }
+    editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, 0));
+    ExpectPixels(Render(), {At(0, 0, White), At(959, 100, White), At(100, 959, White),
+                            At(958, 958, Tile), At(1, 1, Tile)});
+    editor.flags.Show3DView = 0;
+    EXPECT_EQ(Render().pixel(0, 0), Tile);
 }
 
-TEST(TextureViewOverlays, TextOnlyWhereAndWhenSwitchedOn) {
-    Editor editor = MakeTestEditor(32, 32);
+TEST_F(Overlay, TextOnlyWhereAndWhenSwitchedOn) {
     TargetArea inside{.x = WorldX(10), .y = WorldY(10)};
     std::memset(inside.name, 'W', sizeof(inside.name)); // all 32 bytes, no ending NUL
     TargetArea onLeftEdge{.x = WorldX(0), .y = WorldY(20)};
     std::strcpy(onLeftEdge.name, "Edge");
     editor.targetAreas = {inside, onLeftEdge};
-    RecordingShell shell;
-    const QImage plain = RenderTextureView(editor, shell);
+    const QImage plain = Render();
 
     editor.flags.ShowTargetAreas = 1;
     editor.flags.ShowMouseWorldLocation = 1;
-    const QImage labelled = RenderTextureView(editor, shell);
+    const QImage labelled = Render();
     EXPECT_TRUE(AnyPixelDiffers(plain, labelled, QRect(320, 320, 20, 10)));
     EXPECT_FALSE(AnyPixelDiffers(plain, labelled, QRect(320, 305, 40, 14))) << "text hangs down";
     EXPECT_FALSE(AnyPixelDiffers(plain, labelled, QRect(0, 640, 40, 12))) << "on the left edge";
