@@ -51,14 +51,11 @@ class TerrainViewFixture : public ::testing::Test {
 
     // Where a point on the ground (height 0) appears when looking straight down.
     QPoint GroundPixel(double x, double z) const {
-        const double f = 1.0 / std::tan(22.5 * 3.14159265358979 / 180.0);
-        const double width = window->width();
-        const double height = window->height();
-        const double depth = -editor.camera.CameraDistance;
-        const double ndcX = f / (width / height) * x / depth;
-        const double ndcY = f * -z / depth;
-        return {static_cast<int>((ndcX + 1) / 2 * width),
-                static_cast<int>((1 - ndcY) / 2 * height)};
+        const double f =
+            1.0 / std::tan(22.5 * 3.14159265358979 / 180.0) / -editor.camera.CameraDistance;
+        const double width = window->width(), height = window->height();
+        return {static_cast<int>((f * height / width * x + 1) / 2 * width),
+                static_cast<int>((1 + f * z) / 2 * height)};
     }
 
     QImage Frame() { return window->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }

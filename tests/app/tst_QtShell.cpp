@@ -61,16 +61,9 @@ TEST(QtShellTest, UpdatePaintsOnlyWhatWasInvalidatedAndNoWindowMeansEvery) {
     EXPECT_EQ(height.paints, heightBefore + 1);
 }
 
-TEST(QtShellTest, VisibilityAndWaitCursor) {
+TEST(QtShellTest, WaitCursorAndAWindowNeverRegistered) {
     QtShell shell;
-    QWidget window;
-    shell.SetWindow(WindowId::HeightView, &window);
-    shell.SetWindowVisible(WindowId::HeightView, true);
-    EXPECT_TRUE(window.isVisible());
-    shell.SetWindowVisible(WindowId::HeightView, false);
-    EXPECT_FALSE(window.isVisible());
     shell.SetWindowVisible(WindowId::TerrainView, true); // no such window: nothing happens
-
     shell.SetWaitCursor(true);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);

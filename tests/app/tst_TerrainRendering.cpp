@@ -70,7 +70,7 @@ char ColourName(QRgb pixel) {
     return "?BG?R?Y?"[key];
 }
 
-TEST_F(TerrainRendering, EachRotationTurnsTheTilePictureClockwise) {
+TEST_F(TerrainRendering, RotationsTurnTheTilePictureClockwiseAndTheGridOutlinesQuads) {
     ShowView();
     constexpr int Code = 30;
     PaintQuarterTexture(*window, Code);
@@ -85,15 +85,11 @@ TEST_F(TerrainRendering, EachRotationTurnsTheTilePictureClockwise) {
             seen += ColourName(frame.pixel(GroundPixel(x, z)));
         EXPECT_EQ(seen, expected[rotation]) << "rotation " << rotation;
     }
-}
 
-TEST_F(TerrainRendering, GridDrawsRedOutlinesOverTheTerrain) {
-    ShowView();
+    // The grid draws red outlines over the untextured terrain, and only while it is on.
     editor.flags.ShowTextures = 0;
-    LookStraightDown();
     BuildFlatBlock(4, 0, MakeCell(0, 22));
     EXPECT_EQ(CountPixels(Frame(), IsGridRed), 0);
-
     editor.flags.Show3DGrid = 1;
     const QImage frame = Frame();
     EXPECT_GT(CountPixels(frame, IsGridRed), 500);
