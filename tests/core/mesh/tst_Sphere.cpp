@@ -15,11 +15,10 @@ TEST(Sphere, TrianglesInDrawingOrderWithOutwardNormals) {
     ASSERT_TRUE(triangles);
     // The first face (0, 4, 1) is drawn as corner 0, corner 1, corner 4.
     const auto& first = (*triangles)[0].points;
-    for (size_t k = 0; k < 3; ++k) {
-        EXPECT_DOUBLE_EQ(first[0][k], 8.0 * IcosahedronVertices[0][k]);
-        EXPECT_DOUBLE_EQ(first[1][k], 8.0 * IcosahedronVertices[1][k]);
-        EXPECT_DOUBLE_EQ(first[2][k], 8.0 * IcosahedronVertices[4][k]);
-    }
+    const size_t corners[] = {0, 1, 4};
+    for (size_t p = 0; p < 3; ++p)
+        for (size_t k = 0; k < 3; ++k)
+            EXPECT_DOUBLE_EQ(first[p][k], 8.0 * IcosahedronVertices[corners[p]][k]);
     for (const SphereTriangle& t : *triangles) {
         EXPECT_NEAR(Dot(t.normal, t.normal), 1.0, 1e-12);
         Point3d centre{};

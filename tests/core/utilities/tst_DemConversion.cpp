@@ -152,7 +152,7 @@ TEST_F(ConvertDemFileTest, AllSeaSourceGivesAllZeroOutputs) {
     EXPECT_NE(std::find(on, shell.calls.end(), "wait off"), shell.calls.end());
 }
 
-TEST_F(ConvertDemFileTest, ClampsAboveFullScaleAndReportsTheRawMaximum) {
+TEST_F(ConvertDemFileTest, ClampsAboveFullScaleReportsTheRawMaximumAndRaisesLowLand) {
     WriteBytes(dir.File("trv16.hm"), {1, 2, 3}); // an earlier output is replaced
     Convert([](int row, int) { return static_cast<int16_t>(row % 2 == 0 ? 5000 : 1); });
     EXPECT_NE(Summary().text.find("5000 is the maximum elevation.\nSea Level is 15."),
@@ -165,16 +165,21 @@ TEST_F(ConvertDemFileTest, ClampsAboveFullScaleAndReportsTheRawMaximum) {
               (std::array<uint8_t, 3>{255, 255, 255}));
     EXPECT_EQ(heights[2 * MapWidth] * 1000 + raw[MapWidth], 15000);
     EXPECT_EQ(editor->heightMap.At(MapWidth), 15);
-}
-
-TEST_F(ConvertDemFileTest, LandBelowSeaLevelBecomesOne) {
+    // Land below sea level becomes 1.
     Convert(Constant(-40));
     EXPECT_NE(Summary().text.find("204800 Land Items Converted to Water.\n0 Water Items"),
               std::string::npos);
     EXPECT_EQ(editor->heightMap.At(0), 15);
 }
 
-TEST_F(ConvertDemFileTest, MissingSourceFolderOrUncreatableOutputChangesNothing) {
+TEST_F(ConvertDemFileTest, CancelMissingSourceFolderOrUncreatableOutputChangeNothing) {
+    shell.AnswerNextDialog(std::nullopt);
+    ConvertDemFile(*editor, shell);
+    ASSERT_EQ(shell.dialogs.size(), 1u);
+    EXPECT_EQ(shell.dialogs[0].mode, FileDialogMode::Open);
+    EXPECT_EQ(shell.dialogs[0].description, "Digital Elevation Map (*.dem)");
+    EXPECT_EQ(shell.dialogs[0].pattern, "*.dem");
+    EXPECT_TRUE(shell.messages.empty());
     const std::string folder = dir.File("folder.dem");
     std::filesystem::create_directory(folder);
     for (const std::string& path : {source, folder}) {
@@ -187,14 +192,4 @@ TEST_F(ConvertDemFileTest, MissingSourceFolderOrUncreatableOutputChangesNothing)
     shell.Clear();
     ConvertDemFile(*editor, shell, source);
     ExpectRefused(dir.File("trv.hm"), "Unable to create file...");
-}
-
-TEST_F(ConvertDemFileTest, AsksForTheSourceAndCancelChangesNothing) {
-    shell.AnswerNextDialog(std::nullopt);
-    ConvertDemFile(*editor, shell);
-    ASSERT_EQ(shell.dialogs.size(), 1u);
-    EXPECT_EQ(shell.dialogs[0].mode, FileDialogMode::Open);
-    EXPECT_EQ(shell.dialogs[0].description, "Digital Elevation Map (*.dem)");
-    EXPECT_EQ(shell.dialogs[0].pattern, "*.dem");
-    EXPECT_TRUE(shell.messages.empty());
 }

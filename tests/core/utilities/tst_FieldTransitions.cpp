@@ -63,15 +63,16 @@ TEST(FieldTransitions, ShoreTownsAlternateBetweenTheTwoTownTiles) {
     for (int column = 0; column < MapWidth; ++column)
         tiles.Set(100, column, MakeCell(0, 3)); // a long straight shore
     const TileMap result = RunTransitions(tiles);
+    // Beside the shore only edges, corners, fields and the two town tiles, which alternate.
     std::vector<int> towns;
     for (int row : {99, 101}) {
         for (int column = 1; column < MapWidth - 1; ++column) {
             const int code = CodeOf(result.At(row, column));
-            EXPECT_TRUE(code == 47 || code == 48 || code == 49 || code == 0 || code == 38 ||
-                        IsRandomFieldCode(code))
-                << row << "," << column << " code " << code;
             if (code == 48 || code == 49)
                 towns.push_back(code);
+            else
+                EXPECT_TRUE(code == 47 || code == 0 || code == 38 || IsRandomFieldCode(code))
+                    << row << "," << column << " code " << code;
         }
     }
     ASSERT_GE(towns.size(), 4u);
