@@ -161,20 +161,20 @@ TEST(HeightMapFile, OpeningReadsLittleEndianHeightsShadesThemAndCentresThePrevie
     editor->view.ViewOriginColumn = 300;
     editor->view.ViewOriginRow = 200;
     Bytes bytes(HeightMapFileSize, 0);
-    const std::pair<size_t, uint16_t> cells[] = {
-        {1, 1}, {2, 256}, {3, 257}, {4, 514}, {640, 65535}, {MapCellCount - 1, 0x1234}};
-    for (const auto& [index, height] : cells) {
-        bytes[2 * index] = static_cast<uint8_t>(height & 0xFF);
-        bytes[2 * index + 1] = static_cast<uint8_t>(height >> 8);
+    const size_t cells[] = {0, 1, 2, 3, 4, 640, MapCellCount - 1};
+    const uint16_t heights[] = {0, 1, 256, 257, 514, 65535, 0x1234};
+    const uint8_t shades[] = {0, 1, 1, 1, 2, 255, 18}; // water 0, else height x 255 / 65535, >= 1
+    for (size_t i = 0; i < std::size(cells); ++i) {
+        bytes[2 * cells[i]] = static_cast<uint8_t>(heights[i] & 0xFF);
+        bytes[2 * cells[i] + 1] = static_cast<uint8_t>(heights[i] >> 8);
     }
     WriteBytes(dir.File("cells.raw"), bytes);
     OpenHeightMap(*editor, shell, dir.File("cells.raw"));
     EXPECT_TRUE(shell.messages.empty());
-    for (const auto& [index, height] : cells)
-        EXPECT_EQ(editor->heightMap.At(static_cast<int>(index)), height) << index;
-    const auto& shade = editor->heightShade;
-    EXPECT_EQ((std::array{shade[0], shade[1], shade[2], shade[3], shade[4], shade[640]}),
-              (std::array<uint8_t, 6>{0, 1, 1, 1, 2, 255}));
+    for (size_t i = 0; i < std::size(cells); ++i) {
+        EXPECT_EQ(editor->heightMap.At(static_cast<int>(cells[i])), heights[i]) << cells[i];
+        EXPECT_EQ(editor->heightShade[cells[i]], shades[i]) << cells[i];
+    }
     EXPECT_EQ(editor->view.ViewOriginColumn, 0);
     EXPECT_EQ(editor->view.ViewOriginRow, 0);
     for (const char* call : {"invalidate HeightView", "scroll"})

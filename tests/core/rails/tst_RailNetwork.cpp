@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -16,28 +17,51 @@ class RailNetworkTest : public ::testing::Test {
             rails->RailSections[static_cast<size_t>(i)] = {i, i + 1, 0, 0, 0, 0};
         rails->RailSectionCount = count;
     }
+    void SetSections(std::initializer_list<RailSection> sections) {
+        std::copy(sections.begin(), sections.end(), rails->RailSections.begin());
+        rails->RailSectionCount = static_cast<int32_t>(sections.size());
+    }
     void AddPoints(std::initializer_list<RailPoint> points) {
         for (const RailPoint point : points)
             AddRailPoint(*rails, shell, point.x, point.y);
     }
+
     RecordingShell shell;
     std::unique_ptr<RailNetwork> rails = std::make_unique<RailNetwork>();
 };
 
-TEST_F(RailNetworkTest, PointsAreAddedUntilSectionsAndPointsFillTheTable) {
+TEST_F(RailNetworkTest, AddingAndCommittingStopAtTheTableSize) {
     UseSections(2047);
     AddRailPoint(*rails, shell, 5, 6);
     EXPECT_TRUE(shell.messages.empty());
     ASSERT_EQ(rails->PendingRailPointCount, 1);
     EXPECT_EQ(rails->PendingRailPoints[0], (RailPoint{5, 6}));
-
     AddRailPoint(*rails, shell, 7, 8);
     ExpectRailLimitMessage(shell);
+    shell.Clear();
     EXPECT_EQ(rails->PendingRailPointCount, 1);
     RemoveLastRailPoint(*rails);
     RemoveLastRailPoint(*rails);
     EXPECT_EQ(rails->PendingRailPointCount, 0);
-    EXPECT_EQ(rails->RailSectionCount, 2047);
+
+    // A commit that would overflow is refused whole; this is only possible when a railroad
+    // definition was loaded over pending points.
+    UseSections(0);
+    for (int i = 0; i < 10; ++i)
+        AddRailPoint(*rails, shell, i, i);
+    UseSections(2040);
+    CommitRailPoints(*rails, shell);
+    ExpectRailLimitMessage(shell);
+    shell.Clear();
+    EXPECT_EQ(rails->RailSectionCount, 2040);
+    EXPECT_EQ(rails->PendingRailPointCount, 10);
+    EXPECT_EQ(rails->RailSections[2040], (RailSection{2040, 2041, 0, 0, 0, 0})); // not overwritten
+
+    UseSections(2039); // 9 new sections fill the table exactly
+    CommitRailPoints(*rails, shell);
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(rails->RailSectionCount, RailTableSize);
+    EXPECT_EQ(rails->RailSections[2047], (RailSection{8, 9, 8, 9, 0, 0}));
 }
 
 TEST_F(RailNetworkTest, CommittingTurnsThePolylineIntoAChainKeepingReservedFields) {
@@ -56,33 +80,12 @@ TEST_F(RailNetworkTest, CommittingTurnsThePolylineIntoAChainKeepingReservedField
     EXPECT_EQ(rails->RailSections[1], (RailSection{30, 50, 40, 60, 333, 444}));
 }
 
-TEST_F(RailNetworkTest, ACommitThatWouldOverflowTheTableIsRefusedWhole) {
-    // Only possible when a railroad definition was loaded over pending points.
-    for (int i = 0; i < 10; ++i)
-        AddRailPoint(*rails, shell, i, i);
-    UseSections(2040);
-    CommitRailPoints(*rails, shell);
-    ExpectRailLimitMessage(shell);
-    shell.Clear();
-    EXPECT_EQ(rails->RailSectionCount, 2040);
-    EXPECT_EQ(rails->PendingRailPointCount, 10);
-    EXPECT_EQ(rails->RailSections[2040], RailSection{});
-
-    UseSections(2039); // 9 new sections fill the table exactly
-    CommitRailPoints(*rails, shell);
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(rails->RailSectionCount, RailTableSize);
-    EXPECT_EQ(rails->RailSections[2047], (RailSection{8, 9, 8, 9, 0, 0}));
-}
-
 TEST_F(RailNetworkTest, NearestPointPrefersSectionEndsThenLowerIndices) {
     EXPECT_EQ(FindNearestRailPoint(*rails, 0, 0), NoRailPoint);
     rails->PendingRailPoints[0] = {0, 10};
     rails->PendingRailPointCount = 1;
     EXPECT_EQ(FindNearestRailPoint(*rails, 50, 50), -1); // a lone point only without sections
-    rails->RailSections[0] = {0, 10, 0, 0, 0, 0};
-    rails->RailSections[1] = {100, -10, 0, 0, 0, 0};
-    rails->RailSectionCount = 2;
+    SetSections({{0, 10, 0, 0, 0, 0}, {100, -10, 0, 0, 0, 0}});
     EXPECT_EQ(FindNearestRailPoint(*rails, 0, 10), 0);
     rails->PendingRailPoints[1] = {0, -10};
     rails->PendingRailPointCount = 2;
@@ -98,9 +101,7 @@ TEST_F(RailNetworkTest, NearestPointPrefersSectionEndsThenLowerIndices) {
 TEST_F(RailNetworkTest, NearestPointDistancesNeverWrap) {
     constexpr int32_t Min = std::numeric_limits<int32_t>::min();
     constexpr int32_t Max = std::numeric_limits<int32_t>::max();
-    rails->RailSections[0] = {0, Min, 0, Min, 0, 0};
-    rails->RailSections[1] = {0, 0, 0, 0, 0, 0};
-    rails->RailSectionCount = 2;
+    SetSections({{0, Min, 0, Min, 0, 0}, {0, 0, 0, 0, 0, 0}});
     EXPECT_EQ(FindNearestRailPoint(*rails, Max, Max), 1);
     EXPECT_EQ(FindNearestRailPoint(*rails, Min, Min + 1), 0);
 }

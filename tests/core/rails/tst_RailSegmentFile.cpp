@@ -98,35 +98,4 @@ TEST_F(RailSegmentFileTest, LoadingOrAppendingStopsShortOfFillingTheTables) {
     }
 }
 
-TEST_F(RailSegmentFileTest, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
-    const std::vector<std::pair<std::vector<uint8_t>, std::string>> cases = {
-        {CountedFileBytes(-5, {}), "The file names -5 rail points; it can hold 0 to 2048."},
-        {CountedFileBytes(-2147483647 - 1, {}),
-         "The file names -2147483648 rail points; it can hold 0 to 2048."},
-        {CountedFileBytes(4096, {}), "The file names 4096 rail points; it can hold 0 to 2048."},
-        {CountedFileBytes(3, {1, 1, 2, 2, 3}), "The file names 3 rail points but holds only 2."},
-        {{7, 0, 0}, "The file is too short to hold its count of rail points."},
-        {{}, ""}, // not written: the file is missing
-    };
-    for (const auto& [bytes, reason] : cases) {
-        const std::string path = dir.File(reason.empty() ? "missing.seg" : "bad.seg");
-        if (!reason.empty())
-            WriteBytes(path, bytes);
-        for (const SegmentCommand command : {LoadRailSegment, AppendRailSegment}) {
-            SetPending(4);
-            shell.Clear();
-            command(*editor, shell, path);
-            ExpectOnlyMessage(shell, WindowId::None, FailedToReadText(path, reason), "Notice",
-                              MessageIcon::Exclamation);
-            EXPECT_EQ(Rails().PendingRailPointCount, 4);
-            EXPECT_EQ(Rails().PendingRailPoints[3], (RailPoint{1003, 1000}));
-        }
-    }
-    shell.Clear();
-    const std::string unreachable = dir.File("no-such-folder/track.seg");
-    SaveRailSegment(*editor, shell, unreachable);
-    ExpectOnlyMessage(shell, WindowId::None, unreachable, "Unable to open file...",
-                      MessageIcon::Exclamation);
-}
-
 } // namespace

@@ -68,35 +68,4 @@ TEST_F(RailroadDefinitionFileTest, LoadingTakesTheNamedRecordsAndKeepsPendingPoi
     ExpectRailLimitMessage(shell);
 }
 
-TEST_F(RailroadDefinitionFileTest, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
-    const std::pair<std::vector<uint8_t>, std::string> cases[] = {
-        {CountedFileBytes(-1, {}), "The file names -1 rail sections; it can hold 0 to 2048."},
-        {CountedFileBytes(2049, std::vector<int32_t>(2049 * 6, 0)),
-         "The file names 2049 rail sections; it can hold 0 to 2048."},
-        {CountedFileBytes(3, std::vector<int32_t>(2 * 6 + 5, 0)),
-         "The file names 3 rail sections but holds only 2."},
-        {{1, 0}, "The file is too short to hold its count of rail sections."},
-        {{}, ""}, // not written: the file is missing
-    };
-    Rails().RailSections[0] = {1, 2, 3, 4, 5, 6};
-    Rails().RailSectionCount = 1;
-    const auto before = std::make_unique<RailNetwork>(Rails());
-    for (const auto& [bytes, reason] : cases) {
-        const std::string path = dir.File(reason.empty() ? "missing.rrd" : "bad.rrd");
-        if (!reason.empty())
-            WriteBytes(path, bytes);
-        shell.Clear();
-        LoadRailroadDefinition(*editor, shell, path);
-        ExpectOnlyMessage(shell, WindowId::None, FailedToReadText(path, reason), "Notice",
-                          MessageIcon::Exclamation);
-        EXPECT_EQ(Rails().RailSectionCount, 1);
-        EXPECT_EQ(Rails().RailSections, before->RailSections);
-    }
-    shell.Clear();
-    const std::string unreachable = dir.File("no-such-folder/net.rrd");
-    SaveRailroadDefinition(*editor, shell, unreachable);
-    ExpectOnlyMessage(shell, WindowId::None, unreachable, "Unable to open file...",
-                      MessageIcon::Exclamation);
-}
-
 } // namespace

@@ -51,26 +51,6 @@ TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
     EXPECT_EQ(TargetAreaName(editor->targetAreas[1]), std::string(32, 'N'));
 }
 
-TEST_F(TargetAreasTest, MissingOrDamagedListsAreReportedOnceAndLoadNothing) {
-    auto shortList = CountedFileBytes(2, {});
-    AppendArea(shortList, 1, 1, "Only");
-    const std::pair<std::vector<uint8_t>, std::string> cases[] = {
-        {CountedFileBytes(-3, {}), "The file names -3 target areas; it can hold 0 to 65536."},
-        {CountedFileBytes(65537, {}), "The file names 65537 target areas; it can hold 0 to 65536."},
-        {shortList, "The file names 2 target areas but holds only 1."},
-        {{0, 0}, "The file is too short to hold its count of target areas."},
-        {{}, ""}, // not written: the file is missing
-    };
-    for (const auto& [bytes, reason] : cases) {
-        shell.Clear();
-        LoadTargetAreasFrom(*editor, shell,
-                            reason.empty() ? dir.File("missing.dat") : Write(bytes));
-        ExpectOnlyMessage(shell, WindowId::None, FailedToReadText("TarList.dat", reason), "Notice",
-                          MessageIcon::Exclamation);
-        EXPECT_TRUE(editor->targetAreas.empty());
-    }
-}
-
 TEST_F(TargetAreasTest, TheListInTheCurrentFolderIsPreferred) {
     auto bytes = CountedFileBytes(1, {});
     AppendArea(bytes, 3, 4, "Here");
