@@ -1,22 +1,9 @@
+#include "InTemporaryFolder.h"
 #include "core/io/DataFolder.h"
-#include "support/TempDir.h"
 
-#include <filesystem>
-#include <gtest/gtest.h>
+using DataFolderLookup = InTemporaryFolder;
 
-namespace {
-
-// Runs a test body with the current folder switched to a temporary folder.
-struct InTemporaryFolder : ::testing::Test {
-    InTemporaryFolder() { std::filesystem::current_path(dir.path()); }
-    ~InTemporaryFolder() override { std::filesystem::current_path(previous); }
-    std::filesystem::path previous = std::filesystem::current_path();
-    TempDir dir;
-};
-
-} // namespace
-
-TEST_F(InTemporaryFolder, FindsFilesInTheCurrentFolderFirstAndIgnoresCase) {
+TEST_F(DataFolderLookup, FindsFilesInTheCurrentFolderFirstAndIgnoresCase) {
     std::filesystem::create_directory(dir.path() / "tiles");
     WriteBytes(dir.File("tiles/QZCoastU1.bmp"), {1});
     WriteBytes(dir.File("TarList.dat"), {2});
@@ -26,7 +13,7 @@ TEST_F(InTemporaryFolder, FindsFilesInTheCurrentFolderFirstAndIgnoresCase) {
     EXPECT_EQ(FindDataFile("tiles\\QZCOASTU1.BMP"), "tiles/QZCoastU1.bmp");
 }
 
-TEST_F(InTemporaryFolder, FallsBackToTheBundledDataAndElseReturnsThePathUnchanged) {
+TEST_F(DataFolderLookup, FallsBackToTheBundledDataAndElseReturnsThePathUnchanged) {
     const std::string bundled = FindDataFile("tarlist.dat");
     EXPECT_NE(bundled, "tarlist.dat");
     EXPECT_TRUE(std::filesystem::is_regular_file(bundled));

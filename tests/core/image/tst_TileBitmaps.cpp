@@ -1,22 +1,13 @@
+#include "InTemporaryFolder.h"
 #include "core/tilemap/TileBitmaps.h"
 #include "support/RecordingShell.h"
-#include "support/TempDir.h"
-
-#include <filesystem>
-#include <gtest/gtest.h>
 
 namespace {
 
-// Runs the loaders with a temporary folder as the current folder.
-class TileLoading : public ::testing::Test {
+// Runs the loaders with an empty tile folder in the current folder.
+class TileLoading : public InTemporaryFolder {
   protected:
-    void SetUp() override {
-        std::filesystem::create_directory(dir.path() / "tiles");
-        std::filesystem::current_path(dir.path());
-    }
-    void TearDown() override { std::filesystem::current_path(previous); }
-    TempDir dir;
-    std::filesystem::path previous = std::filesystem::current_path();
+    void SetUp() override { std::filesystem::create_directory("tiles"); }
     RecordingShell shell;
 };
 
