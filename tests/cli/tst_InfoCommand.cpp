@@ -30,9 +30,7 @@ TEST(InfoCommand, SummarisesEveryKindOfMapFile) {
 
 TEST(InfoCommand, BadFilesAreReportedAndFailTheRun) {
     TempDir dir;
-    std::vector<uint8_t> rails;
-    AppendInt32LE(rails, -3);
-    WriteBytes(dir.File("bad.rrd"), rails);
+    WriteBytes(dir.File("bad.rrd"), {0xFD, 0xFF, 0xFF, 0xFF}); // a count of -3
     WriteBytes(dir.File("odd.xyz"), {1, 2, 3});
     const MaptoolResult info = RunMaptool(dir, "info bad.rrd odd.xyz no.tm");
     EXPECT_EQ(info.status, 1);
