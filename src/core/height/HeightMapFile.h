@@ -11,7 +11,7 @@ constexpr size_t HeightMapFileSize = MapCellCount * 2;
 
 // Replaces the height map by the file's first 409600 bytes, rebuilds the shade image and
 // centres the preview on cell (0, 0). Without a path the user is asked. A file that cannot be
-// opened or is shorter than a map is refused and the old height map stays.
+// opened is reported and the old height map stays; a shorter file fills the rest with zero.
 void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path = {});
 // Writes the height map; without a path the user is asked. Reports success or failure.
 void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path = {});
