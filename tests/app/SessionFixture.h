@@ -6,12 +6,14 @@
 #include "app/EditorSession.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
+#include "app/TextureViewWidget.h"
 #include "core/edit/Commands.h"
 #include "core/edit/Editor.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,6 +32,14 @@ class SessionFixture : public ::testing::Test {
     static void Settle() {
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
+    }
+
+    // Moves the pointer over the texture view with no button held, as Qt would report it.
+    void MoveOverView(QPoint client) {
+        QWidget& view = main().View();
+        QMouseEvent move(QEvent::MouseMove, client, view.mapToGlobal(client), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &move);
     }
 
     Editor& editor() { return session->State(); }

@@ -3,10 +3,7 @@
 
 #include "SessionFixture.h"
 
-#include "app/TextureViewWidget.h"
 #include "core/tilemap/MapGeometry.h"
-
-#include <QMouseEvent>
 
 namespace {
 
@@ -24,9 +21,7 @@ class LeftButtonTracking : public SessionFixture {
     // Presses over view cell (1, 0) at 50%, the pointer brought there by a mouse move.
     void PressOverCell() {
         cursor = {40, 10};
-        QMouseEvent move(QEvent::MouseMove, cursor, main().View().mapToGlobal(cursor), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&main().View(), &move);
+        MoveOverView(cursor);
         held = true;
         QTest::mousePress(&main().View(), Qt::LeftButton, Qt::NoModifier, cursor);
     }

@@ -3,7 +3,6 @@
 
 #include "SessionFixture.h"
 
-#include "app/TextureViewWidget.h"
 #include "core/edit/Commands.h"
 
 #include <QMenu>

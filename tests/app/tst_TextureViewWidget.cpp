@@ -3,21 +3,13 @@
 
 #include "SessionFixture.h"
 
-#include "app/TextureViewWidget.h"
 #include "core/tilemap/MapGeometry.h"
-
-#include <QMouseEvent>
 
 namespace {
 
 class TextureViewWidgetTest : public SessionFixture {
   protected:
     QImage Grab() { return main().View().grab().toImage(); }
-    void MoveTo(QPoint client) {
-        QMouseEvent move(QEvent::MouseMove, client, main().View().mapToGlobal(client), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&main().View(), &move);
-    }
 };
 
 const QColor Magenta(255, 0, 255);
@@ -46,7 +38,7 @@ TEST_F(TextureViewWidgetTest, PaintsTheMessageThenTheBlockWithMagentaBeyondTheMa
 }
 
 TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateAndFocusFollowsWhenAsked) {
-    MoveTo({48, 16});
+    MoveOverView({48, 16});
     EXPECT_EQ(editor().cursor.MouseColumn, 1);
     EXPECT_EQ(editor().cursor.MouseRow, 0);
     EXPECT_EQ(editor().cursor.MouseWorldX, -159 * 262144 + 131072);
@@ -54,7 +46,7 @@ TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateAndFocusFollowsWhenAsk
     Item(CommandFocusFollowsMouse)->trigger();
     session->HeightView()->activateWindow();
     session->HeightView()->setFocus();
-    MoveTo({100, 100});
+    MoveOverView({100, 100});
     Settle();
     EXPECT_EQ(QApplication::focusWidget(), &main().View());
 }

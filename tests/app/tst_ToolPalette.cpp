@@ -4,7 +4,6 @@
 #include "SessionFixture.h"
 
 #include "app/PaletteButton.h"
-#include "app/TextureViewWidget.h"
 #include "app/ToolPalette.h"
 
 namespace {
