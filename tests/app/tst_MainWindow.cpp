@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, MenuHasEveryLabelSeparatorAndPopup) {
               "Segment|Append Segment]");
 }
 
-TEST_F(MainWindowTest, CheckMarksFollowTogglesZoomAndRailModes) {
+TEST_F(MainWindowTest, CheckMarksFollowTogglesAndZoom) {
     for (int expected : {1, 0}) {
         Item(CommandShowGridlines)->trigger();
         EXPECT_EQ(editor().flags.ShowGridlines, expected);
@@ -80,11 +80,6 @@ TEST_F(MainWindowTest, CheckMarksFollowTogglesZoomAndRailModes) {
     for (int command : {CommandZoom400, CommandZoom200, CommandZoom150, CommandZoom100,
                         CommandZoom50, CommandZoom25})
         EXPECT_EQ(Item(command)->isChecked(), command == CommandZoom150) << command;
-
-    Item(CommandMoveRails)->trigger();
-    Item(CommandMoveRails)->trigger(); // the mark shows the last switch
-    EXPECT_EQ(editor().EditMode, 2);
-    EXPECT_TRUE(Item(CommandCreateRails)->isChecked() && !Item(CommandMoveRails)->isChecked());
 }
 
 TEST_F(MainWindowTest, ClosingASecondaryWindowHidesItAndClearsItsMark) {
