@@ -1,5 +1,7 @@
 #include "core/image/DibDecoder.h"
 
+#include "core/image/BitCountColours.h"
+
 #include "core/io/FileIO.h"
 
 #include <array>
@@ -40,19 +42,6 @@ uint32_t Read32(std::span<const uint8_t> bytes, size_t offset) {
     return static_cast<uint32_t>(ReadInt32LE(bytes.data() + offset));
 }
 
-uint32_t ColourCountFor(uint16_t bitCount) {
-    switch (bitCount) {
-    case 1:
-        return 2;
-    case 4:
-        return 16;
-    case 8:
-        return 256;
-    default:
-        return 0;
-    }
-}
-
 // A channel of a bit-field pixel scaled to eight bits.
 uint8_t Channel(uint32_t value, uint32_t mask) {
     if (mask == 0)
@@ -90,7 +79,7 @@ DibResult ReadLayout(std::span<const uint8_t> file, bool hasFileHeader, DibLayou
         layout.width = Read16(file, header + 4);
         layout.height = Read16(file, header + 6);
         layout.bitCount = Read16(file, header + 10);
-        layout.colourCount = ColourCountFor(layout.bitCount);
+        layout.colourCount = ColourCountForBitCount(layout.bitCount);
         entrySize = 3;
     } else {
         layout.width = static_cast<int32_t>(Read32(file, header + 4));
@@ -98,7 +87,7 @@ DibResult ReadLayout(std::span<const uint8_t> file, bool hasFileHeader, DibLayou
         layout.bitCount = Read16(file, header + 14);
         layout.compression = Read32(file, header + 16);
         const uint32_t used = Read32(file, header + 32);
-        layout.colourCount = used != 0 ? (used & 0xFFFF) : ColourCountFor(layout.bitCount);
+        layout.colourCount = used != 0 ? (used & 0xFFFF) : ColourCountForBitCount(layout.bitCount);
         if (layout.compression == CompressionBitFields) {
             // The three masks follow the header; the colour table (if any) follows them.
             if (file.size() < tableStart + 12)

@@ -1,5 +1,7 @@
 #include "core/image/TileBitmap.h"
 
+#include "core/image/BitCountColours.h"
+
 #include "core/io/FileIO.h"
 
 #include <filesystem>
@@ -108,16 +110,7 @@ uint32_t BitmapColourCount(const TileBitmap& bitmap) {
         if (used != 0)
             return used;
     }
-    switch (BitmapBitCount(bitmap)) {
-    case 1:
-        return 2;
-    case 4:
-        return 16;
-    case 8:
-        return 256;
-    default:
-        return 0;
-    }
+    return ColourCountForBitCount(BitmapBitCount(bitmap));
 }
 
 size_t BitmapPaletteSize(const TileBitmap& bitmap) {
