@@ -8,6 +8,9 @@ packages=(
     qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # Software OpenGL (llvmpipe) for the 3D view under Xvfb, and a font for the views' text;
+    # both are only recommended by the packages above.
+    libgl1-mesa-dri libglx-mesa0 fonts-dejavu-core
 )
 if [ "${MAPEDITOR_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang-14 libclang-rt-14-dev)
