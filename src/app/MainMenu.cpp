@@ -10,25 +10,6 @@
 
 namespace {
 
-// The toggles whose check mark is simply a display flag.
-struct FlagItem {
-    int command;
-    int32_t DisplayFlags::*flag;
-};
-constexpr FlagItem FlagItems[] = {
-    {CommandAutoDrawRivers, &DisplayFlags::AutoDrawRivers},
-    {CommandFocusFollowsMouse, &DisplayFlags::FocusFollowsMouse},
-    {CommandShowGridlines, &DisplayFlags::ShowGridlines},
-    {CommandShowLatLong, &DisplayFlags::ShowLatLong},
-    {CommandShowRailroads, &DisplayFlags::ShowRailroads},
-    {CommandShowTargetAreas, &DisplayFlags::ShowTargetAreas},
-    {CommandMouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation},
-    {CommandShowHeightView, &DisplayFlags::ShowHeightView},
-    {CommandShow3DView, &DisplayFlags::Show3DView},
-    {CommandShowTextures, &DisplayFlags::ShowTextures},
-    {CommandShow3DGrid, &DisplayFlags::Show3DGrid},
-};
-
 constexpr int ZoomCommands[] = {CommandZoom400, CommandZoom200, CommandZoom150,
                                 CommandZoom100, CommandZoom50,  CommandZoom25};
 
@@ -103,10 +84,7 @@ QAction* MainMenu::Action(int command) const {
 }
 
 void MainMenu::MirrorChecks(const Editor& editor) {
-    for (const FlagItem& item : FlagItems)
-        Action(item.command)->setChecked(editor.flags.*item.flag != 0);
-    for (int command : ZoomCommands)
-        Action(command)->setChecked(editor.checks.ZoomCommand == command);
-    Action(CommandCreateRails)->setChecked(editor.checks.CreateRails);
-    Action(CommandMoveRails)->setChecked(editor.checks.MoveRails);
+    for (const auto& [command, action] : actions_)
+        if (const auto checked = CommandCheckMark(editor, command))
+            action->setChecked(*checked);
 }

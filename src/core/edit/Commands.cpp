@@ -56,22 +56,24 @@ const std::vector<ToggleCommand>& ToggleCommands() {
     return toggles;
 }
 
-void ExecuteToggle(Editor& editor, Shell& shell, int commandId) {
-    for (const ToggleCommand& toggle : ToggleCommands()) {
-        if (toggle.command != commandId)
-            continue;
-        int32_t& flag = editor.flags.*toggle.flag;
-        flag = flag == 0 ? 1 : 0;
-        // The height view and the 3D view are shown and hidden, never destroyed.
-        if (toggle.shownWindow)
-            shell.SetWindowVisible(*toggle.shownWindow, flag == 1);
-        shell.MenuChecksChanged();
-        for (const Repaint& repaint : toggle.repaints)
-            shell.Invalidate(repaint.window, repaint.erase);
-        if (toggle.drawsFrame)
-            shell.DrawTerrainFrame();
-        return;
-    }
+const ToggleCommand* FindToggle(int commandId) {
+    for (const ToggleCommand& toggle : ToggleCommands())
+        if (toggle.command == commandId)
+            return &toggle;
+    return nullptr;
+}
+
+void ExecuteToggle(Editor& editor, Shell& shell, const ToggleCommand& toggle) {
+    int32_t& flag = editor.flags.*toggle.flag;
+    flag = flag == 0 ? 1 : 0;
+    // The height view and the 3D view are shown and hidden, never destroyed.
+    if (toggle.shownWindow)
+        shell.SetWindowVisible(*toggle.shownWindow, flag == 1);
+    shell.MenuChecksChanged();
+    for (const Repaint& repaint : toggle.repaints)
+        shell.Invalidate(repaint.window, repaint.erase);
+    if (toggle.drawsFrame)
+        shell.DrawTerrainFrame();
 }
 
 void SeedWithTime(Editor& editor) {
@@ -191,7 +193,20 @@ void ExecuteCommand(Editor& editor, Shell& shell, int commandId) {
         ExecuteRailFileCommand(editor, shell, commandId);
         break;
     default:
-        ExecuteToggle(editor, shell, commandId);
+        if (const ToggleCommand* toggle = FindToggle(commandId))
+            ExecuteToggle(editor, shell, *toggle);
         break;
     }
+}
+
+std::optional<bool> CommandCheckMark(const Editor& editor, int commandId) {
+    if (ZoomStepOf(commandId))
+        return editor.checks.ZoomCommand == commandId;
+    if (commandId == CommandCreateRails)
+        return editor.checks.CreateRails;
+    if (commandId == CommandMoveRails)
+        return editor.checks.MoveRails;
+    if (const ToggleCommand* toggle = FindToggle(commandId))
+        return editor.flags.*toggle->flag != 0;
+    return std::nullopt;
 }

@@ -52,5 +52,9 @@ enum CommandId : int {
 // without an entry (palette tile buttons, the height view's own commands) are ignored.
 void ExecuteCommand(Editor& editor, Shell& shell, int commandId);
 
+// Whether the menu item of a command carries a check mark in this state, or nothing for a
+// command whose item has none.
+std::optional<bool> CommandCheckMark(const Editor& editor, int commandId);
+
 // The text of the "OpenGL Driver Info" box, shown whole however long the extension list.
 std::string DriverInfoText(const DriverStrings& driver);

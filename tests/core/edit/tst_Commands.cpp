@@ -33,6 +33,7 @@ TEST_F(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
         EXPECT_EQ(editor.flags.*c.flag, c.start);
         ExecuteCommand(editor, shell, c.command);
         EXPECT_EQ(editor.flags.*c.flag, 1 - c.start);
+        EXPECT_EQ(CommandCheckMark(editor, c.command), 1 - c.start == 1);
         EXPECT_EQ(Joined(shell.calls), c.calls);
         ExecuteCommand(editor, shell, c.command);
         EXPECT_EQ(editor.flags.*c.flag, c.start);
@@ -59,12 +60,17 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     EXPECT_EQ(editor.mesh.quads[0].vertices[0].position[0], -320.0f);
     ExecuteCommand(editor, shell, CommandZoom25); // the smallest scale shows 64 rows
     EXPECT_EQ(view.TilePixelWidth * 100 + view.ViewRows, 1664);
+    // Only the chosen zoom item carries the mark; plain commands carry none.
+    EXPECT_EQ(CommandCheckMark(editor, CommandZoom25), true);
+    EXPECT_EQ(CommandCheckMark(editor, CommandZoom150), false);
+    EXPECT_EQ(CommandCheckMark(editor, CommandLoadTextureFile), std::nullopt);
 }
 
 TEST_F(Commands, RailModeSwitchSequences) {
     const auto state = [&] {
-        return std::to_string(editor.EditMode) + (editor.checks.CreateRails ? " create" : "") +
-               (editor.checks.MoveRails ? " move" : "");
+        return std::to_string(editor.EditMode) +
+               (*CommandCheckMark(editor, CommandCreateRails) ? " create" : "") +
+               (*CommandCheckMark(editor, CommandMoveRails) ? " move" : "");
     };
     const std::pair<int, const char*> steps[] = {{CommandMoveRails, "3 move"},
                                                  {CommandMoveRails, "2 create"},
