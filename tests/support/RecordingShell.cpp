@@ -69,17 +69,33 @@ void RecordingShell::SetWindowVisible(WindowId window, bool visible) {
     calls.push_back(std::string(visible ? "show " : "hide ") + WindowName(window));
 }
 
-void RecordingShell::DrawTerrainFrame() { calls.push_back("frame"); }
-void RecordingShell::MenuChecksChanged() { calls.push_back("checks"); }
-void RecordingShell::ScrollPositionsChanged() { calls.push_back("scroll"); }
-void RecordingShell::DestroyMainWindow() { calls.push_back("destroy"); }
-void RecordingShell::FocusMainWindow() { calls.push_back("focus"); }
+void RecordingShell::DrawTerrainFrame() {
+    calls.push_back("frame");
+}
+void RecordingShell::MenuChecksChanged() {
+    calls.push_back("checks");
+}
+void RecordingShell::ScrollPositionsChanged() {
+    calls.push_back("scroll");
+}
+void RecordingShell::DestroyMainWindow() {
+    calls.push_back("destroy");
+}
+void RecordingShell::FocusMainWindow() {
+    calls.push_back("focus");
+}
 void RecordingShell::HandPointerTo3D(int screenY) {
     calls.push_back("handover " + std::to_string(screenY));
 }
-void RecordingShell::SetWaitCursor(bool on) { calls.push_back(on ? "wait on" : "wait off"); }
+void RecordingShell::SetWaitCursor(bool on) {
+    calls.push_back(on ? "wait on" : "wait off");
+}
 void RecordingShell::BeginProgress(const std::string& text, int steps) {
     calls.push_back("progress begin " + text + " " + std::to_string(steps));
 }
-void RecordingShell::StepProgress() { calls.push_back("progress step"); }
-void RecordingShell::EndProgress() { calls.push_back("progress end"); }
+void RecordingShell::StepProgress() {
+    calls.push_back("progress step");
+}
+void RecordingShell::EndProgress() {
+    calls.push_back("progress end");
+}

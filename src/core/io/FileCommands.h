@@ -20,8 +20,7 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
 
 // Reads the first `size` bytes of a map file; a shorter file is padded with zero bytes. When it
 // cannot be opened, shows "Unable to open file..." (owned by the main window) with the path.
-std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path,
-                                                size_t size);
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size);
 
 // The captions for a save that fails at creating the file or later, while writing or replacing.
 struct SaveFailureCaptions {

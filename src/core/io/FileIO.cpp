@@ -10,9 +10,8 @@ std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size
         return std::nullopt;
     std::vector<uint8_t> bytes;
     const qint64 size = file.size();
-    const size_t wanted = size > 0 && static_cast<uint64_t>(size) < maxBytes
-                              ? static_cast<size_t>(size)
-                              : maxBytes;
+    const size_t wanted =
+        size > 0 && static_cast<uint64_t>(size) < maxBytes ? static_cast<size_t>(size) : maxBytes;
     bytes.resize(wanted);
     qint64 got = 0;
     while (got < static_cast<qint64>(wanted)) {

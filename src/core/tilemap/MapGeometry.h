@@ -12,7 +12,9 @@ constexpr int32_t WorldUnitsPerCell = 1 << 18;
 constexpr int32_t WorldOriginColumn = 160;
 constexpr int32_t WorldOriginRow = 1760;
 
-constexpr int CellIndex(int row, int column) { return row * MapWidth + column; }
+constexpr int CellIndex(int row, int column) {
+    return row * MapWidth + column;
+}
 constexpr bool IsInsideMap(int row, int column) {
     return row >= 0 && row < MapHeight && column >= 0 && column < MapWidth;
 }

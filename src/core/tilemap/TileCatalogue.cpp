@@ -13,35 +13,64 @@ constexpr uint8_t Mask(std::initializer_list<int> halfEdges) {
 }
 
 constexpr std::array<TileCatalogueEntry, TileCatalogueSize> Catalogue = {{
-    {"Field8.bmp", Mask({2, 7})},   {"Grass.bmp", Mask({2, 7})},
-    {"Wabmp.bmp", Mask({2, 7})},    {"Coast1.bmp", Mask({3, 6})},
-    {"Coast3.bmp", Mask({1, 6})},   {"Coast2.bmp", Mask({3, 4})},
-    {"Field1.bmp", Mask({})},       {"Field2.bmp", Mask({})},
-    {"Field5.bmp", Mask({})},       {"Field4.bmp", Mask({})},
-    {"Alcty.bmp", Mask({})},        {"Alcty2.bmp", Mask({0, 3})},
-    {"Alcty3.bmp", Mask({0, 7})},   {"Alcty4.bmp", Mask({2, 7})},
-    {"River1.bmp", Mask({3, 7})},   {"River2.bmp", Mask({3, 7})},
-    {"River9.bmp", Mask({1, 7})},   {"River4.bmp", Mask({1, 7})},
-    {"River5.bmp", Mask({3, 7})},   {"River6.bmp", Mask({1, 3})},
-    {"River7.bmp", Mask({3, 7})},   {"River8.bmp", Mask({0, 5})},
-    {"Mount1.bmp", Mask({})},       {"Mount4.bmp", Mask({1, 6})},
-    {"Mount3.bmp", Mask({3, 6})},   {"Mount2.bmp", Mask({3, 4})},
-    {"Forst4.bmp", Mask({2, 7})},   {"Forst1.bmp", Mask({})},
-    {"Forst5.bmp", Mask({0, 7})},   {"Forst6.bmp", Mask({0, 7})},
-    {"Forst3.bmp", Mask({0, 3, 4, 7})}, {"Forst2.bmp", Mask({2, 5})},
-    {"Coast4.bmp", Mask({3, 6})},   {"Coast5.bmp", Mask({1, 6})},
-    {"Road1.bmp", Mask({1, 3})},    {"Road2.bmp", Mask({1, 5})},
-    {"Road6.bmp", Mask({1, 5})},    {"Road4.bmp", Mask({0, 4})},
-    {"Field7.bmp", Mask({0, 7})},   {"Road8.bmp", Mask({2, 5})},
-    {"Road9.bmp", Mask({0, 5})},    {"Forst7.bmp", Mask({})},
-    {"Alcty5.bmp", Mask({})},       {"Rivrnd.bmp", Mask({7})},
-    {"Coast6.bmp", Mask({3, 6})},   {"Road10.bmp", Mask({1, 3, 5})},
-    {"Alcty9.bmp", Mask({0, 7})},   {"Field6.bmp", Mask({2, 7})},
-    {"Alcty7.bmp", Mask({})},       {"Alcty8.bmp", Mask({})},
-    {"CoastU1.bmp", Mask({3, 6})},  {"CoastU2.bmp", Mask({3, 6})},
-    {"CoastBR.bmp", Mask({3, 6})},  {"RiverBR.bmp", Mask({3, 7})},
-    {"Riverfork.bmp", Mask({1, 3, 7})}, {"CoastRIV.bmp", Mask({3, 4})},
-    {"RiverTR.bmp", Mask({3, 7})},  {"CoastCty.bmp", Mask({3, 6})},
+    {"Field8.bmp", Mask({2, 7})},
+    {"Grass.bmp", Mask({2, 7})},
+    {"Wabmp.bmp", Mask({2, 7})},
+    {"Coast1.bmp", Mask({3, 6})},
+    {"Coast3.bmp", Mask({1, 6})},
+    {"Coast2.bmp", Mask({3, 4})},
+    {"Field1.bmp", Mask({})},
+    {"Field2.bmp", Mask({})},
+    {"Field5.bmp", Mask({})},
+    {"Field4.bmp", Mask({})},
+    {"Alcty.bmp", Mask({})},
+    {"Alcty2.bmp", Mask({0, 3})},
+    {"Alcty3.bmp", Mask({0, 7})},
+    {"Alcty4.bmp", Mask({2, 7})},
+    {"River1.bmp", Mask({3, 7})},
+    {"River2.bmp", Mask({3, 7})},
+    {"River9.bmp", Mask({1, 7})},
+    {"River4.bmp", Mask({1, 7})},
+    {"River5.bmp", Mask({3, 7})},
+    {"River6.bmp", Mask({1, 3})},
+    {"River7.bmp", Mask({3, 7})},
+    {"River8.bmp", Mask({0, 5})},
+    {"Mount1.bmp", Mask({})},
+    {"Mount4.bmp", Mask({1, 6})},
+    {"Mount3.bmp", Mask({3, 6})},
+    {"Mount2.bmp", Mask({3, 4})},
+    {"Forst4.bmp", Mask({2, 7})},
+    {"Forst1.bmp", Mask({})},
+    {"Forst5.bmp", Mask({0, 7})},
+    {"Forst6.bmp", Mask({0, 7})},
+    {"Forst3.bmp", Mask({0, 3, 4, 7})},
+    {"Forst2.bmp", Mask({2, 5})},
+    {"Coast4.bmp", Mask({3, 6})},
+    {"Coast5.bmp", Mask({1, 6})},
+    {"Road1.bmp", Mask({1, 3})},
+    {"Road2.bmp", Mask({1, 5})},
+    {"Road6.bmp", Mask({1, 5})},
+    {"Road4.bmp", Mask({0, 4})},
+    {"Field7.bmp", Mask({0, 7})},
+    {"Road8.bmp", Mask({2, 5})},
+    {"Road9.bmp", Mask({0, 5})},
+    {"Forst7.bmp", Mask({})},
+    {"Alcty5.bmp", Mask({})},
+    {"Rivrnd.bmp", Mask({7})},
+    {"Coast6.bmp", Mask({3, 6})},
+    {"Road10.bmp", Mask({1, 3, 5})},
+    {"Alcty9.bmp", Mask({0, 7})},
+    {"Field6.bmp", Mask({2, 7})},
+    {"Alcty7.bmp", Mask({})},
+    {"Alcty8.bmp", Mask({})},
+    {"CoastU1.bmp", Mask({3, 6})},
+    {"CoastU2.bmp", Mask({3, 6})},
+    {"CoastBR.bmp", Mask({3, 6})},
+    {"RiverBR.bmp", Mask({3, 7})},
+    {"Riverfork.bmp", Mask({1, 3, 7})},
+    {"CoastRIV.bmp", Mask({3, 4})},
+    {"RiverTR.bmp", Mask({3, 7})},
+    {"CoastCty.bmp", Mask({3, 6})},
     {"CoastTBR.bmp", Mask({})},
 }};
 
@@ -80,9 +109,13 @@ bool InClass(uint64_t set, int code) {
 
 } // namespace
 
-const TileCatalogueEntry& CatalogueEntry(int code) { return Catalogue.at(code); }
+const TileCatalogueEntry& CatalogueEntry(int code) {
+    return Catalogue.at(code);
+}
 
-std::string_view TileFileName(int code) { return Catalogue.at(code).fileName; }
+std::string_view TileFileName(int code) {
+    return Catalogue.at(code).fileName;
+}
 
 bool TileEdgeFlag(int code, int halfEdge) {
     const uint8_t mask = code < TileCatalogueSize ? Catalogue.at(code).edgeMask : UncataloguedMask;
@@ -93,15 +126,39 @@ bool CellEdgeFlag(TileCell cell, int mapHalfEdge) {
     return TileEdgeFlag(CodeOf(cell), TileHalfEdgeOnMap(mapHalfEdge, RotationOf(cell)));
 }
 
-bool IsRiverTile(int code) { return InClass(RiverTiles, code); }
-bool IsRiverEndTile(int code) { return InClass(RiverEndTile, code); }
-bool IsRoadTile(int code) { return InClass(RoadTiles, code); }
-bool IsWaterTile(int code) { return InClass(WaterTiles, code); }
-bool IsRiverBedTile(int code) { return InClass(RiverBedTiles, code); }
-bool IsRoadBedTile(int code) { return InClass(RoadBedTiles, code); }
-bool IsCityTile(int code) { return InClass(CityTiles, code); }
-bool IsFieldTile(int code) { return InClass(FieldTiles, code); }
-bool IsForestEdgeTile(int code) { return InClass(ForestEdgeTiles, code); }
-bool IsCityEdgeTile(int code) { return InClass(CityEdgeTiles, code); }
-bool IsCoastEdgeTile(int code) { return InClass(CoastEdgeTiles, code); }
-bool IsUnfinishedFieldTile(int code) { return InClass(UnfinishedFieldTiles, code); }
+bool IsRiverTile(int code) {
+    return InClass(RiverTiles, code);
+}
+bool IsRiverEndTile(int code) {
+    return InClass(RiverEndTile, code);
+}
+bool IsRoadTile(int code) {
+    return InClass(RoadTiles, code);
+}
+bool IsWaterTile(int code) {
+    return InClass(WaterTiles, code);
+}
+bool IsRiverBedTile(int code) {
+    return InClass(RiverBedTiles, code);
+}
+bool IsRoadBedTile(int code) {
+    return InClass(RoadBedTiles, code);
+}
+bool IsCityTile(int code) {
+    return InClass(CityTiles, code);
+}
+bool IsFieldTile(int code) {
+    return InClass(FieldTiles, code);
+}
+bool IsForestEdgeTile(int code) {
+    return InClass(ForestEdgeTiles, code);
+}
+bool IsCityEdgeTile(int code) {
+    return InClass(CityEdgeTiles, code);
+}
+bool IsCoastEdgeTile(int code) {
+    return InClass(CoastEdgeTiles, code);
+}
+bool IsUnfinishedFieldTile(int code) {
+    return InClass(UnfinishedFieldTiles, code);
+}

@@ -11,8 +11,12 @@ using TileCode = uint8_t; // 0-63; 0-58 name catalogue tiles
 constexpr int TileCatalogueSize = 59;
 constexpr int TileCodeCount = 64;
 
-constexpr TileCode CodeOf(TileCell cell) { return cell & 63; }
-constexpr int RotationOf(TileCell cell) { return cell >> 6; }
+constexpr TileCode CodeOf(TileCell cell) {
+    return cell & 63;
+}
+constexpr int RotationOf(TileCell cell) {
+    return cell >> 6;
+}
 constexpr TileCell MakeCell(int rotation, int code) {
     return static_cast<TileCell>(((rotation & 3) << 6) | (code & 63));
 }

@@ -13,7 +13,10 @@ class TileMap {
 
     // Replaces the whole map by `cells`, which must hold exactly MapCellCount bytes.
     void Replace(std::vector<TileCell> cells);
-    void DiscardTileMap() { cells_.clear(); cells_.shrink_to_fit(); }
+    void DiscardTileMap() {
+        cells_.clear();
+        cells_.shrink_to_fit();
+    }
 
     // Cell access; the map must be present and the index or row and column in range.
     TileCell At(int index) const { return cells_[static_cast<size_t>(index)]; }
