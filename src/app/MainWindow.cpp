@@ -6,6 +6,7 @@
 #include "core/edit/Commands.h"
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 
 #include <QApplication>
@@ -77,7 +78,10 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
     shell_.SetWindow(WindowId::Main, view_);
     shell_.menuChecksChanged = [this] { menu_->MirrorChecks(editor_); };
     shell_.scrollPositionsChanged = [this] { MirrorScrollPositions(); };
-    shell_.destroyMainWindow = [this] { close(); };
+    shell_.destroyMainWindow = [this] {
+        quitConfirmed_ = true;
+        close();
+    };
 
     menu_->MirrorChecks(editor_);
     ClampViewOrigin(editor_, shell_);
@@ -120,8 +124,12 @@ void MainWindow::MirrorScrollPositions() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing the main window ends the program; nothing is saved or asked.
-    // The other windows go with it at shutdown.
+    // Closing the main window ends the program; nothing is saved, and the user is asked only
+    // when there are changes that no file holds. The other windows go with it at shutdown.
+    if (!quitConfirmed_ && !ConfirmQuit(editor_, shell_, WindowId::Main)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QCoreApplication::quit();
 }

@@ -43,4 +43,5 @@ class MainWindow : public QMainWindow {
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
+    bool quitConfirmed_ = false; // the quit was asked for and agreed to already
 };

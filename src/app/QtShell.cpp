@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -53,6 +54,19 @@ void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::st
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, ownerWidget ? ownerWidget->window() : nullptr);
     box.exec();
+}
+
+bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
+    QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
+    QMessageBox box(QMessageBox::Warning, "Notice", QString::fromStdString(text),
+                    QMessageBox::NoButton, ownerWidget ? ownerWidget->window() : nullptr);
+    QPushButton* quit = box.addButton("&Quit Without Saving", QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(QMessageBox::Cancel);
+    // Enter and Escape both keep the work: only a deliberate choice throws it away.
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == quit;
 }
 
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,

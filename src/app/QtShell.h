@@ -33,6 +33,7 @@ class QtShell : public Shell {
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    bool ConfirmDiscardChanges(WindowId owner, const std::string& text) override;
     std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
                                           const std::string& pattern) override;
     void Invalidate(WindowId window, bool erase) override;

@@ -44,6 +44,10 @@ class Shell {
     virtual void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
 
+    // Asks whether to quit although `text` names changes that are not saved. True only when
+    // the user chooses to quit without saving; closing the box keeps the program running.
+    virtual bool ConfirmDiscardChanges(WindowId owner, const std::string& text) = 0;
+
     // The one open/save dialog. `description` and `pattern` are the filter, for example
     // "Texture Map Files (*.tm)" and "*.tm". Empty result on cancel or failure.
     virtual std::optional<FileChoice> AskFileName(FileDialogMode mode,
@@ -68,7 +72,7 @@ class Shell {
     virtual void MenuChecksChanged() = 0;
     virtual void ScrollPositionsChanged() = 0;
 
-    // Ends the program (destroys the main window); nothing is saved or asked.
+    // Ends the program (destroys the main window); nothing is saved or asked here.
     virtual void DestroyMainWindow() = 0;
     // Gives the keyboard focus to the main window.
     virtual void FocusMainWindow() = 0;

@@ -7,6 +7,7 @@
 class SilentShell : public Shell {
   public:
     void ShowMessage(WindowId, const std::string&, const std::string&, MessageIcon) override {}
+    bool ConfirmDiscardChanges(WindowId, const std::string&) override { return false; }
     std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&,
                                           const std::string&) override {
         return std::nullopt;

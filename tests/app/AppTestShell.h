@@ -1,7 +1,7 @@
 #pragma once
-// The Qt shell with its two blocking services replaced for the widget tests: message boxes
-// are recorded instead of shown and file dialogs are answered from a script, so that no test
-// ever waits on a modal dialog. Everything else (repaints, visibility, menus) is the real one.
+// The Qt shell with its blocking services replaced for the widget tests: message boxes and
+// questions are recorded instead of shown and file dialogs are answered from a script, so that no
+// test ever waits on a modal dialog. Everything else (repaints, visibility, menus) is the real one.
 
 #include "app/QtShell.h"
 
@@ -20,6 +20,13 @@ class AppTestShell : public QtShell {
     };
     std::vector<Message> messages;
     std::deque<std::optional<std::string>> answers; // next dialog answers; nullopt = Cancel
+    std::vector<std::string> questions;             // asked about unsaved changes
+    bool quitWithoutSaving = false;                 // the answer to every such question
+
+    bool ConfirmDiscardChanges(WindowId, const std::string& text) override {
+        questions.push_back(text);
+        return quitWithoutSaving;
+    }
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override {

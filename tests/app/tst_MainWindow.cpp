@@ -100,6 +100,20 @@ TEST_F(MainWindowTest, ClosingASecondaryWindowHidesItAndClearsItsMark) {
 TEST_F(MainWindowTest, ExitClosesTheMainWindow) {
     Item(CommandExit)->trigger();
     EXPECT_FALSE(main().isVisible());
+    EXPECT_TRUE(shell.questions.empty()) << "nothing to lose, nothing to ask";
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnceBeforeTheWindowCloses) {
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    main().close(); // the close box
+    EXPECT_TRUE(main().isVisible());
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(shell.questions[0].substr(0, 43), "The texture map has changes that are not sa");
+
+    shell.quitWithoutSaving = true;
+    Item(CommandExit)->trigger();
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_EQ(shell.questions.size(), 2u) << "the closing window does not ask again";
 }
 
 TEST_F(MainWindowTest, ScrollBarsAndArrowKeysMoveTheOriginWithinTheMap) {

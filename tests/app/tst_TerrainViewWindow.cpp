@@ -79,8 +79,16 @@ TEST_F(TerrainViewWindowTest, DrawsOnlyWhenShownAndClosingOnlyHides) {
     EXPECT_EQ(editor.camera.CameraAzimuth, 123.0f);
 }
 
-TEST_F(TerrainViewWindowTest, EscapeEndsTheProgram) {
+TEST_F(TerrainViewWindowTest, EscapeEndsTheProgramUnlessUnsavedWorkIsKept) {
     ShowView();
+    editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, 9)); // in no file
+    QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    QTimer::singleShot(200, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QCoreApplication::exec(), 99) << "the question was answered: keep working";
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(shell.questions[0].owner, WindowId::TerrainView);
+
+    shell.AnswerNextQuestion(true);
     QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(window.get(), Qt::Key_Escape); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QCoreApplication::exec(), 0);

@@ -22,10 +22,24 @@ void RecordingShell::AnswerNextDialog(std::optional<std::string> path) {
     answers_.push_back(std::move(path));
 }
 
+void RecordingShell::AnswerNextQuestion(bool quitWithoutSaving) {
+    questionAnswers_.push_back(quitWithoutSaving);
+}
+
 void RecordingShell::Clear() {
     messages.clear();
+    questions.clear();
     dialogs.clear();
     calls.clear();
+}
+
+bool RecordingShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
+    questions.push_back({owner, text});
+    if (questionAnswers_.empty())
+        return false;
+    const bool answer = questionAnswers_.front();
+    questionAnswers_.pop_front();
+    return answer;
 }
 
 void RecordingShell::ShowMessage(WindowId owner, const std::string& text,

@@ -16,6 +16,11 @@ struct RecordedMessage {
     MessageIcon icon;
 };
 
+struct RecordedQuestion {
+    WindowId owner;
+    std::string text;
+};
+
 struct RecordedDialog {
     FileDialogMode mode;
     std::string description;
@@ -26,9 +31,12 @@ class RecordingShell : public Shell {
   public:
     // Queue the answer of the next file dialog: a full path, or std::nullopt for Cancel.
     void AnswerNextDialog(std::optional<std::string> path);
+    // Queue the answer of the next question about unsaved changes (unanswered: keep working).
+    void AnswerNextQuestion(bool quitWithoutSaving);
 
     std::vector<RecordedMessage> messages;
     std::vector<RecordedDialog> dialogs;
+    std::vector<RecordedQuestion> questions;
     // Every call in order, as short text: "invalidate Main", "invalidate Main erase",
     // "invalidate All", "invalidateRect Main 0 0 32 32", "update HeightView", "frame",
     // "show TerrainView", "hide HeightView", "checks", "scroll", "destroy", "focus",
@@ -40,6 +48,7 @@ class RecordingShell : public Shell {
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    bool ConfirmDiscardChanges(WindowId owner, const std::string& text) override;
     std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
                                           const std::string& pattern) override;
     void Invalidate(WindowId window, bool erase) override;
@@ -59,6 +68,7 @@ class RecordingShell : public Shell {
 
   private:
     std::deque<std::optional<std::string>> answers_;
+    std::deque<bool> questionAnswers_;
 };
 
 const char* WindowName(WindowId window);

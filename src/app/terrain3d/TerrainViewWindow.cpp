@@ -1,6 +1,7 @@
 #include "app/terrain3d/TerrainViewWindow.h"
 
 #include "core/edit/Editor.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/mesh/Camera.h"
 
 #include <GL/gl.h>
@@ -158,7 +159,9 @@ void TerrainViewWindow::hideEvent(QHideEvent* event) {
 
 void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        QCoreApplication::exit(0); // ends the whole program, as the main loop's quit does
+        // Ends the whole program, as the main loop's quit does, unless unsaved work is kept.
+        if (ConfirmQuit(editor_, shell_, WindowId::TerrainView))
+            QCoreApplication::exit(0);
         return;
     }
     QOpenGLWidget::keyPressEvent(event);

@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/edit/EditModes.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
 #include "core/height/HeightMap.h"
@@ -155,7 +156,8 @@ void ExecuteCommand(Editor& editor, Shell& shell, int commandId) {
     }
     switch (commandId) {
     case CommandExit:
-        shell.DestroyMainWindow();
+        if (ConfirmQuit(editor, shell, WindowId::Main))
+            shell.DestroyMainWindow();
         break;
     case CommandLoadTextureFile:
         LoadTextureMap(editor, shell);

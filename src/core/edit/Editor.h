@@ -4,6 +4,7 @@
 // (ViewOriginColumn, ShowRailroads, ...).
 
 #include "core/ClassicRandom.h"
+#include "core/edit/SavedLayers.h"
 #include "core/height/HeightMap.h"
 #include "core/mesh/Camera.h"
 #include "core/mesh/TerrainMesh.h"
@@ -76,6 +77,7 @@ struct Editor {
     HeightShade heightShade{};
     RailNetwork rails;
     std::vector<TargetArea> targetAreas;
+    SavedLayers saved; // what the files hold, to tell unsaved changes
 
     // Editing state.
     ViewState view;

@@ -1,11 +1,13 @@
 #include "core/edit/EditModes.h"
 #include "core/edit/Input.h"
+#include "core/edit/UnsavedChanges.h"
 
 void PressKey(Editor& editor, Shell& shell, int virtualKey) {
     auto& view = editor.view;
     switch (virtualKey) {
     case VK_ESCAPE:
-        shell.DestroyMainWindow();
+        if (ConfirmQuit(editor, shell, WindowId::Main))
+            shell.DestroyMainWindow();
         return;
     case VK_LEFT:
         view.ViewOriginColumn -= 1;

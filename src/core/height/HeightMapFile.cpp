@@ -1,6 +1,7 @@
 #include "core/height/HeightMapFile.h"
 
 #include "core/Messages.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/io/FileCommands.h"
 
@@ -24,9 +25,20 @@ void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
     for (size_t i = 0; i < heights.size(); ++i)
         heights[i] = static_cast<uint16_t>((*bytes)[2 * i] | ((*bytes)[2 * i + 1] << 8));
     editor.heightMap.Replace(std::move(heights));
+    MarkLayerSaved(editor, SavedLayer::HeightMap);
     RebuildHeightShade(editor.heightMap, editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
     CenterViewOn(editor, shell, 0, 0);
+}
+
+std::vector<uint8_t> HeightMapFileBytes(const HeightMap& heights) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(heights.Heights().size() * 2);
+    for (const uint16_t height : heights.Heights()) {
+        bytes.push_back(static_cast<uint8_t>(height & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(height >> 8));
+    }
+    return bytes;
 }
 
 void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
@@ -37,14 +49,9 @@ void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
     if (!chosen)
         return;
-    std::vector<uint8_t> bytes;
-    bytes.reserve(HeightMapFileSize);
-    for (const uint16_t height : editor.heightMap.Heights()) {
-        bytes.push_back(static_cast<uint8_t>(height & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(height >> 8));
-    }
-    if (!SaveFileReporting(shell, WindowId::Main, *chosen, bytes,
+    if (!SaveFileReporting(shell, WindowId::Main, *chosen, HeightMapFileBytes(editor.heightMap),
                            {"Unable to save file...", "Unable to save file..."}))
         return;
+    MarkLayerSaved(editor, SavedLayer::HeightMap);
     ShowSavedNotice(shell, WindowId::Main, *chosen);
 }

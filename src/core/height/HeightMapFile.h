@@ -6,6 +6,7 @@
 #include "core/edit/Editor.h"
 
 #include <string>
+#include <vector>
 
 constexpr size_t HeightMapFileSize = MapCellCount * 2;
 
@@ -13,5 +14,8 @@ constexpr size_t HeightMapFileSize = MapCellCount * 2;
 // centres the preview on cell (0, 0). Without a path the user is asked. A file that cannot be
 // opened is reported and the old height map stays; a shorter file fills the rest with zero.
 void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path = {});
+// What the height map's file holds: each height as two bytes, low byte first.
+std::vector<uint8_t> HeightMapFileBytes(const HeightMap& heights);
+
 // Writes the height map; without a path the user is asked. Reports success or failure.
 void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path = {});

@@ -5,7 +5,12 @@
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+// What the file of the pending points holds.
+std::vector<uint8_t> RailSegmentBytes(const RailNetwork& rails);
 
 // Writes the pending points, which stay pending; without a path the user is asked.
 void SaveRailSegment(Editor& editor, Shell& shell, const std::string& path = {});

@@ -1,6 +1,7 @@
 #include "core/rails/RailroadDefinitionFile.h"
 
 #include "core/Messages.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/io/FileCommands.h"
 #include "core/rails/CountedRecordFile.h"
 
@@ -12,11 +13,7 @@ const char* const Records = "rail sections";
 
 } // namespace
 
-void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
-    if (!chosen)
-        return;
-    const RailNetwork& rails = editor.rails;
+std::vector<uint8_t> RailroadDefinitionBytes(const RailNetwork& rails) {
     std::vector<uint8_t> bytes;
     AppendInt32LE(bytes, rails.RailSectionCount);
     for (int i = 0; i < rails.RailSectionCount; ++i) {
@@ -25,9 +22,17 @@ void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& pat
              {section.x1, section.x2, section.y1, section.y2, section.reserved1, section.reserved2})
             AppendInt32LE(bytes, field);
     }
-    if (!SaveFileReporting(shell, WindowId::None, *chosen, bytes,
+    return bytes;
+}
+
+void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& path) {
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
+    if (!chosen)
+        return;
+    if (!SaveFileReporting(shell, WindowId::None, *chosen, RailroadDefinitionBytes(editor.rails),
                            {"Unable to open file...", "Unable to open file..."}))
         return;
+    MarkLayerSaved(editor, SavedLayer::Railroads);
     ShowSavedNotice(shell, WindowId::None, *chosen);
 }
 
@@ -55,4 +60,5 @@ void LoadRailroadDefinition(Editor& editor, Shell& shell, const std::string& pat
             ReadInt32LE(record),      ReadInt32LE(record + 4),  ReadInt32LE(record + 8),
             ReadInt32LE(record + 12), ReadInt32LE(record + 16), ReadInt32LE(record + 20)};
     }
+    MarkLayerSaved(editor, SavedLayer::Railroads);
 }

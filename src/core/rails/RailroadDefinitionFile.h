@@ -5,7 +5,12 @@
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+// What the file of the committed sections holds.
+std::vector<uint8_t> RailroadDefinitionBytes(const RailNetwork& rails);
 
 // Writes every committed section; without a path the user is asked.
 void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& path = {});

@@ -1,6 +1,7 @@
 #include "core/tilemap/TextureMapFile.h"
 
 #include "core/Messages.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/io/FileCommands.h"
 
 namespace {
@@ -15,8 +16,10 @@ void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     if (!chosen)
         return;
     auto bytes = ReadMapFile(shell, *chosen, MapCellCount);
-    if (bytes)
+    if (bytes) {
         editor.tileMap.Replace(std::move(*bytes));
+        MarkLayerSaved(editor, SavedLayer::TextureMap);
+    }
     shell.Invalidate(WindowId::Main, false);
 }
 
@@ -32,6 +35,7 @@ void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     if (!SaveFileReporting(shell, WindowId::Main, *chosen, editor.tileMap.Cells(),
                            {"Unable to open file...", "Unable to save file..."}))
         return;
+    MarkLayerSaved(editor, SavedLayer::TextureMap);
     ShowSavedNotice(shell, WindowId::Main, *chosen);
     shell.Invalidate(WindowId::Main, false);
 }

@@ -46,9 +46,11 @@ TEST_F(Input, KeysScrollSwitchModesAndClose) {
     EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
     PressKey(editor, shell, VK_F1);
     EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
+    shell.AnswerNextQuestion(true); // the heights filled here are in no file
     PressKey(editor, shell, VK_ESCAPE);
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette, invalidate Main, "
                                    "invalidate ToolPalette, destroy");
+    EXPECT_EQ(shell.questions.size(), 1u);
 }
 
 TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {

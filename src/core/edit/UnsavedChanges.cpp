@@ -1,0 +1,81 @@
+#include "core/edit/UnsavedChanges.h"
+
+#include "core/height/HeightMapFile.h"
+#include "core/rails/RailSegmentFile.h"
+#include "core/rails/RailroadDefinitionFile.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<SavedLayer, SavedLayerCount> AllLayers = {
+    SavedLayer::TextureMap, SavedLayer::HeightMap, SavedLayer::Railroads, SavedLayer::RailSegment};
+
+const char* LayerName(SavedLayer layer) {
+    switch (layer) {
+    case SavedLayer::TextureMap:
+        return "the texture map";
+    case SavedLayer::HeightMap:
+        return "the height map";
+    case SavedLayer::Railroads:
+        return "the railroads";
+    case SavedLayer::RailSegment:
+        return "the rail segment being laid";
+    }
+    return "";
+}
+
+} // namespace
+
+std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer) {
+    switch (layer) {
+    case SavedLayer::TextureMap: {
+        const auto cells = editor.tileMap.Cells();
+        return {cells.begin(), cells.end()};
+    }
+    case SavedLayer::HeightMap:
+        return editor.heightMap.HasHeightMap() ? HeightMapFileBytes(editor.heightMap)
+                                               : std::vector<uint8_t>{};
+    case SavedLayer::Railroads:
+        return RailroadDefinitionBytes(editor.rails);
+    case SavedLayer::RailSegment:
+        return RailSegmentBytes(editor.rails);
+    }
+    return {};
+}
+
+void MarkLayerSaved(Editor& editor, SavedLayer layer) {
+    editor.saved.Remember(layer, LayerFileBytes(editor, layer));
+}
+
+std::vector<SavedLayer> UnsavedLayers(const Editor& editor) {
+    std::vector<SavedLayer> unsaved;
+    for (const SavedLayer layer : AllLayers) {
+        // An empty segment cannot be saved and holds nothing: it was laid down or taken back.
+        if (layer == SavedLayer::RailSegment && editor.rails.PendingRailPointCount == 0)
+            continue;
+        if (editor.saved.Differs(layer, LayerFileBytes(editor, layer)))
+            unsaved.push_back(layer);
+    }
+    return unsaved;
+}
+
+std::string UnsavedChangesText(const std::vector<SavedLayer>& layers) {
+    std::string names;
+    for (size_t i = 0; i < layers.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == layers.size() ? " and " : ", ";
+        names += LayerName(layers[i]);
+    }
+    if (!names.empty())
+        names[0] = 'T';
+    const bool plural =
+        layers.size() > 1 || (layers.size() == 1 && layers[0] == SavedLayer::Railroads);
+    return names + (plural ? " have" : " has") +
+           " changes that are not saved.\n\nQuit without saving them?";
+}
+
+bool ConfirmQuit(const Editor& editor, Shell& shell, WindowId owner) {
+    const std::vector<SavedLayer> unsaved = UnsavedLayers(editor);
+    return unsaved.empty() || shell.ConfirmDiscardChanges(owner, UnsavedChangesText(unsaved));
+}

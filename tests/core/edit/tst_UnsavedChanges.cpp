@@ -1,0 +1,149 @@
+// Quitting with changes that no file holds asks first; with nothing to lose it quits at once.
+// Each layer is loaded, changed and saved through its file commands and their dialogs.
+
+#include "LoadedEditor.h"
+#include "core/edit/Commands.h"
+#include "core/edit/Input.h"
+#include "core/edit/UnsavedChanges.h"
+#include "core/height/HeightMapFile.h"
+#include "core/rails/RailSegmentFile.h"
+#include "core/rails/RailroadDefinitionFile.h"
+#include "core/tilemap/TextureMapFile.h"
+#include "support/TempDir.h"
+
+#include <functional>
+
+namespace {
+
+using FileCommand = void (*)(Editor&, Shell&, const std::string&);
+
+struct LayerCase {
+    const char* name;
+    SavedLayer layer;
+    FileCommand load;
+    FileCommand save;
+    const char* file;
+    std::vector<uint8_t> fileBytes; // a valid file of the layer
+    std::function<void(Editor&)> change;
+    const char* question;
+};
+
+std::vector<uint8_t> CountedFile(int32_t count, size_t recordSize) {
+    std::vector<uint8_t> bytes(4 + static_cast<size_t>(count) * recordSize, 7);
+    bytes[0] = static_cast<uint8_t>(count);
+    bytes[1] = bytes[2] = bytes[3] = 0;
+    return bytes;
+}
+
+const LayerCase Layers[] = {
+    {"TextureMap", SavedLayer::TextureMap, LoadTextureMap, SaveTextureMap, "a.tm",
+     std::vector<uint8_t>(MapCellCount, 3),
+     [](Editor& editor) { editor.tileMap.Set(100, MakeCell(1, 20)); },
+     "The texture map has changes that are not saved.\n\nQuit without saving them?"},
+    {"HeightMap", SavedLayer::HeightMap, OpenHeightMap, SaveHeightMap, "a.hm",
+     std::vector<uint8_t>(MapCellCount * 2, 1),
+     [](Editor& editor) { editor.heightMap.Set(5, 40000); },
+     "The height map has changes that are not saved.\n\nQuit without saving them?"},
+    {"Railroads", SavedLayer::Railroads, LoadRailroadDefinition, SaveRailroadDefinition, "a.rrd",
+     CountedFile(2, sizeof(RailSection)),
+     [](Editor& editor) { editor.rails.RailSections[1].x2 += 64; },
+     "The railroads have changes that are not saved.\n\nQuit without saving them?"},
+    {"RailSegment", SavedLayer::RailSegment, LoadRailSegment, SaveRailSegment, "a.seg",
+     CountedFile(3, sizeof(RailPoint)),
+     [](Editor& editor) { editor.rails.PendingRailPointCount -= 1; },
+     "The rail segment being laid has changes that are not saved.\n\nQuit without saving them?"},
+};
+
+class UnsavedChanges : public ::testing::TestWithParam<LayerCase> {
+  protected:
+    std::unique_ptr<Editor> owned = MakeEditor();
+    Editor& editor = *owned;
+    RecordingShell shell;
+    TempDir folder;
+
+    // Runs a file command with its dialog answered by `answer` (std::nullopt: Cancel).
+    void Run(FileCommand command, std::optional<std::string> answer) {
+        shell.AnswerNextDialog(std::move(answer));
+        command(editor, shell, {});
+    }
+    void LoadAndChange() {
+        const std::string path = folder.File(GetParam().file);
+        WriteBytes(path, GetParam().fileBytes);
+        Run(GetParam().load, path);
+        ASSERT_EQ(LayerFileBytes(editor, GetParam().layer), GetParam().fileBytes);
+        ASSERT_TRUE(UnsavedLayers(editor).empty()) << "just loaded";
+        GetParam().change(editor);
+        shell.Clear();
+    }
+    bool Quits() {
+        shell.calls.clear();
+        ExecuteCommand(editor, shell, CommandExit);
+        return shell.calls == std::vector<std::string>{"destroy"};
+    }
+};
+
+TEST_P(UnsavedChanges, ChangedLayerAsksUntilSavedAndCancelKeepsTheProgram) {
+    LoadAndChange();
+    EXPECT_EQ(UnsavedLayers(editor), std::vector<SavedLayer>{GetParam().layer});
+
+    EXPECT_FALSE(Quits()) << "closing the question keeps the program";
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(shell.questions[0].owner, WindowId::Main);
+    EXPECT_EQ(shell.questions[0].text, GetParam().question);
+
+    Run(GetParam().load, std::nullopt);             // a cancelled load forgets nothing
+    Run(GetParam().save, folder.File("missing/b")); // nor does a failed save
+    EXPECT_EQ(UnsavedLayers(editor).size(), 1u);
+
+    shell.AnswerNextQuestion(true);
+    EXPECT_TRUE(Quits()) << "quitting without saving, when the user says so";
+
+    Run(GetParam().save, folder.File("b"));
+    shell.questions.clear();
+    EXPECT_TRUE(Quits());
+    EXPECT_TRUE(shell.questions.empty()) << "saved: nothing to ask";
+}
+
+TEST_P(UnsavedChanges, ReloadingTheFileLeavesNothingToLose) {
+    LoadAndChange();
+    const std::string path = folder.File(GetParam().file);
+    Run(GetParam().load, path);
+    EXPECT_TRUE(UnsavedLayers(editor).empty());
+    shell.questions.clear();
+    EXPECT_TRUE(Quits());
+    EXPECT_TRUE(shell.questions.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Layers, UnsavedChanges, ::testing::ValuesIn(Layers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UnsavedChangesQuit, NothingLoadedQuitsAtOnceAndEscapeAsksLikeExit) {
+    auto editor = MakeEditor();
+    RecordingShell shell;
+    ExecuteCommand(*editor, shell, CommandExit);
+    EXPECT_EQ(Joined(shell.calls), "destroy");
+    EXPECT_TRUE(shell.questions.empty());
+
+    // Painted over a map that came from no file, and rails laid: both are named, in menu order.
+    FillTiles(*editor, MakeCell(0, 2));
+    AddRailPoint(editor->rails, shell, 10, 20);
+    AddRailPoint(editor->rails, shell, 30, 20);
+    EXPECT_EQ(UnsavedLayers(*editor),
+              (std::vector<SavedLayer>{SavedLayer::TextureMap, SavedLayer::RailSegment}));
+    CommitRailPoints(editor->rails, shell); // the segment becomes railroads
+    shell.Clear();
+    PressKey(*editor, shell, VK_ESCAPE);
+    EXPECT_TRUE(shell.calls.empty());
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(shell.questions[0].text, "The texture map and the railroads have changes that are "
+                                       "not saved.\n\nQuit without saving them?");
+}
+
+TEST(UnsavedChangesQuit, TextNamesEveryLayer) {
+    EXPECT_EQ(UnsavedChangesText({SavedLayer::TextureMap, SavedLayer::HeightMap,
+                                  SavedLayer::Railroads, SavedLayer::RailSegment}),
+              "The texture map, the height map, the railroads and the rail segment being laid "
+              "have changes that are not saved.\n\nQuit without saving them?");
+}
+
+} // namespace
