@@ -1,9 +1,8 @@
 #include "app/HeightViewWindow.h"
 
+#include "core/edit/Commands.h"
 #include "core/edit/Editor.h"
 #include "core/edit/ViewOps.h"
-#include "core/height/DemConversion.h"
-#include "core/height/HeightMapFile.h"
 #include "core/render/HeightViewPainter.h"
 
 #include <QCloseEvent>
@@ -51,15 +50,15 @@ HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
     const struct {
         const char* label;
         int command;
-    } items[] = {{"&Open", HeightViewCommandOpen},
-                 {"&Save", HeightViewCommandSave},
-                 {"&Convert DEM File...", HeightViewCommandConvertDem}};
+    } items[] = {{"&Open", CommandOpenHeightMap},
+                 {"&Save", CommandSaveHeightMap},
+                 {"&Convert DEM File...", CommandConvertDemFile}};
     for (const auto& item : items) {
         QAction* action = options_->addAction(QString::fromLatin1(item.label));
         action->setData(item.command);
         const int command = item.command;
         connect(action, &QAction::triggered, this,
-                [this, command] { ExecuteHeightViewCommand(command); });
+                [this, command] { ExecuteCommand(editor_, shell_, command); });
     }
 
     canvas_ = new HeightViewCanvas(*this, editor_);
@@ -75,22 +74,6 @@ HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
 int HeightViewWindow::CreateHeightView() {
     editor_.heightMap.FreeHeightMap();
     return 0;
-}
-
-void HeightViewWindow::ExecuteHeightViewCommand(int commandId) {
-    switch (commandId) {
-    case HeightViewCommandOpen:
-        OpenHeightMap(editor_, shell_);
-        break;
-    case HeightViewCommandSave:
-        SaveHeightMap(editor_, shell_);
-        break;
-    case HeightViewCommandConvertDem:
-        ConvertDemFile(editor_, shell_);
-        break;
-    default:
-        break;
-    }
 }
 
 void HeightViewWindow::PointerAt(QPoint position, Qt::MouseButtons buttons) {

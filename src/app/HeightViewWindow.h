@@ -15,11 +15,6 @@ struct Editor;
 class Shell;
 class QMenu;
 
-// The menu's command numbers.
-constexpr int HeightViewCommandOpen = 40004;
-constexpr int HeightViewCommandSave = 40020;
-constexpr int HeightViewCommandConvertDem = 40003;
-
 class HeightViewWindow : public QWidget {
     Q_OBJECT
   public:
@@ -27,8 +22,6 @@ class HeightViewWindow : public QWidget {
 
     // Start-up's part: the program starts without height data. Returns 0.
     int CreateHeightView();
-    // Runs one of the menu's commands; other numbers are ignored.
-    void ExecuteHeightViewCommand(int commandId);
 
     QMenu* OptionsMenu() const { return options_; }
     // The 640 x 320 area that shows the map (below the menu bar).

@@ -68,12 +68,12 @@ TEST_F(HeightViewFixture, LeftClickAndDragRecentreOnTheCell) {
 }
 
 TEST_F(HeightViewFixture, OptionsCommandsSaveAndOpenHeightFiles) {
-    window.ExecuteHeightViewCommand(HeightViewCommandSave);
+    window.OptionsMenu()->actions()[1]->trigger(); // "&Save"
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_EQ(shell.messages[0].text, "No height data has been loaded.");
 
     shell.AnswerNextDialog(std::string(TEST_DATA_DIR) + "/samples/central-europe.hm");
-    window.ExecuteHeightViewCommand(HeightViewCommandOpen);
+    window.OptionsMenu()->actions()[0]->trigger(); // "&Open"
     ASSERT_TRUE(editor->heightMap.HasHeightMap());
     const auto heights = editor->heightMap.Heights();
     const int highest = static_cast<int>(std::max_element(heights.begin(), heights.end()) -

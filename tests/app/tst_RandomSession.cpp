@@ -86,7 +86,7 @@ class RandomSession : public SessionFixture {
         WriteBytes(folder.File("tiny.dem"), std::vector<uint8_t>(64, 0x12));
         Execute(CommandLoadTextureFile, folder.File("sample.tm"));
         shell.answers.assign({folder.File("sample.hm")});
-        HeightView().ExecuteHeightViewCommand(HeightViewCommandOpen);
+        HeightView().OptionsMenu()->actions().front()->trigger(); // "&Open"
         Execute(CommandLoadRrd, folder.File("sample.rrd"));
         Execute(CommandLoadSegment, folder.File("sample.seg"));
         ASSERT_TRUE(editor().tileMap.HasTileMap());
@@ -156,7 +156,7 @@ class RandomSession : public SessionFixture {
     void ChooseHeightViewItem() {
         const QList<QAction*> items = HeightView().OptionsMenu()->actions();
         QAction* item = items[Pick(static_cast<int>(items.size()))];
-        const bool convert = item->data().toInt() == HeightViewCommandConvertDem;
+        const bool convert = item->data().toInt() == CommandConvertDemFile;
         shell.answers.assign(
             {convert && Chance(50) ? folder.File("tiny.dem") : DialogAnswer(".hm")});
         item->trigger();

@@ -5,7 +5,9 @@
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
+#include "core/height/DemConversion.h"
 #include "core/height/HeightMap.h"
+#include "core/height/HeightMapFile.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/tilemap/TextureMapFile.h"
@@ -164,6 +166,16 @@ void ExecuteCommand(Editor& editor, Shell& shell, int commandId) {
         break;
     case CommandSaveTextureFile:
         SaveTextureMap(editor, shell);
+        break;
+    // The height view's own menu.
+    case CommandOpenHeightMap:
+        OpenHeightMap(editor, shell);
+        break;
+    case CommandSaveHeightMap:
+        SaveHeightMap(editor, shell);
+        break;
+    case CommandConvertDemFile:
+        ConvertDemFile(editor, shell);
         break;
     case CommandDriverInfo:
         shell.ShowMessage(WindowId::Main, DriverInfoText(editor.driver),

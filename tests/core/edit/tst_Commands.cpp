@@ -134,9 +134,18 @@ TEST_F(Commands, DriverInfoExitAndIgnoredNumbers) {
     EXPECT_EQ(m.icon, MessageIcon::Information);
     EXPECT_EQ(m.owner, WindowId::Main);
     shell.Clear();
-    for (int ignored : {2002, 2063, 40003, 40004, 40020, 40099, -1})
+    for (int ignored : {2002, 2063, 40099, -1})
         ExecuteCommand(editor, shell, ignored);
     EXPECT_TRUE(shell.calls.empty());
+    // The height view's menu commands go through here too; each asks for its file.
+    shell.AnswerNextDialog(std::nullopt); // both dialogs cancelled
+    shell.AnswerNextDialog(std::nullopt);
+    for (int heightViewCommand :
+         {CommandOpenHeightMap, CommandSaveHeightMap, CommandConvertDemFile})
+        ExecuteCommand(editor, shell, heightViewCommand);
+    EXPECT_EQ(shell.dialogs.size(), 2u) << "saving without a height map asks for no file";
+    EXPECT_EQ(shell.messages.size(), 1u);
+    shell.Clear();
     ExecuteCommand(editor, shell, CommandExit);
     EXPECT_EQ(Joined(shell.calls), "destroy");
 }
