@@ -60,13 +60,13 @@ bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
     QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
     QMessageBox box(QMessageBox::Warning, "Notice", QString::fromStdString(text),
                     QMessageBox::NoButton, ownerWidget ? ownerWidget->window() : nullptr);
-    QPushButton* quit = box.addButton("&Quit Without Saving", QMessageBox::DestructiveRole);
+    QPushButton* discard = box.addButton("&Discard Changes", QMessageBox::DestructiveRole);
     QPushButton* keep = box.addButton(QMessageBox::Cancel);
     // Enter and Escape both keep the work: only a deliberate choice throws it away.
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
-    return box.clickedButton() == quit;
+    return box.clickedButton() == discard;
 }
 
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,

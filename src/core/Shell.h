@@ -44,8 +44,9 @@ class Shell {
     virtual void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
 
-    // Asks whether to quit although `text` names changes that are not saved. True only when
-    // the user chooses to quit without saving; closing the box keeps the program running.
+    // Asks whether to go on (quit, or load another file) although `text` names changes that
+    // are not saved. True only when the user chooses to discard them; closing the box keeps
+    // them.
     virtual bool ConfirmDiscardChanges(WindowId owner, const std::string& text) = 0;
 
     // The one open/save dialog. `description` and `pattern` are the filter, for example

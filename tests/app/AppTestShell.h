@@ -21,11 +21,11 @@ class AppTestShell : public QtShell {
     std::vector<Message> messages;
     std::deque<std::optional<std::string>> answers; // next dialog answers; nullopt = Cancel
     std::vector<std::string> questions;             // asked about unsaved changes
-    bool quitWithoutSaving = false;                 // the answer to every such question
+    bool discardChanges = false;                    // the answer to every such question
 
     bool ConfirmDiscardChanges(WindowId, const std::string& text) override {
         questions.push_back(text);
-        return quitWithoutSaving;
+        return discardChanges;
     }
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,

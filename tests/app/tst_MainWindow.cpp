@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnceBeforeTheWindowCloses) {
     ASSERT_EQ(shell.questions.size(), 1u);
     EXPECT_EQ(shell.questions[0].substr(0, 43), "The texture map has changes that are not sa");
 
-    shell.quitWithoutSaving = true;
+    shell.discardChanges = true;
     Item(CommandExit)->trigger();
     EXPECT_FALSE(main().isVisible());
     EXPECT_EQ(shell.questions.size(), 2u) << "the closing window does not ask again";

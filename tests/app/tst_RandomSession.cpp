@@ -132,6 +132,7 @@ class RandomSession : public SessionFixture {
 
     void ChooseMenuItem() {
         const int command = SessionCommands[Pick(std::size(SessionCommands))];
+        shell.discardChanges = Chance(50); // loading over unsaved changes, or keeping them
         std::optional<std::string> answer;
         switch (command) {
         case CommandLoadTextureFile:

@@ -22,8 +22,8 @@ void RecordingShell::AnswerNextDialog(std::optional<std::string> path) {
     answers_.push_back(std::move(path));
 }
 
-void RecordingShell::AnswerNextQuestion(bool quitWithoutSaving) {
-    questionAnswers_.push_back(quitWithoutSaving);
+void RecordingShell::AnswerNextQuestion(bool discardChanges) {
+    questionAnswers_.push_back(discardChanges);
 }
 
 void RecordingShell::Clear() {

@@ -31,8 +31,8 @@ class RecordingShell : public Shell {
   public:
     // Queue the answer of the next file dialog: a full path, or std::nullopt for Cancel.
     void AnswerNextDialog(std::optional<std::string> path);
-    // Queue the answer of the next question about unsaved changes (unanswered: keep working).
-    void AnswerNextQuestion(bool quitWithoutSaving);
+    // Queue the answer of the next question about unsaved changes (unanswered: keep them).
+    void AnswerNextQuestion(bool discardChanges);
 
     std::vector<RecordedMessage> messages;
     std::vector<RecordedDialog> dialogs;

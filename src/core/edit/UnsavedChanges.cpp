@@ -4,6 +4,7 @@
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -60,7 +61,7 @@ std::vector<SavedLayer> UnsavedLayers(const Editor& editor) {
     return unsaved;
 }
 
-std::string UnsavedChangesText(const std::vector<SavedLayer>& layers) {
+std::string UnsavedChangesText(const std::vector<SavedLayer>& layers, const std::string& question) {
     std::string names;
     for (size_t i = 0; i < layers.size(); ++i) {
         if (i > 0)
@@ -71,11 +72,19 @@ std::string UnsavedChangesText(const std::vector<SavedLayer>& layers) {
         names[0] = 'T';
     const bool plural =
         layers.size() > 1 || (layers.size() == 1 && layers[0] == SavedLayer::Railroads);
-    return names + (plural ? " have" : " has") +
-           " changes that are not saved.\n\nQuit without saving them?";
+    return names + (plural ? " have" : " has") + " changes that are not saved.\n\n" + question;
 }
 
 bool ConfirmQuit(const Editor& editor, Shell& shell, WindowId owner) {
     const std::vector<SavedLayer> unsaved = UnsavedLayers(editor);
-    return unsaved.empty() || shell.ConfirmDiscardChanges(owner, UnsavedChangesText(unsaved));
+    return unsaved.empty() || shell.ConfirmDiscardChanges(
+                                  owner, UnsavedChangesText(unsaved, "Quit without saving them?"));
+}
+
+bool ConfirmReplaceLayer(const Editor& editor, Shell& shell, SavedLayer layer, WindowId owner) {
+    const std::vector<SavedLayer> unsaved = UnsavedLayers(editor);
+    if (std::find(unsaved.begin(), unsaved.end(), layer) == unsaved.end())
+        return true;
+    return shell.ConfirmDiscardChanges(
+        owner, UnsavedChangesText({layer}, "Load the chosen file without saving them?"));
 }

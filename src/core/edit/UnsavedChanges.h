@@ -1,6 +1,7 @@
 #pragma once
-// Quitting never throws away work silently: when a layer holds changes that are in no file,
-// the user is asked first. With nothing unsaved the program ends at once, without a question.
+// Neither quitting nor loading a file over a layer throws away work silently: when a layer
+// holds changes that are in no file, the user is asked first. With nothing unsaved both go
+// ahead at once, without a question.
 
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
@@ -18,9 +19,13 @@ void MarkLayerSaved(Editor& editor, SavedLayer layer);
 // while it has points.
 std::vector<SavedLayer> UnsavedLayers(const Editor& editor);
 
-// "The texture map and the railroads have changes that are not saved. ..." for the question.
-std::string UnsavedChangesText(const std::vector<SavedLayer>& layers);
+// "The texture map and the railroads have changes that are not saved." and the question.
+std::string UnsavedChangesText(const std::vector<SavedLayer>& layers, const std::string& question);
 
 // True when the program may end: nothing is unsaved, or the user chose to quit without saving
 // (asked in a box owned by `owner`).
 bool ConfirmQuit(const Editor& editor, Shell& shell, WindowId owner);
+
+// True when a chosen file may replace `layer`: the layer holds nothing unsaved, or the user
+// chose to load without saving (asked in a box owned by `owner`).
+bool ConfirmReplaceLayer(const Editor& editor, Shell& shell, SavedLayer layer, WindowId owner);

@@ -1,6 +1,7 @@
 #include "core/height/DemConversion.h"
 
 #include "core/Messages.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/height/DemWindowReader.h"
 #include "core/height/HeightMapFile.h"
 #include "core/io/FileCommands.h"
@@ -84,6 +85,9 @@ void ConvertDemFile(Editor& editor, Shell& shell, const std::string& path) {
         }
     }
 
+    // The result replaces the height map.
+    if (!ConfirmReplaceLayer(editor, shell, SavedLayer::HeightMap, WindowId::Main))
+        return;
     ShowCompletionNotice(shell, WindowId::Main, "Click OK to begin process");
     shell.SetWaitCursor(true);
     const auto conversion = ConvertWindow(source.get());
@@ -101,6 +105,6 @@ void ConvertDemFile(Editor& editor, Shell& shell, const std::string& path) {
     if (!saved)
         return;
 
-    OpenHeightMap(editor, shell, heightPath);
+    ReadHeightMapFile(editor, shell, heightPath);
     ShowCompletionNotice(shell, WindowId::Main, DemSummaryText(conversion->Counters()));
 }

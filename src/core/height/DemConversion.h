@@ -1,7 +1,8 @@
 #pragma once
 // Converting an elevation (DEM) source into the map's height data: samples the fixed window
 // of the source, writes "trv16.hm" (a height map file) and "trv.hm" (an 8-bit raw image)
-// beside it, loads the height map and reports the counters.
+// beside it, loads the height map (asking first when it has unsaved changes) and reports the
+// counters.
 
 #include "core/Shell.h"
 #include "core/edit/Editor.h"

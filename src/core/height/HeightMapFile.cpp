@@ -14,9 +14,12 @@ const char* const Pattern = "*.hm; *.raw";
 
 void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
-    if (!chosen)
-        return;
-    const auto bytes = ReadMapFile(shell, *chosen, HeightMapFileSize);
+    if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::HeightMap, WindowId::Main))
+        ReadHeightMapFile(editor, shell, *chosen);
+}
+
+void ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
+    const auto bytes = ReadMapFile(shell, path, HeightMapFileSize);
     if (!bytes) {
         shell.Invalidate(WindowId::Main, false);
         return;

@@ -68,7 +68,8 @@ void SaveRailSegment(Editor& editor, Shell& shell, const std::string& path) {
 
 void LoadRailSegment(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
-    if (chosen && ReadRailSegmentInto(editor.rails, shell, *chosen, 0))
+    if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::RailSegment, WindowId::None) &&
+        ReadRailSegmentInto(editor.rails, shell, *chosen, 0))
         MarkLayerSaved(editor, SavedLayer::RailSegment);
 }
 

@@ -38,7 +38,7 @@ void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& pat
 
 void LoadRailroadDefinition(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
-    if (!chosen)
+    if (!chosen || !ConfirmReplaceLayer(editor, shell, SavedLayer::Railroads, WindowId::None))
         return;
     const auto file = ReadCountedRecordFile(*chosen, sizeof(RailSection), RailTableSize);
     if (!file) {

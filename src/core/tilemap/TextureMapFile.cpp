@@ -13,7 +13,7 @@ const char* const Pattern = "*.tm";
 
 void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
-    if (!chosen)
+    if (!chosen || !ConfirmReplaceLayer(editor, shell, SavedLayer::TextureMap, WindowId::Main))
         return;
     auto bytes = ReadMapFile(shell, *chosen, MapCellCount);
     if (bytes) {

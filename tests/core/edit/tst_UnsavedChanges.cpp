@@ -1,4 +1,5 @@
-// Quitting with changes that no file holds asks first; with nothing to lose it quits at once.
+// Quitting, or loading over a layer, with changes that no file holds asks first; with nothing
+// to lose both go ahead at once.
 // Each layer is loaded, changed and saved through its file commands and their dialogs.
 
 #include "LoadedEditor.h"
@@ -104,14 +105,23 @@ TEST_P(UnsavedChanges, ChangedLayerAsksUntilSavedAndCancelKeepsTheProgram) {
     EXPECT_TRUE(shell.questions.empty()) << "saved: nothing to ask";
 }
 
-TEST_P(UnsavedChanges, ReloadingTheFileLeavesNothingToLose) {
+TEST_P(UnsavedChanges, LoadingOverAChangeAsksFirst) {
     LoadAndChange();
+    const std::vector<uint8_t> changed = LayerFileBytes(editor, GetParam().layer);
     const std::string path = folder.File(GetParam().file);
     Run(GetParam().load, path);
-    EXPECT_TRUE(UnsavedLayers(editor).empty());
+    EXPECT_EQ(LayerFileBytes(editor, GetParam().layer), changed) << "kept";
+    ASSERT_EQ(shell.questions.size(), 1u);
+    const std::string question = GetParam().question;
+    EXPECT_EQ(shell.questions[0].text, question.substr(0, question.find("\n\n")) +
+                                           "\n\nLoad the chosen file without saving them?");
+
+    shell.AnswerNextQuestion(true);
+    Run(GetParam().load, path);
+    EXPECT_EQ(LayerFileBytes(editor, GetParam().layer), GetParam().fileBytes);
     shell.questions.clear();
     EXPECT_TRUE(Quits());
-    EXPECT_TRUE(shell.questions.empty());
+    EXPECT_TRUE(shell.questions.empty()) << "the file's content is back: nothing to lose";
 }
 
 INSTANTIATE_TEST_SUITE_P(Layers, UnsavedChanges, ::testing::ValuesIn(Layers),
@@ -141,7 +151,8 @@ TEST(UnsavedChangesQuit, NothingLoadedQuitsAtOnceAndEscapeAsksLikeExit) {
 
 TEST(UnsavedChangesQuit, TextNamesEveryLayer) {
     EXPECT_EQ(UnsavedChangesText({SavedLayer::TextureMap, SavedLayer::HeightMap,
-                                  SavedLayer::Railroads, SavedLayer::RailSegment}),
+                                  SavedLayer::Railroads, SavedLayer::RailSegment},
+                                 "Quit without saving them?"),
               "The texture map, the height map, the railroads and the rail segment being laid "
               "have changes that are not saved.\n\nQuit without saving them?");
 }

@@ -4,6 +4,7 @@
 
 #include "CountedFileBytes.h"
 #include "core/files/FileCommandExpectations.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/rails/TargetAreas.h"
@@ -72,6 +73,8 @@ TEST(CountedRecordFiles, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
                 editor->rails.RailSectionCount = 1;
                 editor->rails.PendingRailPoints[3] = {7, 8};
                 editor->rails.PendingRailPointCount = 4;
+                MarkLayerSaved(*editor, SavedLayer::Railroads); // as loaded: nothing to ask
+                MarkLayerSaved(*editor, SavedLayer::RailSegment);
                 const auto before = Snapshot(*editor);
                 RecordingShell shell;
                 load(*editor, shell, path);
