@@ -1,15 +1,21 @@
 // The Qt side of the shell: the file dialog's filter and path split, repaints of the
-// registered windows, visibility and the progress dialog.
+// registered windows, visibility, the progress dialog and the question about unsaved changes.
 
 #include "AppTestShell.h"
 #include "app/FileDialogFilter.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -85,4 +91,26 @@ TEST(QtShellTest, ProgressDialogCountsItsStepsUnderTheProgramsCaption) {
     EXPECT_EQ(dialog->maximum(), 59);
     shell.EndProgress();
     EXPECT_EQ(shell.Progress(), nullptr);
+}
+
+TEST(QtShellTest, UnsavedChangesQuestionKeepsThemUnlessDiscardIsChosen) {
+    QtShell shell;
+    // Answers the box once it is up: Escape, Enter, or a click on "Discard Changes".
+    const auto answerWith = [&shell](const std::function<void(QMessageBox*)>& answer) {
+        QTimer::singleShot(0, [answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Notice");
+            EXPECT_EQ(box->text(), "The height map has changes.");
+            answer(box);
+        });
+        return shell.ConfirmDiscardChanges(WindowId::None, "The height map has changes.");
+    };
+    EXPECT_FALSE(answerWith([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }));
+    EXPECT_FALSE(answerWith([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }));
+    EXPECT_TRUE(answerWith([](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "&Discard Changes")
+                button->click();
+    }));
 }
