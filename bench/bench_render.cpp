@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     std::vector<std::pair<std::string, std::string>> ratios;
-    for (const auto [tileSize, cells] : ZoomSteps) {
+    for (const auto& [tileSize, cells] : ZoomSteps) {
         const std::string percent = std::to_string(tileSize * 100 / 64) + "pct";
         for (const bool overlays : {false, true}) {
             const std::string name =

@@ -17,9 +17,9 @@ struct DibLayout {
     uint32_t compression = 0;
     uint32_t coloursUsed = 0;
     uint32_t headerSize = 40;
-    std::vector<std::array<uint8_t, 3>> colours; // red, green, blue
-    std::vector<uint32_t> masks;                 // written after the header (bit fields)
-    std::vector<uint8_t> bits;
+    std::vector<std::array<uint8_t, 3>> colours{}; // red, green, blue
+    std::vector<uint32_t> masks{};                 // written after the header (bit fields)
+    std::vector<uint8_t> bits{};
     bool fileHeader = true;
 };
 

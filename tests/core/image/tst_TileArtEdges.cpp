@@ -65,10 +65,12 @@ void ExpectLinesLeaveThroughTheMaskedSides(int code, IndexRange range) {
             const bool listed = CellEdgeFlag(cell, 2 * side) || CellEdgeFlag(cell, 2 * side + 1);
             SCOPED_TRACE(std::string(TileFileName(code)) + " rotation " + std::to_string(rotation) +
                          " side " + std::to_string(side));
-            for (int t = 0; t < 64; ++t)
-                if (t == 31 || t == 32 || t < 24 || t > 39)
+            for (int t = 0; t < 64; ++t) {
+                if (t == 31 || t == 32 || t < 24 || t > 39) {
                     EXPECT_EQ(range.Has(SidePixel(tile, side, t)), listed && (t == 31 || t == 32))
                         << "pixel " << t;
+                }
+            }
         }
     }
 }

@@ -31,10 +31,10 @@ int CountChains(std::vector<uint8_t> rivers) {
         while (!pending.empty()) {
             const int row = pending.back() / MapWidth, column = pending.back() % MapWidth;
             pending.pop_back();
-            for (const auto [r, c] : {std::pair{row - 1, column},
-                                      {row + 1, column},
-                                      {row, column - 1},
-                                      {row, column + 1}})
+            for (const auto& [r, c] : {std::pair{row - 1, column},
+                                       {row + 1, column},
+                                       {row, column - 1},
+                                       {row, column + 1}})
                 if (IsInsideMap(r, c) && rivers[CellIndex(r, c)]) {
                     rivers[CellIndex(r, c)] = 0;
                     pending.push_back(CellIndex(r, c));
