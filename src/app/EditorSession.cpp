@@ -68,6 +68,7 @@ void EditorSession::PostOpenFiles(std::vector<std::string> paths) {
 void EditorSession::ShutDown() {
     shell_.drawTerrainFrame = nullptr;
     shell_.handPointerTo3D = nullptr;
+    shell_.releasePointer = nullptr;
     delete terrainView_.data();
     editor_->heightMap.FreeHeightMap();
     editor_->tileMap.DiscardTileMap();
@@ -80,6 +81,7 @@ bool EditorSession::InitTerrainView() {
         return false;
     shell_.drawTerrainFrame = [view] { view->DrawTerrainFrame(); };
     shell_.handPointerTo3D = [view](int screenY) { view->TakePointer(screenY); };
+    shell_.releasePointer = [view] { view->GiveBackPointerIfHeld(); };
     shell_.SetWindow(WindowId::TerrainView, view);
     return true;
 }

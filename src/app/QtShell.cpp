@@ -48,8 +48,14 @@ QWidget* QtShell::Window(WindowId id) const {
     return windows_[Slot(id)].data();
 }
 
+void QtShell::BeforeModalDialog() {
+    if (releasePointer)
+        releasePointer();
+}
+
 void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                           MessageIcon icon) {
+    BeforeModalDialog();
     QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, ownerWidget ? ownerWidget->window() : nullptr);
@@ -57,6 +63,7 @@ void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::st
 }
 
 bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
+    BeforeModalDialog();
     QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
     QMessageBox box(QMessageBox::Warning, "Notice", QString::fromStdString(text),
                     QMessageBox::NoButton, ownerWidget ? ownerWidget->window() : nullptr);
@@ -71,6 +78,7 @@ bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
 
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,
                                                const std::string& pattern) {
+    BeforeModalDialog();
     // No owner, the current folder, and neither an overwrite question nor an existence
     // check: the callers report files they cannot open or write.
     QFileDialog dialog(nullptr, QString(), QString(), FileDialogFilter(description, pattern));

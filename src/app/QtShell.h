@@ -30,6 +30,9 @@ class QtShell : public Shell {
     std::function<void()> menuChecksChanged;
     std::function<void()> scrollPositionsChanged;
     std::function<void()> destroyMainWindow;
+    // Runs before any modal box or dialog opens: a pointer captured by the 3D view must be
+    // given back, or the dialog could not be clicked.
+    std::function<void()> releasePointer;
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
@@ -55,6 +58,8 @@ class QtShell : public Shell {
     QProgressDialog* Progress() const { return progress_.get(); }
 
   private:
+    void BeforeModalDialog();
+
     static constexpr size_t WindowCount = 5;
     std::array<QPointer<QWidget>, WindowCount> windows_;
     std::array<QRegion, WindowCount> pending_; // invalid areas not yet forced by Update

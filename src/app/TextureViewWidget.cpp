@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 
 constexpr int MK_LBUTTON = 0x0001;
@@ -60,7 +62,18 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
           [this](QPoint client) {
               TrackLeftButton(editor_, shell_, client.x(), client.y(), pressKeyFlags_);
           },
-          [this] { EndLeftButtonTracking(editor_, shell_); }, this) {
+          [this] {
+              EndLeftButtonTracking(editor_, shell_);
+              // Keys held back during the stroke count once it has ended, release included.
+              QMetaObject::invokeMethod(
+                  this,
+                  [this] {
+                      for (const int key : std::exchange(keysDuringStroke_, {}))
+                          PressKey(editor_, shell_, key);
+                  },
+                  Qt::QueuedConnection);
+          },
+          this) {
     setObjectName("TextureView");
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -86,10 +99,20 @@ void TextureViewWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    // A stroke of the left button is one action: scrolling, switching tools or quitting in
+    // its middle would paint where the user is not pointing, so keys wait for its end.
+    if (tracker_.IsActive()) {
+        keysDuringStroke_.push_back(key);
+        return;
+    }
     PressKey(editor_, shell_, key);
 }
 
 void TextureViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    // During a stroke the tracker's readings follow the cursor; handing the pointer to the
+    // 3D view at the screen edge would leave the stroke painting where the pointer went.
+    if (tracker_.IsActive())
+        return;
     PointerPosition pointer;
     const QPoint screen = event->globalPosition().toPoint();
     const QPoint client = event->position().toPoint();

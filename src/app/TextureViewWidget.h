@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 struct Editor;
 class Shell;
 
@@ -31,7 +33,8 @@ class TextureViewWidget : public QWidget {
     Shell& shell_;
     TextureViewPainter painter_;
     LeftButtonTracker tracker_;
-    int pressKeyFlags_ = 0; // modifier state of the press that started the tracking
+    int pressKeyFlags_ = 0;             // modifier state of the press that started the tracking
+    std::vector<int> keysDuringStroke_; // keys pressed while the left button was tracked
 };
 
 // The key-state flags of a mouse message: modifiers and held buttons.

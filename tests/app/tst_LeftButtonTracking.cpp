@@ -1,5 +1,6 @@
 // The held left button over the texture view: readings come from a timer, the first one at
-// once; a cell is painted from its second reading on; the end comes with the button.
+// once; a cell is painted from its second reading on; the end comes with the button. Keys and
+// the hand-over to the 3D view wait until the stroke has ended.
 
 #include "SessionFixture.h"
 
@@ -62,4 +63,31 @@ TEST_F(LeftButtonTracking, ReleaseEndsTrackingFirstAndHeightEditingNeverStartsIt
     PressOverCell(); // height editing acts once, without tracking
     EXPECT_FALSE(tracker().IsActive());
     EXPECT_EQ(CodeAt(0, 1), 0);
+}
+
+TEST_F(LeftButtonTracking, StrokeKeepsThePointerAndHoldsKeysBackUntilItEnds) {
+    ASSERT_TRUE(session->TerrainView()->isVisible());
+    const auto moveToScreenEdge = [this] {
+        QMouseEvent move(QEvent::MouseMove, QPointF(cursor), QPointF(0, 300), Qt::NoButton,
+                         held ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main().View(), &move);
+    };
+    PressOverCell();
+    moveToScreenEdge();
+    EXPECT_EQ(editor().cursor.PointerIn3D, 0) << "no hand-over in the middle of a stroke";
+    const int column = editor().view.ViewOriginColumn;
+    QTest::keyClick(&main().View(), Qt::Key_Right);
+    EXPECT_EQ(editor().view.ViewOriginColumn, column) << "no scrolling under the stroke";
+
+    held = false;
+    QTest::mouseRelease(&main().View(), Qt::LeftButton, Qt::NoModifier, cursor);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor().view.ViewOriginColumn, column + 1) << "the held-back key, after the stroke";
+    moveToScreenEdge();
+    EXPECT_EQ(editor().cursor.PointerIn3D, 1);
+
+    // Before any dialog opens, the 3D view gives the pointer back.
+    shell.releasePointer();
+    EXPECT_EQ(editor().cursor.PointerIn3D, 0);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }

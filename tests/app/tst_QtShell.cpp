@@ -95,6 +95,8 @@ TEST(QtShellTest, ProgressDialogCountsItsStepsUnderTheProgramsCaption) {
 
 TEST(QtShellTest, UnsavedChangesQuestionKeepsThemUnlessDiscardIsChosen) {
     QtShell shell;
+    int pointerReleases = 0; // the pointer is freed before each box, so that it can be clicked
+    shell.releasePointer = [&pointerReleases] { ++pointerReleases; };
     // Answers the box once it is up: Escape, Enter, or a click on "Discard Changes".
     const auto answerWith = [&shell](const std::function<void(QMessageBox*)>& answer) {
         QTimer::singleShot(0, [answer] {
@@ -113,4 +115,5 @@ TEST(QtShellTest, UnsavedChangesQuestionKeepsThemUnlessDiscardIsChosen) {
             if (button->text() == "&Discard Changes")
                 button->click();
     }));
+    EXPECT_EQ(pointerReleases, 3);
 }

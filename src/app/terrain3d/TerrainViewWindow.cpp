@@ -140,6 +140,11 @@ void TerrainViewWindow::GiveBackPointer(int screenY) {
     releaseMouse();
 }
 
+void TerrainViewWindow::GiveBackPointerIfHeld() {
+    if (editor_.cursor.PointerIn3D)
+        GiveBackPointer(QCursor::pos().y());
+}
+
 void TerrainViewWindow::closeEvent(QCloseEvent* event) {
     // Closing only hides the window; its context, textures and camera stay.
     event->ignore();
@@ -151,9 +156,7 @@ void TerrainViewWindow::closeEvent(QCloseEvent* event) {
 
 void TerrainViewWindow::hideEvent(QHideEvent* event) {
     // A hidden window gets no mouse moves, so it could never give a captured pointer back.
-    if (editor_.cursor.PointerIn3D) {
-        GiveBackPointer(QCursor::pos().y());
-    }
+    GiveBackPointerIfHeld();
     QOpenGLWidget::hideEvent(event);
 }
 

@@ -8,6 +8,7 @@
 //   if (view->InitTerrainView() != 0) { /* "OpenGL failed to initialize!", exit -1 */ }
 //   shell.drawTerrainFrame = [view] { view->DrawTerrainFrame(); };
 //   shell.handPointerTo3D = [view](int y) { view->TakePointer(y); };
+//   shell.releasePointer = [view] { view->GiveBackPointerIfHeld(); };
 //   shell.SetWindow(WindowId::TerrainView, view); // show/hide through SetWindowVisible
 // The window starts hidden; closing it only hides it.
 
@@ -39,6 +40,9 @@ class TerrainViewWindow : public QOpenGLWidget {
     // cleared, nothing hidden) while the window is not shown, since a hidden window could
     // never give the pointer back.
     void TakePointer(int screenY);
+    // Gives a captured pointer back to the main window (nothing when the view does not hold
+    // it), as before a dialog opens.
+    void GiveBackPointerIfHeld();
 
     bool TerrainViewReady() const { return ready_; }
     // Frames drawn so far (a frame is drawn only while the view is shown and "3D View" on).
