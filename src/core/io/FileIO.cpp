@@ -17,7 +17,9 @@ std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size
     while (got < static_cast<qint64>(wanted)) {
         const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + got,
                                    static_cast<qint64>(wanted) - got);
-        if (n <= 0)
+        if (n < 0)
+            return std::nullopt; // a read error is no end of file
+        if (n == 0)
             break;
         got += n;
     }

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-// Reads at most `maxBytes` from the start of the file; empty result when it cannot be opened.
+// Reads at most `maxBytes` from the start of the file (fewer when it is shorter); empty result
+// when it cannot be opened or reading it fails.
 std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes);
 
 // The step at which WriteFileAtomically failed: the file could not be created at all, or

@@ -135,6 +135,11 @@ TEST_P(MapFileCommandsTest, FailuresAreReportedAndChangeNothing) {
     EXPECT_EQ(shell.calls.back(), "invalidate Main");
     ExpectFailure(dir.File("missing.map"), "Unable to open file...");
     EXPECT_EQ(Contents(), Pattern());
+    // Opens, but reading fails (a disk error, here the process's own memory at address 0):
+    // that is no short file to be padded with zeros.
+    GetParam().load(*editor, shell, "/proc/self/mem");
+    ExpectFailure("/proc/self/mem", "Unable to open file...");
+    EXPECT_EQ(Contents(), Pattern());
 
     const std::string unreachable = dir.File("no-such-folder/map");
     GetParam().save(*editor, shell, unreachable);
