@@ -25,9 +25,9 @@ bool ReadRailSegmentInto(RailNetwork& rails, Shell& shell, const std::string& pa
         return false;
     }
     const int32_t count = file->Count();
-    // Strict: a segment that would bring the two tables to exactly 2048 is refused too.
+    // Strict: a segment that would bring the two tables to exactly 2048 is refused too. The
+    // points being laid are the user's work and stay.
     if (start + rails.RailSectionCount + count >= RailTableSize) {
-        rails.PendingRailPointCount = 0;
         ShowRailLimitMessage(shell);
         return false;
     }

@@ -1,6 +1,6 @@
 #include "CountedFileBytes.h"
-#include "core/files/FileCommandExpectations.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/files/FileCommandExpectations.h"
 #include "core/rails/RailSegmentFile.h"
 #include "support/TempDir.h"
 
@@ -80,22 +80,24 @@ TEST_F(RailSegmentFileTest, PendingPointsRoundTripAndSectionsAreUntouched) {
     EXPECT_TRUE(shell.messages.empty());
 }
 
-// Sections + pending points must stay below 2048; past that every pending point is dropped.
+// Sections + pending points must stay below 2048; a file that would go past it is refused and
+// the points being laid stay as they were.
 TEST_F(RailSegmentFileTest, LoadingOrAppendingStopsShortOfFillingTheTables) {
     const struct {
         SegmentCommand command;
         int pendingBefore, pointsInFile, pendingAfter;
-    } cases[] = {{LoadRailSegment, 40, 47, 47},
-                 {LoadRailSegment, 40, 48, 0},
-                 {AppendRailSegment, 40, 7, 47},
-                 {AppendRailSegment, 40, 8, 0}};
+        bool refused;
+    } cases[] = {{LoadRailSegment, 40, 47, 47, false},
+                 {LoadRailSegment, 40, 48, 40, true},
+                 {AppendRailSegment, 40, 7, 47, false},
+                 {AppendRailSegment, 40, 8, 40, true}};
     Rails().RailSectionCount = 2000;
     for (const auto& c : cases) {
         SetPending(c.pendingBefore);
         shell.Clear();
         c.command(*editor, shell, SegmentOf(c.pointsInFile));
         EXPECT_EQ(Rails().PendingRailPointCount, c.pendingAfter) << c.pointsInFile;
-        if (c.pendingAfter == 0)
+        if (c.refused)
             ExpectRailLimitMessage(shell);
         else
             EXPECT_TRUE(shell.messages.empty());
