@@ -99,6 +99,9 @@ void TextureViewWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    // Escape held down would close the question about unsaved changes and open it again.
+    if (key == VK_ESCAPE && event->isAutoRepeat())
+        return;
     // A stroke of the left button is one action: scrolling, switching tools or quitting in
     // its middle would paint where the user is not pointing, so keys wait for its end.
     if (tracker_.IsActive()) {

@@ -5,6 +5,7 @@
 
 #include "core/edit/Commands.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -108,6 +109,9 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnceBeforeTheWindowCloses) {
     main().close(); // the close box
     EXPECT_TRUE(main().isVisible());
     ASSERT_EQ(shell.questions.size(), 1u);
+    QKeyEvent heldEscape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&main().View(), &heldEscape);
+    EXPECT_EQ(shell.questions.size(), 1u) << "a held-down Escape does not ask again and again";
     EXPECT_EQ(shell.questions[0].substr(0, 43), "The texture map has changes that are not sa");
 
     shell.discardChanges = true;

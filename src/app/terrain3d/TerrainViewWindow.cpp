@@ -163,7 +163,8 @@ void TerrainViewWindow::hideEvent(QHideEvent* event) {
 void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         // Ends the whole program, as the main loop's quit does, unless unsaved work is kept.
-        if (ConfirmQuit(editor_, shell_, WindowId::TerrainView))
+        // A held-down Escape counts once.
+        if (!event->isAutoRepeat() && ConfirmQuit(editor_, shell_, WindowId::TerrainView))
             QCoreApplication::exit(0);
         return;
     }
