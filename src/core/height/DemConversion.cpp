@@ -97,14 +97,14 @@ void ConvertDemFile(Editor& editor, Shell& shell, const std::string& path) {
         return;
     }
     shell.SetWaitCursor(false);
-    const bool saved =
-        SaveFileReporting(shell, WindowId::Main, heightPath, conversion->HeightBytes(),
-                          {CreateCaption, CreateCaption}) &&
-        SaveFileReporting(shell, WindowId::Main, rawPath, conversion->RawImage(),
-                          {CreateCaption, CreateCaption});
-    if (!saved)
+    if (!SaveFileReporting(shell, WindowId::Main, heightPath, conversion->HeightBytes(),
+                           {CreateCaption, CreateCaption}))
         return;
-
+    // The height file is the result: once it is written the editor shows it, so the heights
+    // on screen and on disk agree even when the raw image fails after it.
     ReadHeightMapFile(editor, shell, heightPath);
+    if (!SaveFileReporting(shell, WindowId::Main, rawPath, conversion->RawImage(),
+                           {CreateCaption, CreateCaption}))
+        return; // the summary would claim a raw image
     ShowCompletionNotice(shell, WindowId::Main, DemSummaryText(conversion->Counters()));
 }

@@ -2,6 +2,7 @@
 #include "PerSampleDemReader.h"
 #include "core/height/DemConversion.h"
 #include "core/height/DemWindowReader.h"
+#include "core/height/HeightMapFile.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
 
@@ -192,4 +193,26 @@ TEST_F(ConvertDemFileTest, CancelMissingSourceFolderOrUncreatableOutputChangeNot
     shell.Clear();
     ConvertDemFile(*editor, shell, source);
     ExpectRefused(dir.File("trv.hm"), "Unable to create file...");
+}
+
+// The raw image fails after the height file was written (a folder appears where it must go).
+TEST_F(ConvertDemFileTest, HeightsWrittenAreLoadedEvenWhenTheRawImageFails) {
+    struct FolderAppearsShell : RecordingShell {
+        std::string path;
+        void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
+                         MessageIcon icon) override {
+            RecordingShell::ShowMessage(owner, text, caption, icon);
+            if (text == "Click OK to begin process")
+                std::filesystem::create_directory(path);
+        }
+    } folderAppears;
+    folderAppears.path = dir.File("trv.hm");
+    ASSERT_TRUE(WriteDemSource(source, Constant(100)));
+    ConvertDemFile(*editor, folderAppears, source);
+
+    ASSERT_EQ(folderAppears.messages.size(), 2u) << "no summary claiming a raw image";
+    EXPECT_EQ(folderAppears.messages[1].text, dir.File("trv.hm"));
+    EXPECT_EQ(folderAppears.messages[1].caption, "Unable to create file...");
+    ASSERT_TRUE(editor->heightMap.HasHeightMap());
+    EXPECT_EQ(HeightMapFileBytes(editor->heightMap), ReadBytes(dir.File("trv16.hm")));
 }
