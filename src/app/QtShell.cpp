@@ -48,25 +48,23 @@ QWidget* QtShell::Window(WindowId id) const {
     return windows_[Slot(id)].data();
 }
 
-void QtShell::BeforeModalDialog() {
+QWidget* QtShell::BeforeModalBox(WindowId owner) {
     if (releasePointer)
         releasePointer();
+    QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
+    return ownerWidget ? ownerWidget->window() : nullptr;
 }
 
 void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                           MessageIcon icon) {
-    BeforeModalDialog();
-    QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, ownerWidget ? ownerWidget->window() : nullptr);
+                    QMessageBox::Ok, BeforeModalBox(owner));
     box.exec();
 }
 
 bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
-    BeforeModalDialog();
-    QWidget* ownerWidget = owner == WindowId::None ? nullptr : Window(owner);
     QMessageBox box(QMessageBox::Warning, "Notice", QString::fromStdString(text),
-                    QMessageBox::NoButton, ownerWidget ? ownerWidget->window() : nullptr);
+                    QMessageBox::NoButton, BeforeModalBox(owner));
     QPushButton* discard = box.addButton("&Discard Changes", QMessageBox::DestructiveRole);
     QPushButton* keep = box.addButton(QMessageBox::Cancel);
     // Enter and Escape both keep the work: only a deliberate choice throws it away.
@@ -78,7 +76,7 @@ bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
 
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,
                                                const std::string& pattern) {
-    BeforeModalDialog();
+    BeforeModalBox(WindowId::None);
     // No owner, the current folder, and neither an overwrite question nor an existence
     // check: the callers report files they cannot open or write.
     QFileDialog dialog(nullptr, QString(), QString(), FileDialogFilter(description, pattern));

@@ -58,7 +58,9 @@ class QtShell : public Shell {
     QProgressDialog* Progress() const { return progress_.get(); }
 
   private:
-    void BeforeModalDialog();
+    // Frees a captured pointer before a modal box or dialog opens; returns the box's parent,
+    // the window of `owner`.
+    QWidget* BeforeModalBox(WindowId owner);
 
     static constexpr size_t WindowCount = 5;
     std::array<QPointer<QWidget>, WindowCount> windows_;

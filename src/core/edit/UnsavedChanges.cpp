@@ -4,7 +4,6 @@
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -49,13 +48,17 @@ void MarkLayerSaved(Editor& editor, SavedLayer layer) {
     editor.saved.Remember(layer, LayerFileBytes(editor, layer));
 }
 
+bool IsLayerUnsaved(const Editor& editor, SavedLayer layer) {
+    // An empty segment cannot be saved and holds nothing: it was laid down or taken back.
+    if (layer == SavedLayer::RailSegment && editor.rails.PendingRailPointCount == 0)
+        return false;
+    return editor.saved.Differs(layer, LayerFileBytes(editor, layer));
+}
+
 std::vector<SavedLayer> UnsavedLayers(const Editor& editor) {
     std::vector<SavedLayer> unsaved;
     for (const SavedLayer layer : AllLayers) {
-        // An empty segment cannot be saved and holds nothing: it was laid down or taken back.
-        if (layer == SavedLayer::RailSegment && editor.rails.PendingRailPointCount == 0)
-            continue;
-        if (editor.saved.Differs(layer, LayerFileBytes(editor, layer)))
+        if (IsLayerUnsaved(editor, layer))
             unsaved.push_back(layer);
     }
     return unsaved;
@@ -82,9 +85,7 @@ bool ConfirmQuit(const Editor& editor, Shell& shell, WindowId owner) {
 }
 
 bool ConfirmReplaceLayer(const Editor& editor, Shell& shell, SavedLayer layer, WindowId owner) {
-    const std::vector<SavedLayer> unsaved = UnsavedLayers(editor);
-    if (std::find(unsaved.begin(), unsaved.end(), layer) == unsaved.end())
-        return true;
-    return shell.ConfirmDiscardChanges(
-        owner, UnsavedChangesText({layer}, "Load the chosen file without saving them?"));
+    return !IsLayerUnsaved(editor, layer) ||
+           shell.ConfirmDiscardChanges(
+               owner, UnsavedChangesText({layer}, "Load the chosen file without saving them?"));
 }

@@ -15,8 +15,11 @@ std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer);
 // The layer as it is now has just been loaded from or written to its file.
 void MarkLayerSaved(Editor& editor, SavedLayer layer);
 
-// The layers whose present content is in no file, in menu order. A rail segment counts only
-// while it has points.
+// Whether the layer's present content is in no file. A rail segment counts only while it has
+// points.
+bool IsLayerUnsaved(const Editor& editor, SavedLayer layer);
+
+// The layers whose present content is in no file, in menu order.
 std::vector<SavedLayer> UnsavedLayers(const Editor& editor);
 
 // "The texture map and the railroads have changes that are not saved." and the question.

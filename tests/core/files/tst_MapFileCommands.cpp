@@ -2,6 +2,7 @@
 
 #include "FileCommandExpectations.h"
 #include "FileSizeLimit.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/height/HeightMapFile.h"
 #include "core/tilemap/TextureMapFile.h"
 #include "support/TempDir.h"
@@ -26,29 +27,16 @@ struct MapFileCase {
     const char* noData;
     const char* createFailureCaption; // when the file cannot even be created
     const char* repaint;              // the window repainted after loading
-    Bytes (*contents)(const Editor&); // what is loaded, as file bytes
+    SavedLayer layer;                 // the layer the file fills
 };
-
-Bytes TextureContents(const Editor& editor) {
-    const auto cells = editor.tileMap.Cells();
-    return {cells.begin(), cells.end()};
-}
-
-Bytes HeightContents(const Editor& editor) {
-    Bytes bytes;
-    for (const uint16_t height : editor.heightMap.Heights())
-        bytes.insert(bytes.end(),
-                     {static_cast<uint8_t>(height & 0xFF), static_cast<uint8_t>(height >> 8)});
-    return bytes;
-}
 
 const MapFileCase Cases[] = {
     {"Texture", LoadTextureMap, SaveTextureMap, MapCellCount, "Texture Map Files (*.tm)", "*.tm",
      "No texture data has been loaded.", "Unable to open file...", "invalidate Main",
-     TextureContents},
+     SavedLayer::TextureMap},
     {"Height", OpenHeightMap, SaveHeightMap, HeightMapFileSize, "Height Map Files (*.hm, *.raw)",
      "*.hm; *.raw", "No height data has been loaded.", "Unable to save file...",
-     "invalidate HeightView", HeightContents},
+     "invalidate HeightView", SavedLayer::HeightMap},
 };
 
 class MapFileCommandsTest : public ::testing::TestWithParam<MapFileCase> {
@@ -60,7 +48,7 @@ class MapFileCommandsTest : public ::testing::TestWithParam<MapFileCase> {
             bytes[i] = static_cast<uint8_t>(i * 7 + 3);
         return bytes;
     }
-    Bytes Contents() const { return GetParam().contents(*editor); }
+    Bytes Contents() const { return LayerFileBytes(*editor, GetParam().layer); }
     void Load(const std::string& name, const Bytes& bytes) {
         WriteBytes(dir.File(name), bytes);
         GetParam().load(*editor, shell, dir.File(name));
