@@ -12,9 +12,9 @@
 #include "app/HeightViewWindow.h"
 #include "app/PaletteButton.h"
 #include "app/TextureViewWidget.h"
+#include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/height/HeightMapFile.h"
-#include "core/io/FileIO.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/tilemap/TextureMapFile.h"
@@ -335,10 +335,11 @@ class RandomSession : public SessionFixture {
     }
 
     // Saves a layer, loads the file into a fresh editor, saves that again: the two files are
-    // the same bytes and `expected` of the session's layer.
+    // the same bytes and those of the session's layer.
     using LayerFileOperation = void (*)(Editor&, Shell&, const std::string&);
-    void ExpectRoundTrip(const std::string& name, const std::vector<uint8_t>& expected,
-                         LayerFileOperation save, LayerFileOperation load) {
+    void ExpectRoundTrip(const std::string& name, SavedLayer layer, LayerFileOperation save,
+                         LayerFileOperation load) {
+        const std::vector<uint8_t> expected = LayerFileBytes(editor(), layer);
         const std::string first = folder.File("final-" + name);
         const std::string second = folder.File("again-" + name);
         save(editor(), shell, first);
@@ -359,12 +360,6 @@ class RandomSession : public SessionFixture {
     long events = 0;
     std::vector<TargetArea> targetAreas;
 };
-
-template <typename T> void AppendRecords(std::vector<uint8_t>& bytes, const T* records, int count) {
-    AppendInt32LE(bytes, count);
-    const auto* first = reinterpret_cast<const uint8_t*>(records);
-    bytes.insert(bytes.end(), first, first + sizeof(T) * static_cast<size_t>(count));
-}
 
 } // namespace
 
@@ -399,21 +394,10 @@ TEST_F(RandomSession, TwentyThousandEventsLeaveAResponsiveEditorWithSoundLayers)
     EXPECT_EQ(Item(CommandShowGridlines)->isChecked(), gridlines == 0);
     EXPECT_FALSE(main().View().grab().isNull());
 
-    const Editor& state = editor();
-    const auto cells = state.tileMap.Cells();
-    ExpectRoundTrip("map.tm", std::vector<uint8_t>(cells.begin(), cells.end()), SaveTextureMap,
-                    LoadTextureMap);
-    std::vector<uint8_t> heights;
-    for (const uint16_t height : state.heightMap.Heights()) {
-        heights.push_back(static_cast<uint8_t>(height & 0xFF));
-        heights.push_back(static_cast<uint8_t>(height >> 8));
-    }
-    ExpectRoundTrip("map.hm", heights, SaveHeightMap, OpenHeightMap);
-    std::vector<uint8_t> sections;
-    AppendRecords(sections, state.rails.RailSections.data(), state.rails.RailSectionCount);
-    ExpectRoundTrip("net.rrd", sections, SaveRailroadDefinition, LoadRailroadDefinition);
+    ExpectRoundTrip("map.tm", SavedLayer::TextureMap, SaveTextureMap, LoadTextureMap);
+    ExpectRoundTrip("map.hm", SavedLayer::HeightMap, SaveHeightMap, OpenHeightMap);
+    ExpectRoundTrip("net.rrd", SavedLayer::Railroads, SaveRailroadDefinition,
+                    LoadRailroadDefinition);
     // A fresh editor has no sections, so any pending list below the limit loads back.
-    std::vector<uint8_t> points;
-    AppendRecords(points, state.rails.PendingRailPoints.data(), state.rails.PendingRailPointCount);
-    ExpectRoundTrip("line.seg", points, SaveRailSegment, LoadRailSegment);
+    ExpectRoundTrip("line.seg", SavedLayer::RailSegment, SaveRailSegment, LoadRailSegment);
 }
