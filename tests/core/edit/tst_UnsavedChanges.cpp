@@ -7,6 +7,7 @@
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/height/HeightMapFile.h"
+#include "core/rails/CountedFileBytes.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/tilemap/TextureMapFile.h"
@@ -29,13 +30,6 @@ struct LayerCase {
     const char* question;
 };
 
-std::vector<uint8_t> CountedFile(int32_t count, size_t recordSize) {
-    std::vector<uint8_t> bytes(4 + static_cast<size_t>(count) * recordSize, 7);
-    bytes[0] = static_cast<uint8_t>(count);
-    bytes[1] = bytes[2] = bytes[3] = 0;
-    return bytes;
-}
-
 const LayerCase Layers[] = {
     {"TextureMap", SavedLayer::TextureMap, LoadTextureMap, SaveTextureMap, "a.tm",
      std::vector<uint8_t>(MapCellCount, 3),
@@ -46,11 +40,11 @@ const LayerCase Layers[] = {
      [](Editor& editor) { editor.heightMap.Set(5, 40000); },
      "The height map has changes that are not saved.\n\nQuit without saving them?"},
     {"Railroads", SavedLayer::Railroads, LoadRailroadDefinition, SaveRailroadDefinition, "a.rrd",
-     CountedFile(2, sizeof(RailSection)),
+     CountedFileBytes(2, std::vector<int32_t>(2 * 6, 7)),
      [](Editor& editor) { editor.rails.RailSections[1].x2 += 64; },
      "The railroads have changes that are not saved.\n\nQuit without saving them?"},
     {"RailSegment", SavedLayer::RailSegment, LoadRailSegment, SaveRailSegment, "a.seg",
-     CountedFile(3, sizeof(RailPoint)),
+     CountedFileBytes(3, std::vector<int32_t>(3 * 2, 7)),
      [](Editor& editor) { editor.rails.PendingRailPointCount -= 1; },
      "The rail segment being laid has changes that are not saved.\n\nQuit without saving them?"},
 };
