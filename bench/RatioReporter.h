@@ -19,8 +19,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions the median of the repetitions counts (aggregates come last).
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (!run.error_occurred &&
+                (run.run_type == Run::RT_Iteration ||
+                 (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")))
                 times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
     }
 
@@ -32,7 +35,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
             if (time == times_.end() || base == times_.end() || time->second <= 0.0)
                 continue;
             const double ratio = time->second / base->second;
-            std::printf("%-24s %10.3f x %s", name.c_str(), ratio, baseline.c_str());
+            std::printf("%-44s %10.3f x %s", name.c_str(), ratio, baseline.c_str());
             if (ratio < 1.0)
                 std::printf(" (%.1f times faster)", 1.0 / ratio);
             std::printf("\n");

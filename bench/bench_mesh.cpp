@@ -1,18 +1,21 @@
 // Speed of the edits that rebuild or repaint: the terrain mesh of a 64 x 64 window (what
-// every height change and re-centring costs) and a left-button drag painting 100 cells
-// (the tracking step: cursor state, same-cell rule, tile edit, repaint requests). Each
-// result carries "x_copy", its time divided by one plain copy of the mesh block.
+// every re-centring costs), the refill after a one-cell height edit, and a left-button drag
+// painting 100 cells (the tracking step: cursor state, same-cell rule, tile edit, repaint
+// requests). The CPU times are printed as multiples of one plain copy of the mesh block (and
+// the refill as a multiple of the full build), all from the same run.
 //
-//   build/bench/bench_mesh
+//   build/bench/bench_mesh --benchmark_repetitions=5
+//     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 
+#include "RatioReporter.h"
 #include "core/SilentShell.h"
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
 #include "core/mesh/TerrainMesh.h"
+#include "core/mesh/TerrainMeshRefill.h"
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -37,59 +40,62 @@ std::unique_ptr<Editor> HillyEditor() {
     return editor;
 }
 
-// Nanoseconds of one copy of the 64 x 64 window's quads (3,969 x 192 bytes).
-double MeshCopyNanoseconds(const TerrainMesh& mesh) {
+// The baseline: one plain copy of the 64 x 64 window's quads (3,969 x 192 bytes).
+void BM_MeshCopy64(benchmark::State& state) {
+    const auto editor = HillyEditor();
     const size_t bytes = static_cast<size_t>(TerrainQuadCount(64, 64)) * sizeof(TerrainQuad);
-    std::vector<TerrainQuad> target(mesh.quads.size());
-    constexpr int Repeats = 2000;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < Repeats; ++i) {
-        std::memcpy(static_cast<void*>(target.data()), mesh.quads.data(), bytes);
+    std::vector<TerrainQuad> target(editor->mesh.quads.size());
+    for (auto _ : state) {
+        std::memcpy(static_cast<void*>(target.data()), editor->mesh.quads.data(), bytes);
         benchmark::DoNotOptimize(target.data());
         benchmark::ClobberMemory();
     }
-    const std::chrono::duration<double, std::nano> elapsed =
-        std::chrono::steady_clock::now() - start;
-    return elapsed.count() / Repeats;
 }
-
-// Runs `body` for every iteration and reports its time relative to one mesh copy.
-template <typename Body> void TimedAgainstCopy(benchmark::State& state, Editor& editor, Body body) {
-    const double copyNs = MeshCopyNanoseconds(editor.mesh);
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    const std::chrono::duration<double, std::nano> elapsed =
-        std::chrono::steady_clock::now() - start;
-    const double perIteration = elapsed.count() / static_cast<double>(state.iterations());
-    state.counters["x_copy"] = perIteration / copyNs;
-    state.counters["copy_ns"] = copyNs;
-}
+BENCHMARK(BM_MeshCopy64);
 
 void BM_BuildTerrainMesh64(benchmark::State& state) {
     auto editor = HillyEditor();
     SilentShell shell;
-    TimedAgainstCopy(state, *editor, [&] {
+    for (auto _ : state) {
         BuildTerrainMesh(*editor, shell, 200, 100);
         benchmark::DoNotOptimize(editor->mesh.quads.data());
-    });
+    }
 }
 BENCHMARK(BM_BuildTerrainMesh64);
+
+// One height edit in the middle of the window: the quads around the cell are filled again
+// and their neighbours' corner normals smoothed again.
+void BM_RefillOneEditedCell64(benchmark::State& state) {
+    auto editor = HillyEditor();
+    SilentShell shell;
+    BuildTerrainMesh(*editor, shell, 200, 100);
+    uint16_t height = 0;
+    for (auto _ : state) {
+        editor->heightMap.Set(CellIndex(130, 230), height += 977);
+        RefillTerrainMeshCells(editor->mesh, editor->heightMap, editor->tileMap, 200, 100, 64, 64,
+                               QRect(230, 130, 1, 1));
+        benchmark::DoNotOptimize(editor->mesh.quads.data());
+    }
+}
+BENCHMARK(BM_RefillOneEditedCell64);
 
 void BM_LeftButtonDragAcross100Cells(benchmark::State& state) {
     auto editor = HillyEditor();
     SilentShell shell;
     editor->SelectedTile = 9;
-    TimedAgainstCopy(state, *editor, [&] {
+    for (auto _ : state) {
         // Two readings per cell: entering it, then staying, which paints it.
         for (int cell = 0; cell < 100; ++cell) {
             TrackLeftButton(*editor, shell, cell * 16 + 2, 40, 0);
             TrackLeftButton(*editor, shell, cell * 16 + 9, 41, 0);
         }
         benchmark::DoNotOptimize(editor->tileMap.Cells().data());
-    });
+    }
 }
 BENCHMARK(BM_LeftButtonDragAcross100Cells);
 } // namespace
 
-BENCHMARK_MAIN();
+RATIO_BENCHMARK_MAIN({"BM_BuildTerrainMesh64", "BM_MeshCopy64"},
+                     {"BM_RefillOneEditedCell64", "BM_MeshCopy64"},
+                     {"BM_RefillOneEditedCell64", "BM_BuildTerrainMesh64"},
+                     {"BM_LeftButtonDragAcross100Cells", "BM_MeshCopy64"});

@@ -1,5 +1,10 @@
-// Painting speed of the two views. Each figure is also printed as a multiple of a plain fill
-// of a 1024 x 1024 image from the same run, its baseline.
+// Painting speed of the two views. The texture view is painted as the main window paints
+// it (grey where the block does not reach) into windows of 1024 x 1024 and 1600 x 1200
+// pixels; each figure is also printed as a multiple of a plain fill of an RGB32 image of the
+// same window size from the same run, its baseline (the height view's is 1024 x 1024).
+//
+//   build/bench/bench_render --benchmark_repetitions=5
+//     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 
 #include "RatioReporter.h"
 #include "core/ClassicRandom.h"
@@ -67,20 +72,20 @@ void AddRailsAndTargets(Editor& editor) {
     editor.flags.ShowTargetAreas = 1;
 }
 
-void BM_PlainFill(benchmark::State& state) {
-    QImage image(1024, 1024, QImage::Format_RGB32);
+void PlainFill(benchmark::State& state, QSize window) {
+    QImage image(window, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
         painter.fillRect(image.rect(), QColor(20, 40, 60));
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_PlainFill)->Unit(benchmark::kMicrosecond);
 
-void PaintTextureViewLoop(benchmark::State& state, Editor& editor) {
+void PaintTextureViewLoop(benchmark::State& state, Editor& editor, QSize window) {
     SilentShell shell;
     TextureViewPainter viewPainter(BundledTiles());
-    QImage image(1024, 1024, QImage::Format_RGB32);
+    viewPainter.SetBackgroundColour(QColor(128, 128, 128));
+    QImage image(window, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
         viewPainter.PaintTextureView(painter, image.size(), editor, shell);
@@ -92,15 +97,15 @@ void PaintTextureViewLoop(benchmark::State& state, Editor& editor) {
 constexpr std::pair<int, int> ZoomSteps[] = {{16, 64}, {32, 32}, {64, 16},
                                              {96, 10}, {128, 8}, {256, 4}};
 
-void TextureView(benchmark::State& state, int tileSize, int cells) {
+void TextureView(benchmark::State& state, int tileSize, int cells, QSize window) {
     const auto editor = VariedEditor(tileSize, cells);
-    PaintTextureViewLoop(state, *editor);
+    PaintTextureViewLoop(state, *editor, window);
 }
 
-void TextureViewRailsAndTargets(benchmark::State& state, int tileSize, int cells) {
+void TextureViewRailsAndTargets(benchmark::State& state, int tileSize, int cells, QSize window) {
     const auto editor = VariedEditor(tileSize, cells);
     AddRailsAndTargets(*editor);
-    PaintTextureViewLoop(state, *editor);
+    PaintTextureViewLoop(state, *editor, window);
 }
 
 void BM_HeightView(benchmark::State& state) {
@@ -129,18 +134,26 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     std::vector<std::pair<std::string, std::string>> ratios;
-    for (const auto& [tileSize, cells] : ZoomSteps) {
-        const std::string percent = std::to_string(tileSize * 100 / 64) + "pct";
-        for (const bool overlays : {false, true}) {
-            const std::string name =
-                (overlays ? "BM_TextureViewRailsTargets_" : "BM_TextureView_") + percent;
-            benchmark::RegisterBenchmark(
-                name.c_str(), overlays ? TextureViewRailsAndTargets : TextureView, tileSize, cells)
-                ->Unit(benchmark::kMicrosecond);
-            ratios.emplace_back(name, "BM_PlainFill");
+    for (const QSize window : {QSize(1024, 1024), QSize(1600, 1200)}) {
+        const std::string size =
+            std::to_string(window.width()) + "x" + std::to_string(window.height());
+        const std::string fill = "BM_PlainFill_" + size;
+        benchmark::RegisterBenchmark(fill.c_str(), PlainFill, window)
+            ->Unit(benchmark::kMicrosecond);
+        for (const auto& [tileSize, cells] : ZoomSteps) {
+            const std::string percent = std::to_string(tileSize * 100 / 64) + "pct_";
+            for (const bool overlays : {false, true}) {
+                const std::string name =
+                    (overlays ? "BM_TextureViewRailsTargets_" : "BM_TextureView_") + percent + size;
+                benchmark::RegisterBenchmark(name.c_str(),
+                                             overlays ? TextureViewRailsAndTargets : TextureView,
+                                             tileSize, cells, window)
+                    ->Unit(benchmark::kMicrosecond);
+                ratios.emplace_back(name, fill);
+            }
         }
     }
-    ratios.emplace_back("BM_HeightView", "BM_PlainFill");
+    ratios.emplace_back("BM_HeightView", "BM_PlainFill_1024x1024");
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter(std::move(ratios));
     benchmark::RunSpecifiedBenchmarks(&reporter);

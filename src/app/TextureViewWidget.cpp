@@ -77,11 +77,11 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
     setObjectName("TextureView");
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    // Whatever the view does not cover keeps the window's background colour.
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(128, 128, 128));
-    setPalette(colours);
+    // The view paints every pixel itself: the block of cells, and the window's grey
+    // background only where the block does not reach (cells whose picture is missing show
+    // that grey too).
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    painter_.SetBackgroundColour(QColor(128, 128, 128));
     tracker_.leftButtonHeld = [] {
         return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
     };

@@ -1,8 +1,11 @@
 // maptool render: a picture of a map as the editor shows it, painted by the editor's own
-// view painters into a PNG file.
+// view painters into a PNG file. Texture view pictures are painted and written in strips, so
+// that even the whole map at 400% needs only a few megabytes.
 
 #include "cli/CliCommand.h"
 #include "cli/ConsoleShell.h"
+#include "cli/PngStreamWriter.h"
+#include "cli/RenderOptions.h"
 #include "core/edit/Commands.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
@@ -13,112 +16,26 @@
 #include "core/rails/TargetAreas.h"
 #include "core/render/HeightViewPainter.h"
 #include "core/render/TextureViewPainter.h"
+#include "core/render/WorldFile.h"
 #include "core/tilemap/TextureMapFile.h"
 #include "core/tilemap/TileBitmaps.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
-#include <charconv>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 namespace {
 
-struct RenderOptions {
-    std::string mapPath;
-    std::string outputPath;
-    bool heightView = false;
-    int column = 0;
-    int row = 0;
-    int zoomPercent = 50;
-    std::string heightsPath;
-    std::string railsPath;
-    std::string segmentPath;
-    // The editor's start-up switches: railroads and target names on, the rest off.
-    std::vector<std::string> overlays{"rails", "targets"};
-};
+// Pixels of one painted strip: 8 MiB.
+constexpr qsizetype StripPixels = 2 * 1024 * 1024;
 
 bool Refuse(const std::string& reason) {
     std::fprintf(stderr, "maptool: %s\n", reason.c_str());
     return false;
-}
-
-bool ParseInt(const std::string& text, int& value) {
-    const char* end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, value);
-    return !text.empty() && failure == std::errc() && stop == end;
-}
-
-std::vector<std::string> SplitCommas(const std::string& text) {
-    std::vector<std::string> parts;
-    std::stringstream stream(text);
-    for (std::string part; std::getline(stream, part, ',');)
-        if (!part.empty())
-            parts.push_back(part);
-    return parts;
-}
-
-bool ParseOrigin(const std::string& text, RenderOptions& options) {
-    const auto parts = SplitCommas(text);
-    if (parts.size() != 2 || !ParseInt(parts[0], options.column) ||
-        !ParseInt(parts[1], options.row))
-        return Refuse("--origin takes COLUMN,ROW, not '" + text + "'");
-    return true;
-}
-
-bool IsKnownOverlay(const std::string& name) {
-    for (const char* known : {"grid", "latlong", "rails", "targets", "frame", "none"})
-        if (name == known)
-            return true;
-    return false;
-}
-
-bool ParseOptions(const std::vector<std::string>& arguments, RenderOptions& options) {
-    std::vector<std::string> files;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--height-view") {
-            options.heightView = true;
-            continue;
-        }
-        if (argument.size() < 2 || argument[0] != '-') {
-            files.push_back(argument);
-            continue;
-        }
-        if (i + 1 == arguments.size())
-            return Refuse(argument + " needs a value");
-        const std::string& value = arguments[++i];
-        if (argument == "--origin") {
-            if (!ParseOrigin(value, options))
-                return false;
-        } else if (argument == "--zoom") {
-            if (!ParseInt(value, options.zoomPercent))
-                return Refuse("--zoom takes 25, 50, 100, 150, 200 or 400, not '" + value + "'");
-        } else if (argument == "--heights") {
-            options.heightsPath = value;
-        } else if (argument == "--rails") {
-            options.railsPath = value;
-        } else if (argument == "--segment") {
-            options.segmentPath = value;
-        } else if (argument == "--overlays") {
-            options.overlays = SplitCommas(value);
-            for (const std::string& name : options.overlays)
-                if (!IsKnownOverlay(name))
-                    return Refuse("unknown overlay '" + name + "'");
-        } else {
-            return Refuse("unknown option '" + argument + "'");
-        }
-    }
-    if (files.size() != 2)
-        return Refuse("expected a map file and an output file, got " +
-                      std::to_string(files.size()) + " file names");
-    options.mapPath = files[0];
-    options.outputPath = files[1];
-    return true;
 }
 
 std::optional<ZoomStep> ZoomStepOfPercent(int percent) {
@@ -129,13 +46,6 @@ std::optional<ZoomStep> ZoomStepOfPercent(int percent) {
             return step;
     }
     return std::nullopt;
-}
-
-bool HasOverlay(const RenderOptions& options, const char* name) {
-    for (const std::string& overlay : options.overlays)
-        if (overlay == name)
-            return true;
-    return false;
 }
 
 // Loads the files the options name into the editor; false when one of them failed.
@@ -167,34 +77,76 @@ void SetSwitches(const RenderOptions& options, Editor& editor) {
     flags.Show3DView = HasOverlay(options, "frame");
 }
 
-QImage Paint(const RenderOptions& options, Editor& editor, ConsoleShell& shell) {
-    if (options.heightView) {
-        QImage image(HeightViewWidth, HeightViewHeight, QImage::Format_RGB32);
-        QPainter painter(&image);
-        PaintHeightView(painter, editor);
-        return image;
+// Places the view as the picture shows it: the region, or the zoom step's block at the
+// origin, kept inside the scroll ranges as a scroll would.
+void PlaceView(const RenderOptions& options, Editor& editor, ConsoleShell& shell) {
+    ViewState& view = editor.view;
+    if (options.region) {
+        view.ViewOriginColumn = options.region->column;
+        view.ViewOriginRow = options.region->row;
+        view.ViewColumns = options.region->columns;
+        view.ViewRows = options.region->rows;
+        return;
     }
-    const auto bitmaps = std::make_unique<TileBitmaps>();
-    LoadTileBitmaps(*bitmaps, shell);
-    const int side = editor.view.TilePixelWidth * editor.view.ViewColumns;
-    QImage image(side, side, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    TextureViewPainter viewPainter(*bitmaps);
-    QPainter painter(&image);
-    viewPainter.PaintTextureView(painter, image.size(), editor, shell);
-    return image;
+    view.ViewOriginColumn = options.column;
+    view.ViewOriginRow = options.row;
+    ClampViewOrigin(editor, shell);
 }
 
-bool SavePng(const QImage& image, const std::string& path) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return Refuse("could not encode the picture");
+PngStreamWriter::Compression CompressionOf(const RenderOptions& options) {
+    return options.smallestFile ? PngStreamWriter::Compression::Smallest
+                                : PngStreamWriter::Compression::Fast;
+}
+
+bool WriteHeightView(const RenderOptions& options, Editor& editor) {
+    QImage image(HeightViewWidth, HeightViewHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintHeightView(painter, editor);
+    painter.end();
+    PngStreamWriter writer(options.outputPath, image.width(), image.height(),
+                           CompressionOf(options));
+    if (!writer.WriteRows(image) || !writer.Finish())
+        return Refuse(writer.Error());
+    return true;
+}
+
+bool WriteTextureView(const RenderOptions& options, Editor& editor, ConsoleShell& shell,
+                      const TileBitmaps& bitmaps) {
+    TextureViewPainter viewPainter(bitmaps);
+    // Cells whose picture could not be read show white.
+    viewPainter.SetBackgroundColour(QColor(Qt::white));
+    const QRect block = TileBlockRect(editor.view);
+    PngStreamWriter writer(options.outputPath, block.width(), block.height(),
+                           CompressionOf(options));
+    const int stripRows = static_cast<int>(std::max<qsizetype>(1, StripPixels / block.width()));
+    QImage strip;
+    for (int top = 0; top < block.height(); top += stripRows) {
+        const int rows = std::min(stripRows, block.height() - top);
+        if (strip.height() != rows)
+            strip = QImage(block.width(), rows, QImage::Format_RGB32);
+        if (strip.isNull())
+            return Refuse("out of memory for a strip of the picture");
+        QPainter painter(&strip);
+        painter.translate(0, -top);
+        viewPainter.PaintTextureView(painter, block.size(), editor, shell);
+        painter.end();
+        if (!writer.WriteRows(strip))
+            return Refuse(writer.Error());
+    }
+    if (!writer.Finish())
+        return Refuse(writer.Error());
+    return true;
+}
+
+bool WriteWorldFile(const RenderOptions& options, const ViewState& view) {
+    const std::string path = WorldFilePath(options.outputPath);
+    const std::string text =
+        WorldFileText(view.ViewOriginColumn, view.ViewOriginRow, view.TilePixelWidth);
     std::string error;
-    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
-    if (!WriteFileAtomically(path, std::span(data, static_cast<size_t>(bytes.size())), &error))
+    const auto* data = reinterpret_cast<const uint8_t*>(text.data());
+    if (!WriteFileAtomically(path, std::span(data, text.size()), &error))
         return Refuse("unable to save " + path + ": " + error);
+    std::printf("%s has been written.\n", path.c_str());
     return true;
 }
 
@@ -212,7 +164,7 @@ std::unique_ptr<QGuiApplication> MakeOffscreenApplication() {
 
 int RunRender(const std::vector<std::string>& arguments) {
     RenderOptions options;
-    if (!ParseOptions(arguments, options))
+    if (!ParseRenderOptions(arguments, options))
         return ExitUsage;
     const auto zoom = ZoomStepOfPercent(options.zoomPercent);
     if (!zoom) {
@@ -226,18 +178,30 @@ int RunRender(const std::vector<std::string>& arguments) {
     if (!LoadLayers(options, *editor, shell))
         return ExitFailure;
     SelectZoom(*editor, shell, *zoom);
-    // Placed like a scroll: the origin is kept inside the scroll ranges.
-    editor->view.ViewOriginColumn = options.column;
-    editor->view.ViewOriginRow = options.row;
-    ClampViewOrigin(*editor, shell);
+    PlaceView(options, *editor, shell);
     SetSwitches(options, *editor);
     if (!options.heightView && editor->flags.ShowTargetAreas)
         LoadTargetAreas(*editor, shell);
 
-    const QImage image = Paint(options, *editor, shell);
-    if (!SavePng(image, options.outputPath))
+    const auto bitmaps = std::make_unique<TileBitmaps>();
+    if (!options.heightView) {
+        const bool failedBefore = shell.Failed();
+        LoadTileBitmaps(*bitmaps, shell);
+        if (shell.Failed() && !failedBefore && !options.allowMissingTiles) {
+            Refuse("tile pictures are missing or damaged; nothing was written "
+                   "(--allow-missing-tiles paints their cells white)");
+            return ExitFailure;
+        }
+    }
+    const bool written = options.heightView ? WriteHeightView(options, *editor)
+                                            : WriteTextureView(options, *editor, shell, *bitmaps);
+    if (!written)
         return ExitFailure;
-    std::printf("%s has been written (%dx%d).\n", options.outputPath.c_str(), image.width(),
-                image.height());
+    const QSize size = options.heightView ? QSize(HeightViewWidth, HeightViewHeight)
+                                          : TileBlockRect(editor->view).size();
+    std::printf("%s has been written (%dx%d).\n", options.outputPath.c_str(), size.width(),
+                size.height());
+    if (options.worldFile && !WriteWorldFile(options, editor->view))
+        return ExitFailure;
     return ExitSuccess;
 }

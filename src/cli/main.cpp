@@ -33,12 +33,17 @@ const CliCommand Commands[] = {
      "and unfinished fields, 65500 for towns and shores) and writes the height map.",
      RunMarkErrors},
     {"render",
-     "MAP OUT.png [--height-view] [--origin COLUMN,ROW] [--zoom PERCENT] [--overlays LIST]\n"
-     "       [--heights FILE.hm] [--rails FILE.rrd] [--segment FILE.seg]",
+     "MAP OUT.png [--height-view] [--origin COLUMN,ROW | --region COLUMN,ROW,COLUMNS,ROWS |\n"
+     "       --whole] [--zoom PERCENT] [--overlays LIST] [--heights FILE.hm] [--rails FILE.rrd]\n"
+     "       [--segment FILE.seg] [--world-file] [--smallest] [--allow-missing-tiles]",
      "Paints the texture view of MAP (a .tm file), or with --height-view the height view of\n"
      "MAP (a .hm file), to a PNG, exactly as the editor shows it. PERCENT is 25, 50 (the\n"
      "default), 100, 150, 200 or 400. LIST is any of grid, latlong, rails, targets and frame\n"
-     "(the 3D block, needs --heights), comma-separated, or none; rails,targets by default.",
+     "(the 3D block, needs --heights), comma-separated, or none; rails,targets by default.\n"
+     "--region paints those cells and --whole the whole map instead of the view's block.\n"
+     "--world-file writes OUT.pgw beside the picture, placing it in latitude and longitude.\n"
+     "The PNG is compressed fast; --smallest takes longer for the smallest file. A tile\n"
+     "picture that cannot be read fails the render unless --allow-missing-tiles is given.",
      RunRender},
 };
 

@@ -14,12 +14,14 @@ struct MaptoolResult {
 };
 
 // Runs maptool in `dir` with `arguments` (already shell-quoted where needed), so that plain file
-// names are files of that folder; output goes through files there too.
-inline MaptoolResult RunMaptool(const TempDir& dir, const std::string& arguments) {
+// names are files of that folder; output goes through files there too. `setup` runs in the
+// same shell first (limits, for example).
+inline MaptoolResult RunMaptool(const TempDir& dir, const std::string& arguments,
+                                const std::string& setup = "true") {
     const std::string out = dir.File("stdout.txt");
     const std::string err = dir.File("stderr.txt");
-    const std::string command = "cd '" + dir.path().string() + "' && " + MAPTOOL_PATH + " " +
-                                arguments + " >" + out + " 2>" + err;
+    const std::string command = "cd '" + dir.path().string() + "' && " + setup + " && " +
+                                MAPTOOL_PATH + " " + arguments + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     MaptoolResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

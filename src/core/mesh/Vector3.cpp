@@ -1,13 +1,9 @@
 #include "core/mesh/Vector3.h"
 
-#include <cmath>
+#include "core/mesh/VectorMath.h"
 
 void NormalizeVector(Vector3& v) {
-    const float s = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    // A near-zero vector is blown up rather than divided by zero.
-    const float factor = s >= 1e-8f ? 1.0f / std::sqrt(s) : 100000000.0f;
-    for (float& component : v)
-        component *= factor;
+    vector_math::Normalize(v);
 }
 
 void CopyVector(const Vector3& from, Vector3& to) {
@@ -15,13 +11,9 @@ void CopyVector(const Vector3& from, Vector3& to) {
 }
 
 void AddVector(Vector3& to, const Vector3& from) {
-    for (int k = 0; k < 3; ++k)
-        to[k] += from[k];
+    vector_math::Add(to, from);
 }
 
 void QuadNormal(const Vector3& p0, const Vector3& p1, const Vector3& p2, Vector3& out) {
-    const Vector3 a{p2[0] - p1[0], p2[1] - p1[1], p2[2] - p1[2]};
-    const Vector3 b{p2[0] - p0[0], p2[1] - p0[1], p2[2] - p0[2]};
-    out = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-    NormalizeVector(out);
+    vector_math::QuadNormal(p0, p1, p2, out);
 }

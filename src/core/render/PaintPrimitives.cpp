@@ -6,6 +6,7 @@
 #include <QRegion>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -72,13 +73,28 @@ QFont ViewFont() {
 }
 
 void DrawTextAt(QPainter& painter, QPoint topLeft, const QString& text) {
+    DrawTextsAt(painter, {{topLeft, text}});
+}
+
+void DrawTextsAt(QPainter& painter, const std::vector<std::pair<QPoint, QString>>& texts) {
+    if (texts.empty())
+        return;
     painter.save();
     painter.setFont(ViewFont());
-    const QFontMetrics metrics(painter.font());
-    const QRect box(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
-    painter.fillRect(box, Qt::white);
     painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    const QFontMetrics metrics(painter.font());
+    const std::optional<QRect> clip =
+        painter.hasClipping() ? std::optional(painter.clipBoundingRect().toAlignedRect())
+                              : std::nullopt;
+    for (const auto& [topLeft, text] : texts) {
+        // A text wholly outside the clip would leave no pixel: it is not laid out at all.
+        if (clip && (topLeft.x() > clip->right() || topLeft.y() > clip->bottom() ||
+                     topLeft.y() + metrics.height() <= clip->top()))
+            continue;
+        const QRect box(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
+        painter.fillRect(box, Qt::white);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    }
     painter.restore();
 }
 

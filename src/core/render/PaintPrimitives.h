@@ -8,6 +8,9 @@
 #include <QPoint>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 struct PixelRect;
 
 // A one-pixel border lying inside the rectangle; an empty rectangle draws nothing.
@@ -18,6 +21,8 @@ void FillRect(QPainter& painter, const PixelRect& rect, const QColor& colour);
 void DrawLine(QPainter& painter, QPoint from, QPoint to);
 // Writes one line of text with its top-left corner at `topLeft`.
 void DrawTextAt(QPainter& painter, QPoint topLeft, const QString& text);
+// The same for many texts, one after the other, with the font set up once.
+void DrawTextsAt(QPainter& painter, const std::vector<std::pair<QPoint, QString>>& texts);
 // White background with `text` centred on one line: the look of a view with no data.
 void DrawNoDataMessage(QPainter& painter, const PixelRect& rect, const QString& text);
 // The font of every label and message of the views.

@@ -1,6 +1,7 @@
 #pragma once
-// The tile pictures at the size of the current zoom step. Each turned picture is scaled
-// once when the zoom step changes, so that painting a cell is one plain copy.
+// The tile pictures at the size of the current zoom step. A turned picture is scaled the
+// first time a cell needs it at that step, so that painting a cell is one plain copy and only
+// the pictures on screen take memory (at 400% a picture is 256 KiB).
 
 #include "core/tilemap/TileCatalogue.h"
 
@@ -18,16 +19,19 @@ class ScaledTileCache {
 
     explicit ScaledTileCache(Source source) : source_(std::move(source)) {}
 
-    // The picture at `tileSize` pixels square, or nullptr when it is missing. Rescales all
-    // pictures when the size differs from the previous call.
+    // The picture at `tileSize` pixels square, or nullptr when it is missing. A new size
+    // forgets the pictures of the previous one.
     const QImage* Scaled(int rotation, int code, int tileSize);
     // Forgets the scaled pictures, for example after the tile pictures were reloaded.
-    void Clear() { tileSize_ = 0; }
+    void Clear();
 
   private:
-    void Rescale(int tileSize);
+    struct Entry {
+        bool made = false;
+        QImage picture;
+    };
 
     Source source_;
     int tileSize_ = 0;
-    std::array<std::array<QImage, TileCatalogueSize>, RotationCount> scaled_;
+    std::array<std::array<Entry, TileCatalogueSize>, RotationCount> scaled_;
 };

@@ -4,7 +4,11 @@
 #include "core/render/LatLong.h"
 #include "core/render/OverlayPens.h"
 #include "core/render/PaintPrimitives.h"
+#include "core/render/TextureViewPainter.h"
 #include "core/render/WorldToPixel.h"
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -80,14 +84,19 @@ bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor) {
 
 void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor) {
     const TextureViewMapping mapping = MappingOf(editor.view);
+    // Only names anchored on the visible part of the block are drawn: a long list has most
+    // of its names elsewhere on the map.
+    const QSize visible = client.boundedTo(TileBlockRect(editor.view).size());
+    std::vector<std::pair<QPoint, QString>> labels;
     for (const TargetArea& area : editor.targetAreas) {
         const QPoint anchor = mapping.ToPixel(area.x, area.y);
-        if (StrictlyInside(anchor, client)) {
+        if (StrictlyInside(anchor, visible)) {
             const std::string name = TargetAreaName(area);
-            DrawTextAt(painter, anchor,
-                       QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+            labels.emplace_back(
+                anchor, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         }
     }
+    DrawTextsAt(painter, labels);
 }
 
 void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor) {

@@ -1,13 +1,21 @@
 #include "core/render/TextureViewPainter.h"
 
 #include "core/render/PaintPrimitives.h"
+#include "core/render/RasterTarget.h"
 #include "core/render/TextureViewOverlays.h"
 #include "core/tilemap/TileBitmaps.h"
+
+#include <QRegion>
 
 TextureViewPainter::TextureViewPainter(const TileBitmaps& bitmaps)
     : tiles_([&bitmaps](int rotation, int code) {
           return bitmaps.images[static_cast<size_t>(rotation)][static_cast<size_t>(code)];
       }) {}
+
+QRect TileBlockRect(const ViewState& view) {
+    return QRect(0, 0, view.TilePixelWidth * view.ViewColumns,
+                 view.TilePixelHeight * view.ViewRows);
+}
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
                                           Shell& shell) {
@@ -17,36 +25,46 @@ void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRect block = TileBlockRect(editor.view);
+    if (background_) {
+        for (const QRect& empty : QRegion(0, 0, client.width(), client.height()).subtracted(block))
+            painter.fillRect(empty, *background_);
+    }
     PaintTiles(painter, editor);
+    // Lines, names and handles end at the block's edge, never in the window's empty part;
+    // whatever lies beyond the paint device need not be drawn either.
+    const QRect device = painter.combinedTransform().inverted().mapRect(painter.viewport());
+    painter.save();
+    painter.setClipRect(block & QRect(QPoint(0, 0), client) & device, Qt::IntersectClip);
     PaintTextureViewOverlays(painter, client, editor, shell);
+    painter.restore();
 }
 
 void TextureViewPainter::PaintTiles(QPainter& painter, const Editor& editor) {
+    const auto target = cellByCell_ ? std::nullopt : RasterTargetOf(painter);
+    if (!target) {
+        PaintTilesCellByCell(painter, editor);
+        return;
+    }
+    for (const QRect& part : target->WritableParts(TileBlockRect(editor.view)))
+        WriteTileBlock(*target, part, editor, tiles_, background_);
+}
+
+void TextureViewPainter::PaintTilesCellByCell(QPainter& painter, const Editor& editor) {
     const ViewState& view = editor.view;
     const int w = view.TilePixelWidth;
     const int h = view.TilePixelHeight;
     const bool grid = editor.flags.ShowGridlines != 0;
-    for (int row = view.ViewOriginRow; row < view.ViewOriginRow + view.ViewRows; ++row) {
-        const int top = (row - view.ViewOriginRow) * h;
-        for (int column = view.ViewOriginColumn; column < view.ViewOriginColumn + view.ViewColumns;
-             ++column) {
-            const PixelRect cell{(column - view.ViewOriginColumn) * w, top,
-                                 (column - view.ViewOriginColumn + 1) * w, top + h};
-            if (IsInsideMap(row, column)) {
-                const TileCell value = editor.tileMap.At(row, column);
-                const int code = CodeOf(value);
-                if (code >= TileCatalogueSize) {
-                    // Codes without a picture get no grid frame either.
-                    FillRect(painter, cell, OutsideMapColour);
-                    continue;
-                }
-                // A missing picture leaves the cell as it was; its frame is still drawn.
-                if (const QImage* picture = tiles_.Scaled(RotationOf(value), code, w))
-                    painter.drawImage(QPoint(cell.left, cell.top), *picture);
-            } else {
-                FillRect(painter, cell, OutsideMapColour);
-            }
-            if (grid)
+    for (int r = 0; r < view.ViewRows; ++r) {
+        for (int c = 0; c < view.ViewColumns; ++c) {
+            const PixelRect cell{c * w, r * h, (c + 1) * w, (r + 1) * h};
+            const CellLook look = LookOfCell(editor, tiles_, view.ViewOriginRow + r,
+                                             view.ViewOriginColumn + c, background_);
+            if (look.picture)
+                painter.drawImage(QPoint(cell.left, cell.top), *look.picture);
+            else if (look.fill)
+                FillRect(painter, cell, *look.fill);
+            if (grid && look.framed)
                 FrameRect(painter, cell, Qt::black);
         }
     }

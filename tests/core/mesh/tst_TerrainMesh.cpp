@@ -1,9 +1,13 @@
 #include "core/mesh/TerrainMesh.h"
+#include "core/mesh/TerrainMeshRefill.h"
 
 #include "core/edit/LoadedEditor.h"
 #include "core/edit/ViewOps.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 using TerrainMeshTest = EditorTest;
@@ -117,6 +121,41 @@ TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
     Vector3 top = faces[0];
     AddVector(top, faces[1]);
     ExpectNear(Vertex(editor, 0, 3).normal, top, true);
+}
+
+TEST_F(TerrainMeshTest, RefillingChangedCellsMatchesAFullBuildByteForByte) {
+    std::vector<uint16_t> hills(MapCellCount);
+    for (size_t i = 0; i < hills.size(); ++i)
+        hills[i] = static_cast<uint16_t>(i * 7919 % 65536);
+    editor.heightMap.Replace(std::move(hills));
+    FillTiles(editor, 5);
+    TerrainMesh& partial = editor.mesh;
+    auto full = std::make_unique<TerrainMesh>();
+    BuildTerrainGrid(partial, 32, 32);
+    BuildTerrainGrid(*full, 32, 32);
+    const auto fill = [&](TerrainMesh& mesh) {
+        FillTerrainMesh(mesh, editor.heightMap, editor.tileMap, 300, 100, 32, 32);
+    };
+    fill(partial);
+    // Window corners and edges, a middle cell, a block, and cells just outside the window.
+    const QRect edits[] = {QRect(300, 100, 1, 1), QRect(331, 131, 1, 1), QRect(315, 100, 1, 1),
+                           QRect(300, 117, 1, 1), QRect(310, 112, 1, 1), QRect(305, 120, 3, 4),
+                           QRect(332, 110, 1, 1), QRect(299, 99, 1, 1)};
+    uint16_t height = 0;
+    for (const QRect& cells : edits) {
+        for (int row = cells.top(); row <= cells.bottom(); ++row)
+            for (int column = cells.left(); column <= cells.right(); ++column) {
+                editor.heightMap.Set(CellIndex(row, column), height += 20000);
+                editor.tileMap.Set(row, column, MakeCell(1, 9));
+            }
+        RefillTerrainMeshCells(partial, editor.heightMap, editor.tileMap, 300, 100, 32, 32, cells);
+        fill(*full);
+        const size_t quads = 31 * 31;
+        EXPECT_EQ(std::memcmp(partial.quads.data(), full->quads.data(), quads * 192), 0)
+            << cells.x();
+        EXPECT_EQ(std::memcmp(partial.FaceNormal.data(), full->FaceNormal.data(), quads * 12), 0);
+        EXPECT_EQ(partial.QuadTile, full->QuadTile);
+    }
 }
 
 TEST(VectorHelpers, NormaliseKeepsTheShortVectorQuirk) {

@@ -166,4 +166,25 @@ TEST_F(Overlay, TextOnlyWhereAndWhenSwitchedOn) {
     EXPECT_TRUE(AnyPixelDiffers(plain, labelled, QRect(0, 0, 60, 10))) << "mouse world location";
 }
 
+TEST_F(Overlay, NothingIsDrawnPastTheBlockIntoTheEmptyPartOfTheWindow) {
+    editor = RailEditor({QLine(2, 3, 40, 3), QLine(5, 5, 5, 40)}, {}, 32);
+    editor.view.ViewColumns = editor.view.ViewRows = 16; // a 512-pixel block in 1,024 pixels
+    editor.flags.ShowLatLong = 1;
+    editor.flags.ShowTargetAreas = 1;
+    editor.VertexMode = 1;
+    editor.cursor.MouseColumn = editor.cursor.MouseRow = 15;
+    TargetArea beside{.x = WorldX(20), .y = WorldY(4)};
+    std::strcpy(beside.name, "Beside");
+    TargetArea onEdge{.x = WorldX(15), .y = WorldY(8)};
+    std::strcpy(onEdge.name, "Long name across the edge");
+    editor.targetAreas = std::vector<TargetArea>(65536, beside);
+    editor.targetAreas.push_back(onEdge);
+    const QImage image = Render();
+    ExpectPixels(image, {At(100, 3 * 32, Yellow), At(511, 3 * 32, Yellow), At(5 * 32, 511, Yellow),
+                         At(300, 0, Red), At(480, 258, White)});
+    for (int y = 0; y < 1024; ++y)
+        for (int x = y < 512 ? 512 : 0; x < 1024; ++x)
+            ASSERT_EQ(image.pixel(x, y), Grey) << x << "," << y;
+}
+
 } // namespace

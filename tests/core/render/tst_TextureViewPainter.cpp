@@ -81,14 +81,15 @@ TEST(TextureViewPainter, WithoutTileMapShowsOnlyTheMessageOnWhite) {
         EXPECT_EQ(image.pixel(16, y), White) << "no text or lines at the left";
 }
 
-TEST(TextureViewPainter, PicturesAreScaledOncePerZoomStep) {
-    int calls = 0;
-    TextureViewPainter painter([&calls](int rotation, int code) {
-        ++calls;
+TEST(TextureViewPainter, PicturesAreScaledOnFirstUseOncePerZoomStep) {
+    std::vector<std::pair<int, int>> made;
+    TextureViewPainter painter([&made](int rotation, int code) {
+        made.emplace_back(rotation, code);
         return TestTilePicture(rotation, code);
     });
     EnsureGuiApplication();
     Editor editor = MakeTestEditor(16, 64);
+    editor.tileMap.Set(3, 4, MakeCell(2, 30));
     RecordingShell shell;
     QImage image(1024, 1024, QImage::Format_RGB32);
     QPainter qpainter(&image);
@@ -96,7 +97,57 @@ TEST(TextureViewPainter, PicturesAreScaledOncePerZoomStep) {
         editor.view.TilePixelWidth = editor.view.TilePixelHeight = size;
         painter.PaintTextureView(qpainter, image.size(), editor, shell);
     }
-    EXPECT_EQ(calls, 2 * 4 * 59);
+    const std::vector<std::pair<int, int>> expected{{0, 7}, {2, 30}, {0, 7}, {2, 30}};
+    EXPECT_EQ(made, expected);
+}
+
+// Tiles written straight into the image must match painting them cell by cell, whatever the
+// zoom, origin, grid, image format or painter offset.
+TEST(TextureViewPainter, DirectTilesMatchCellByCellPainting) {
+    EnsureGuiApplication();
+    Editor editor = MakeTestEditor(16, 64);
+    std::vector<TileCell> cells(MapCellCount);
+    for (size_t i = 0; i < cells.size(); ++i)
+        cells[i] = MakeCell(static_cast<int>(i * 7 % 4), static_cast<int>(i * 13 % 64));
+    editor.tileMap.Replace(std::move(cells));
+    struct Case {
+        int size, cells, column, row;
+        QImage::Format format;
+        QPoint offset;
+    };
+    const Case cases[] = {{16, 64, 600, 300, QImage::Format_RGB32, {}},
+                          {32, 32, -3, 5, QImage::Format_ARGB32_Premultiplied, {}},
+                          {64, 16, 630, 310, QImage::Format_RGB32, {7, -20}},
+                          {96, 10, 100, 100, QImage::Format_RGB32, {}},
+                          {128, 8, 5, 0, QImage::Format_RGB32, {-100, 33}},
+                          {256, 4, 636, 318, QImage::Format_RGB32, {}}};
+    for (const Case& c : cases) {
+        editor.view.TilePixelWidth = editor.view.TilePixelHeight = c.size;
+        editor.view.ViewColumns = editor.view.ViewRows = c.cells;
+        editor.view.ViewOriginColumn = c.column;
+        editor.view.ViewOriginRow = c.row;
+        for (const int grid : {0, 1}) {
+            editor.flags.ShowGridlines = grid;
+            QImage images[2];
+            for (int cellByCell = 0; cellByCell < 2; ++cellByCell) {
+                // Code 7 has no picture: the old pixels stay, or a given colour covers them.
+                TextureViewPainter view([](int rotation, int code) {
+                    return code == 7 ? QImage() : TestTilePicture(rotation, code);
+                });
+                view.SetCellByCell(cellByCell != 0);
+                if (grid)
+                    view.SetBackgroundColour(QColor(1, 2, 3));
+                images[cellByCell] = QImage(1100, 1100, c.format);
+                images[cellByCell].fill(Grey);
+                QPainter painter(&images[cellByCell]);
+                painter.translate(c.offset);
+                RecordingShell shell;
+                view.PaintTextureView(painter, QSize(1024, 1024), editor, shell);
+            }
+            EXPECT_TRUE(images[0] == images[1])
+                << "zoom " << c.size << " origin " << c.column << "," << c.row << " grid " << grid;
+        }
+    }
 }
 
 } // namespace
