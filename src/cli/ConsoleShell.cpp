@@ -9,6 +9,6 @@ void ConsoleShell::ShowMessage(WindowId, const std::string& text, const std::str
         std::fflush(stdout);
         return;
     }
-    failed_ = true;
+    ++failures_;
     std::fprintf(stderr, "maptool: %s %s\n", caption.c_str(), text.c_str());
 }

@@ -7,12 +7,13 @@
 
 class ConsoleShell : public SilentShell {
   public:
-    // Whether any failure message was shown.
-    bool Failed() const { return failed_; }
+    // Whether any failure message was shown, and how many.
+    bool Failed() const { return failures_ > 0; }
+    int Failures() const { return failures_; }
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
 
   private:
-    bool failed_ = false;
+    int failures_ = 0;
 };

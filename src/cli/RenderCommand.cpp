@@ -185,9 +185,9 @@ int RunRender(const std::vector<std::string>& arguments) {
 
     const auto bitmaps = std::make_unique<TileBitmaps>();
     if (!options.heightView) {
-        const bool failedBefore = shell.Failed();
+        const int failuresBefore = shell.Failures();
         LoadTileBitmaps(*bitmaps, shell);
-        if (shell.Failed() && !failedBefore && !options.allowMissingTiles) {
+        if (shell.Failures() > failuresBefore && !options.allowMissingTiles) {
             Refuse("tile pictures are missing or damaged; nothing was written "
                    "(--allow-missing-tiles paints their cells white)");
             return ExitFailure;
