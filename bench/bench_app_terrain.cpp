@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -100,13 +101,13 @@ void BM_FullRepaintTextured(benchmark::State& state) {
         return;
     }
     view.editor.flags.ShowTextures = 1;
-    int swapped = 0;
-    QObject::connect(view.window.get(), &QOpenGLWidget::frameSwapped, [&swapped] { ++swapped; });
+    // Waits in the event loop (not by polling it) until the frame is on the screen.
+    QEventLoop waiting;
+    QObject::connect(view.window.get(), &TerrainViewWindow::frameSwapped, &waiting,
+                     &QEventLoop::quit);
     for (auto _ : state) {
-        const int before = swapped;
         view.window->DrawTerrainFrame();
-        while (swapped == before)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        waiting.exec();
     }
 }
 
