@@ -51,7 +51,7 @@ inline void NormalizeFour(std::array<Vector3, 4>& vectors) {
 #else
     float inverses[4];
     for (size_t k = 0; k < 4; ++k)
-        inverses[k] = 1.0f / std::sqrt(squares[k]);
+        inverses[k] = squares[k] >= 1e-8f ? 1.0f / std::sqrt(squares[k]) : 0.0f;
 #endif
     for (size_t k = 0; k < 4; ++k) {
         // A near-zero vector is blown up rather than divided by zero.
