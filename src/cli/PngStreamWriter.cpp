@@ -1,5 +1,7 @@
 #include "cli/PngStreamWriter.h"
 
+#include "core/io/FileIO.h"
+
 #include <png.h>
 
 #include <cerrno>
@@ -21,6 +23,11 @@ PngStreamWriter::PngStreamWriter(const std::string& path, int width, int height,
                                  Compression compression)
     : file_(QString::fromStdString(path)), path_(path), rowsLeft_(height) {
     buffer_.reserve(BufferSize);
+    // A device node or FIFO is never replaced by a regular file.
+    if (IsNonRegularFile(path)) {
+        Fail("unable to save " + path + ": " + NotRegularFileText);
+        return;
+    }
     // Unbuffered, so that a failing write reports its own cause.
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         Fail("unable to create " + path + ": " + file_.errorString().toStdString());

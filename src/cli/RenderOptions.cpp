@@ -108,6 +108,8 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
         const std::string& argument = arguments[i];
         if (ParseSwitch(argument, options))
             continue;
+        if (argument.empty())
+            return Refuse("a file name is empty");
         if (argument.size() < 2 || argument[0] != '-') {
             files.push_back(argument);
             continue;
