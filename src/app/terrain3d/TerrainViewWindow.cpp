@@ -1,7 +1,5 @@
 #include "app/terrain3d/TerrainViewWindow.h"
 
-#include "app/terrain3d/TerrainGlWindow.h"
-
 #include "core/edit/Editor.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/mesh/Camera.h"
@@ -12,7 +10,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -40,27 +37,16 @@ int ScreenWidth() {
 } // namespace
 
 TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner)
-    : QWidget(owner, Qt::Window), editor_(editor), shell_(shell) {
+    : QOpenGLWidget(owner, Qt::Window), editor_(editor), shell_(shell) {
     setWindowTitle("3D Terrain View");
+    setFormat(TerrainSurfaceFormat());
     setMouseTracking(true); // moves arrive without a button, as the pointer hand-back needs
     setFocusPolicy(Qt::StrongFocus);
-    glWindow_ = new TerrainGlWindow({[this] { InitializeGl(); },
-                                     [this](int width, int height) { ResizeGl(width, height); },
-                                     [this] { PaintGl(); }},
-                                    this);
-    glWindow_->setFormat(TerrainSurfaceFormat());
-    glWindow_->resize(ClientWidth, ClientHeight);
-    QWidget* container = QWidget::createWindowContainer(glWindow_, this);
-    container->setMouseTracking(true);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(container);
     move(0, 0);
     resize(ClientWidth, ClientHeight);
     // While the pointer belongs to this view, each finished frame asks for the next one, so
     // frames follow at the display's pace without a busy loop.
-    connect(glWindow_, &QOpenGLWindow::frameSwapped, this, &TerrainViewWindow::frameSwapped);
-    connect(glWindow_, &QOpenGLWindow::frameSwapped, this, &TerrainViewWindow::NextPacedFrame);
+    connect(this, &QOpenGLWidget::frameSwapped, this, &TerrainViewWindow::NextPacedFrame);
 }
 
 TerrainViewWindow::~TerrainViewWindow() {
@@ -80,7 +66,8 @@ int TerrainViewWindow::InitTerrainView() {
     show();
     TerrainContextProblem problem = TerrainContextProblem::NoWindow;
     if (windowHandle() != nullptr) {
-        problem = glWindow_->CreateContext() ? contextProblem_ : TerrainContextProblem::NoContext;
+        grabFramebuffer();
+        problem = isValid() ? contextProblem_ : TerrainContextProblem::NoContext;
     }
     hide();
     setAttribute(Qt::WA_DontShowOnScreen, false);
@@ -94,28 +81,7 @@ int TerrainViewWindow::InitTerrainView() {
     return 0;
 }
 
-bool TerrainViewWindow::isValid() const {
-    return glWindow_->isValid();
-}
-
-void TerrainViewWindow::makeCurrent() {
-    glWindow_->makeCurrent();
-}
-
-void TerrainViewWindow::doneCurrent() {
-    glWindow_->doneCurrent();
-}
-
-QImage TerrainViewWindow::grabFramebuffer() {
-    if (!glWindow_->isValid())
-        return QImage();
-    glWindow_->makeCurrent();
-    PaintGl();
-    // Read back from the framebuffer just drawn, before any swap.
-    return glWindow_->grabFramebuffer();
-}
-
-void TerrainViewWindow::InitializeGl() {
+void TerrainViewWindow::initializeGL() {
     ready_ = false;
     renderer_.ForgetContext(); // a new context has none of the old textures or lists
     GLint depthBits = 0;
@@ -129,13 +95,13 @@ void TerrainViewWindow::InitializeGl() {
     ready_ = true;
 }
 
-void TerrainViewWindow::ResizeGl(int width, int height) {
+void TerrainViewWindow::resizeGL(int width, int height) {
     if (ready_) {
         ReshapeTerrainView(width, height);
     }
 }
 
-void TerrainViewWindow::PaintGl() {
+void TerrainViewWindow::paintGL() {
     if (!ready_ || !isVisible() || !editor_.flags.Show3DView) {
         return;
     }
@@ -145,12 +111,8 @@ void TerrainViewWindow::PaintGl() {
 
 void TerrainViewWindow::DrawTerrainFrame() {
     if (ready_ && isVisible() && editor_.flags.Show3DView) {
-        glWindow_->requestUpdate();
+        update();
     }
-}
-
-void TerrainViewWindow::paintEvent(QPaintEvent*) {
-    DrawTerrainFrame();
 }
 
 void TerrainViewWindow::NextPacedFrame() {
@@ -166,7 +128,6 @@ void TerrainViewWindow::TakePointer(int screenY) {
     }
     editor_.cursor.PointerIn3D = 1;
     setCursor(Qt::BlankCursor);
-    glWindow_->setCursor(Qt::BlankCursor);
     QCursor::setPos(ScreenWidth() - 5, screenY);
     grabMouse();
     DrawTerrainFrame();
@@ -175,7 +136,6 @@ void TerrainViewWindow::TakePointer(int screenY) {
 void TerrainViewWindow::GiveBackPointer(int screenY) {
     editor_.cursor.PointerIn3D = 0;
     unsetCursor();
-    glWindow_->unsetCursor();
     QCursor::setPos(5, screenY);
     releaseMouse();
 }
@@ -197,7 +157,7 @@ void TerrainViewWindow::closeEvent(QCloseEvent* event) {
 void TerrainViewWindow::hideEvent(QHideEvent* event) {
     // A hidden window gets no mouse moves, so it could never give a captured pointer back.
     GiveBackPointerIfHeld();
-    QWidget::hideEvent(event);
+    QOpenGLWidget::hideEvent(event);
 }
 
 void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
@@ -208,7 +168,7 @@ void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
             QCoreApplication::exit(0);
         return;
     }
-    QWidget::keyPressEvent(event);
+    QOpenGLWidget::keyPressEvent(event);
 }
 
 void TerrainViewWindow::mousePressEvent(QMouseEvent* event) {
