@@ -16,7 +16,7 @@ bool IsRiverMouthCoast(int code) {
 // The left button's tile: a river end or a road joined to its neighbours, or SelectedTile.
 void PaintSelectedTile(Editor& editor, int row, int column, TileCell old) {
     TileMap& tiles = editor.tileMap;
-    const bool autoDraw = editor.flags.AutoDrawRivers == 1;
+    const bool autoDraw = editor.flags.AutoDrawRivers;
     if (autoDraw && editor.SelectedTile == RiverEndCode) {
         if (tiles.IsRiverAt(row, column))
             return;
@@ -33,14 +33,14 @@ void PaintSelectedTile(Editor& editor, int row, int column, TileCell old) {
     }
 }
 
-void PaintTile(Editor& editor, Shell& shell, int message, int row, int column) {
+void PaintTile(Editor& editor, Shell& shell, ButtonAction action, int row, int column) {
     TileMap& tiles = editor.tileMap;
     if (!tiles.HasTileMap())
         return;
     const TileCell old = tiles.At(row, column);
-    if (message == WM_RBUTTONDOWN)
+    if (action == ButtonAction::RightPress)
         tiles.Set(row, column, MakeCell(RotationOf(old) + 1, CodeOf(old)));
-    else if (message == WM_MBUTTONDOWN)
+    else if (action == ButtonAction::MiddlePress)
         tiles.Set(row, column, MakeCell(RotationOf(old), GrassCode));
     else
         PaintSelectedTile(editor, row, column, old);
@@ -48,52 +48,53 @@ void PaintTile(Editor& editor, Shell& shell, int message, int row, int column) {
     shell.Update(WindowId::Main);
 }
 
-void EditHeight(Editor& editor, Shell& shell, int message, int keyFlags, int row, int column) {
+void EditHeight(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers, int row,
+                int column) {
     HeightMap& heights = editor.heightMap;
     if (!heights.HasHeightMap())
         return;
     const int index = CellIndex(row, column);
-    const int step = HeightStep(keyFlags);
+    const int step = HeightStep(modifiers);
     int height = heights.At(index);
-    if (message == WM_LBUTTONDOWN)
+    if (action == ButtonAction::LeftPress)
         height = height + step < 65536 ? height + step : 65535;
-    else if (message == WM_RBUTTONDOWN)
+    else if (action == ButtonAction::RightPress)
         height = step < height ? height - step : 0;
     heights.Set(index, static_cast<uint16_t>(height));
     BuildTerrainMesh(editor, shell, editor.view.ViewOriginColumn, editor.view.ViewOriginRow);
     shell.Invalidate(WindowId::TerrainView, true);
 }
 
-void CreateRails(Editor& editor, Shell& shell, int message) {
+void CreateRails(Editor& editor, Shell& shell, ButtonAction action) {
     if (!editor.tileMap.HasTileMap())
         return;
-    if (message == WM_LBUTTONUP) {
+    if (action == ButtonAction::LeftRelease) {
         AddRailPoint(editor.rails, shell, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
-    } else if (message == WM_RBUTTONUP) {
+    } else if (action == ButtonAction::RightRelease) {
         CommitRailPoints(editor.rails, shell);
         shell.Invalidate(WindowId::Main, false);
     }
 }
 
-void MoveRails(Editor& editor, Shell& shell, int message) {
+void MoveRails(Editor& editor, Shell& shell, ButtonAction action) {
     if (!editor.tileMap.HasTileMap() || editor.rails.IsEmpty())
         return;
-    if (message == WM_LBUTTONDOWN) {
+    if (action == ButtonAction::LeftPress) {
         MoveNearestRailPoint(editor.rails, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
         shell.Invalidate(WindowId::Main, false);
     }
 }
 } // namespace
 
-int HeightStep(int keyFlags) {
-    if (keyFlags & MK_SHIFT)
+int HeightStep(Modifiers modifiers) {
+    if (modifiers.shift)
         return 1;
-    if (keyFlags & MK_CONTROL)
+    if (modifiers.control)
         return 100;
     return 10;
 }
 
-void EditAtCursor(Editor& editor, Shell& shell, int message, int keyFlags) {
+void EditAtCursor(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
     // Widened so that no cursor or origin value can overflow the sum.
     const long long column =
         static_cast<long long>(editor.view.ViewOriginColumn) + editor.cursor.MouseColumn;
@@ -104,19 +105,17 @@ void EditAtCursor(Editor& editor, Shell& shell, int message, int keyFlags) {
     const int r = static_cast<int>(row);
     const int c = static_cast<int>(column);
     switch (editor.EditMode) {
-    case TilePaintingMode:
-        PaintTile(editor, shell, message, r, c);
+    case ToolMode::TilePainting:
+        PaintTile(editor, shell, action, r, c);
         break;
-    case HeightEditingMode:
-        EditHeight(editor, shell, message, keyFlags, r, c);
+    case ToolMode::HeightEditing:
+        EditHeight(editor, shell, action, modifiers, r, c);
         break;
-    case CreateRailsMode:
-        CreateRails(editor, shell, message);
+    case ToolMode::CreateRails:
+        CreateRails(editor, shell, action);
         break;
-    case MoveRailsMode:
-        MoveRails(editor, shell, message);
-        break;
-    default:
+    case ToolMode::MoveRails:
+        MoveRails(editor, shell, action);
         break;
     }
 }

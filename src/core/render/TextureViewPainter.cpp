@@ -23,12 +23,12 @@ void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const
 
 void TextureViewPainter::PaintTiles(QPainter& painter, const Editor& editor) {
     const ViewState& view = editor.view;
-    const int w = view.TilePixelWidth;
-    const int h = view.TilePixelHeight;
-    const bool grid = editor.flags.ShowGridlines != 0;
-    for (int row = view.ViewOriginRow; row < view.ViewOriginRow + view.ViewRows; ++row) {
+    const int w = view.TilePixels;
+    const int h = view.TilePixels;
+    const bool grid = editor.flags.ShowGridlines;
+    for (int row = view.ViewOriginRow; row < view.ViewOriginRow + view.ViewCells; ++row) {
         const int top = (row - view.ViewOriginRow) * h;
-        for (int column = view.ViewOriginColumn; column < view.ViewOriginColumn + view.ViewColumns;
+        for (int column = view.ViewOriginColumn; column < view.ViewOriginColumn + view.ViewCells;
              ++column) {
             const PixelRect cell{(column - view.ViewOriginColumn) * w, top,
                                  (column - view.ViewOriginColumn + 1) * w, top + h};

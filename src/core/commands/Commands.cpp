@@ -1,4 +1,4 @@
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 
 #include "core/Messages.h"
 #include "core/edit/EditModes.h"
@@ -26,8 +26,8 @@ struct Repaint {
 };
 
 struct ToggleCommand {
-    int command;
-    int32_t DisplayFlags::*flag;
+    CommandId command;
+    bool DisplayFlags::*flag;
     std::optional<WindowId> shownWindow;
     std::vector<Repaint> repaints;
     bool drawsFrame;
@@ -36,42 +36,42 @@ struct ToggleCommand {
 const std::vector<ToggleCommand>& ToggleCommands() {
     using W = WindowId;
     static const std::vector<ToggleCommand> toggles = {
-        {CommandShow3DView,
+        {CommandId::Show3DView,
          &DisplayFlags::Show3DView,
          W::TerrainView,
          {{W::HeightView, false}},
          false},
-        {CommandShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, {}, false},
-        {CommandFocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, {}, false},
-        {CommandShowTextures, &DisplayFlags::ShowTextures, {}, {{W::TerrainView, false}}, true},
-        {CommandShowGridlines, &DisplayFlags::ShowGridlines, {}, {{W::Main, false}}, false},
-        {CommandShowLatLong,
+        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, {}, false},
+        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, {}, false},
+        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, {}, {{W::TerrainView, false}}, true},
+        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, {}, {{W::Main, false}}, false},
+        {CommandId::ShowLatLong,
          &DisplayFlags::ShowLatLong,
          {},
          {{W::Main, false}, {W::HeightView, false}},
          false},
-        {CommandShow3DGrid, &DisplayFlags::Show3DGrid, {}, {{W::TerrainView, true}}, true},
-        {CommandAutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, {}, false},
-        {CommandShowRailroads, &DisplayFlags::ShowRailroads, {}, {{W::None, false}}, false},
-        {CommandShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, {{W::None, false}}, false},
-        {CommandMouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, {}, false},
+        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, {}, {{W::TerrainView, true}}, true},
+        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, {}, false},
+        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, {}, {{W::None, false}}, false},
+        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, {{W::None, false}}, false},
+        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, {}, false},
     };
     return toggles;
 }
 
-const ToggleCommand* FindToggle(int commandId) {
+const ToggleCommand* FindToggle(CommandId command) {
     for (const ToggleCommand& toggle : ToggleCommands())
-        if (toggle.command == commandId)
+        if (toggle.command == command)
             return &toggle;
     return nullptr;
 }
 
 void ExecuteToggle(Editor& editor, Shell& shell, const ToggleCommand& toggle) {
-    int32_t& flag = editor.flags.*toggle.flag;
-    flag = flag == 0 ? 1 : 0;
+    bool& flag = editor.flags.*toggle.flag;
+    flag = !flag;
     // The height view and the 3D view are shown and hidden, never destroyed.
     if (toggle.shownWindow)
-        shell.SetWindowVisible(*toggle.shownWindow, flag == 1);
+        shell.SetWindowVisible(*toggle.shownWindow, flag);
     shell.MenuChecksChanged();
     for (const Repaint& repaint : toggle.repaints)
         shell.Invalidate(repaint.window, repaint.erase);
@@ -92,26 +92,26 @@ void MarkErrors(Editor& editor, Shell& shell) {
     shell.Invalidate(WindowId::HeightView, false);
 }
 
-void ExecuteTileUtility(Editor& editor, Shell& shell, int commandId) {
-    switch (commandId) {
-    case CommandRandomizeTiles:
+void ExecuteTileUtility(Editor& editor, Shell& shell, CommandId command) {
+    switch (command) {
+    case CommandId::RandomizeTiles:
         SeedWithTime(editor);
         RandomizeTiles(editor.tileMap, editor.random);
         shell.Invalidate(WindowId::Main, true);
         RecentreViews(editor, shell);
         break;
-    case CommandExpandFields:
+    case CommandId::ExpandFields:
         ExpandFields(editor.tileMap, editor.random);
         RecentreViews(editor, shell);
         shell.Invalidate(WindowId::Main, true);
         break;
-    case CommandFieldTransitions:
+    case CommandId::FieldTransitions:
         SeedWithTime(editor);
         FieldTransitions(editor.tileMap, editor.random);
         shell.Invalidate(WindowId::Main, true);
         RecentreViews(editor, shell);
         break;
-    case CommandMarkTileErrors:
+    case CommandId::MarkTileErrors:
         MarkErrors(editor, shell);
         break;
     default:
@@ -119,24 +119,24 @@ void ExecuteTileUtility(Editor& editor, Shell& shell, int commandId) {
     }
 }
 
-void ExecuteRailFileCommand(Editor& editor, Shell& shell, int commandId) {
-    switch (commandId) {
-    case CommandSaveRrd:
+void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
+    switch (command) {
+    case CommandId::SaveRrd:
         SaveRailroadDefinition(editor, shell);
         break;
-    case CommandLoadRrd:
+    case CommandId::LoadRrd:
         LoadRailroadDefinition(editor, shell);
         shell.Invalidate(WindowId::None, false);
         break;
-    case CommandLoadSegment:
+    case CommandId::LoadSegment:
         LoadRailSegment(editor, shell);
         shell.Invalidate(WindowId::None, false);
         break;
-    case CommandSaveSegment:
-        if (editor.EditMode == CreateRailsMode && editor.rails.PendingRailPointCount != 0)
+    case CommandId::SaveSegment:
+        if (editor.EditMode == ToolMode::CreateRails && editor.rails.PendingRailPointCount != 0)
             SaveRailSegment(editor, shell);
         break;
-    case CommandAppendSegment:
+    case CommandId::AppendSegment:
         AppendRailSegment(editor, shell);
         shell.Invalidate(WindowId::None, false);
         break;
@@ -151,76 +151,76 @@ std::string DriverInfoText(const DriverStrings& driver) {
            " \n Version: " + driver.Version + " \n Extensions: " + driver.Extensions;
 }
 
-void ExecuteCommand(Editor& editor, Shell& shell, int commandId) {
-    if (const auto zoom = ZoomStepOf(commandId)) {
+void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
+    if (const auto zoom = ZoomStepOf(command)) {
         SelectZoom(editor, shell, *zoom);
         return;
     }
-    switch (commandId) {
-    case CommandExit:
+    switch (command) {
+    case CommandId::Exit:
         if (ConfirmQuit(editor, shell, WindowId::Main))
             shell.DestroyMainWindow();
         break;
-    case CommandLoadTextureFile:
+    case CommandId::LoadTextureFile:
         LoadTextureMap(editor, shell);
         break;
-    case CommandSaveTextureFile:
+    case CommandId::SaveTextureFile:
         SaveTextureMap(editor, shell);
         break;
     // The height view's own menu.
-    case CommandOpenHeightMap:
+    case CommandId::OpenHeightMap:
         OpenHeightMap(editor, shell);
         break;
-    case CommandSaveHeightMap:
+    case CommandId::SaveHeightMap:
         SaveHeightMap(editor, shell);
         break;
-    case CommandConvertDemFile:
+    case CommandId::ConvertDemFile:
         ConvertDemFile(editor, shell);
         break;
-    case CommandDriverInfo:
+    case CommandId::DriverInfo:
         shell.ShowMessage(WindowId::Main, DriverInfoText(editor.driver),
                           "OpenGL Implementation Information", MessageIcon::Information);
         break;
-    case CommandCreateRails:
+    case CommandId::CreateRails:
         SwitchToCreateRails(editor, shell);
         break;
-    case CommandMoveRails:
+    case CommandId::MoveRails:
         SwitchToMoveRails(editor, shell);
         break;
-    case CommandTilePaintingMode:
+    case CommandId::TilePaintingMode:
         SelectTilePaintingMode(editor, shell);
         break;
-    case CommandHeightEditingMode:
+    case CommandId::HeightEditingMode:
         SelectHeightEditingMode(editor, shell, WindowId::None);
         break;
-    case CommandRandomizeTiles:
-    case CommandExpandFields:
-    case CommandFieldTransitions:
-    case CommandMarkTileErrors:
-        ExecuteTileUtility(editor, shell, commandId);
+    case CommandId::RandomizeTiles:
+    case CommandId::ExpandFields:
+    case CommandId::FieldTransitions:
+    case CommandId::MarkTileErrors:
+        ExecuteTileUtility(editor, shell, command);
         break;
-    case CommandSaveRrd:
-    case CommandLoadRrd:
-    case CommandLoadSegment:
-    case CommandSaveSegment:
-    case CommandAppendSegment:
-        ExecuteRailFileCommand(editor, shell, commandId);
+    case CommandId::SaveRrd:
+    case CommandId::LoadRrd:
+    case CommandId::LoadSegment:
+    case CommandId::SaveSegment:
+    case CommandId::AppendSegment:
+        ExecuteRailFileCommand(editor, shell, command);
         break;
     default:
-        if (const ToggleCommand* toggle = FindToggle(commandId))
+        if (const ToggleCommand* toggle = FindToggle(command))
             ExecuteToggle(editor, shell, *toggle);
         break;
     }
 }
 
-std::optional<bool> CommandCheckMark(const Editor& editor, int commandId) {
-    if (ZoomStepOf(commandId))
-        return editor.checks.ZoomCommand == commandId;
-    if (commandId == CommandCreateRails)
+std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {
+    if (ZoomStepOf(command))
+        return editor.checks.Zoom == command;
+    if (command == CommandId::CreateRails)
         return editor.checks.CreateRails;
-    if (commandId == CommandMoveRails)
+    if (command == CommandId::MoveRails)
         return editor.checks.MoveRails;
-    if (const ToggleCommand* toggle = FindToggle(commandId))
-        return editor.flags.*toggle->flag != 0;
+    if (const ToggleCommand* toggle = FindToggle(command))
+        return editor.flags.*toggle->flag;
     return std::nullopt;
 }
