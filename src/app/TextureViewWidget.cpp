@@ -19,6 +19,9 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
     : QWidget(parent), editor_(editor), shell_(shell), painter_(std::move(tiles)),
       tracker_(
           [this](QPoint client) {
+              // Past the view's edge the stroke pauses until the pointer comes back.
+              if (!rect().contains(client))
+                  return;
               TrackLeftButton(editor_, shell_, client.x(), client.y(), pressModifiers_);
           },
           [this] {

@@ -72,7 +72,9 @@ void CreateRails(Editor& editor, Shell& shell, ButtonAction action) {
         AddRailPoint(editor.rails, shell, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
     } else if (action == ButtonAction::RightRelease) {
         CommitRailPoints(editor.rails, shell);
+        // The height view draws the committed sections too.
         shell.Invalidate(WindowId::Main, false);
+        shell.Invalidate(WindowId::HeightView, false);
     }
 }
 

@@ -61,7 +61,8 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
 // Otherwise returns true: the app now tracks the button (see above).
 bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers);
 // One poll of the held left button: the cursor state for the client position; when the
-// cursor is still in the cell of the previous reading, the tool acts there with the press's
+// cursor is still in the cell of the previous reading and inside the block the view shows, the
+// tool acts there with the press's
 // modifiers and that cell is repainted at once.
 void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY,
                      Modifiers pressModifiers);

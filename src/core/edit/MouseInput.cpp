@@ -25,6 +25,10 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
         shell.HandPointerTo3D(pointer.screenY);
     }
     UpdateCursorState(editor, pointer.clientX, pointer.clientY);
+    // The rubber band from the last point laid follows the pointer.
+    if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
+        editor.rails.PendingRailPointCount > 0)
+        shell.Invalidate(WindowId::Main, false);
     if (!editor.VertexMode)
         return;
     // Snap to the nearest grid vertex; exactly half a cell stays on the vertex before it.
@@ -56,6 +60,11 @@ void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY,
     UpdateCursorState(editor, clientX, clientY);
     const auto& cursor = editor.cursor;
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow)
+        return;
+    // A stroke dragged off the block edits nothing the user cannot see.
+    const auto& block = editor.view;
+    if (clientX < 0 || clientY < 0 || cursor.MouseColumn >= block.ViewCells ||
+        cursor.MouseRow >= block.ViewCells)
         return;
     EditAtCursor(editor, shell, ButtonAction::LeftPress, pressModifiers);
     // The cell's rectangle, kept within int even for a cursor far outside the window.

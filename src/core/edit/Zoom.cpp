@@ -30,5 +30,8 @@ void SelectZoom(Editor& editor, Shell& shell, const ZoomStep& step) {
     shell.MenuChecksChanged();
     view.ViewCells = step.cells;
     BuildTerrainGrid(editor.mesh, view.ViewCells, view.ViewCells);
+    // The 3D view shows the terrain of the new block at once, not a flat grid until the next
+    // scroll or edit.
+    BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
     shell.Invalidate(WindowId::None, true);
 }

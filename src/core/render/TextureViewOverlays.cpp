@@ -112,12 +112,12 @@ void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view) {
               Qt::white);
 }
 
-void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor, Shell& shell) {
+void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor) {
     const auto& flags = editor.flags;
     if (flags.ShowLatLong)
         PaintLatLongLines(painter, client, editor.view);
-    if (flags.ShowRailroads && PaintRailroads(painter, client, editor))
-        shell.Invalidate(WindowId::Main, false);
+    if (flags.ShowRailroads)
+        PaintRailroads(painter, client, editor);
     if (flags.ShowTargetAreas)
         PaintTargetAreas(painter, client, editor);
     if (flags.ShowMouseWorldLocation)

@@ -10,7 +10,7 @@ TextureViewPainter::TextureViewPainter(const TileBitmaps& bitmaps)
       }) {}
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
-                                          Shell& shell) {
+                                          Shell& /*shell*/) {
     if (!editor.tileMap.HasTileMap()) {
         DrawNoDataMessage(painter, PixelRect{0, 0, client.width(), client.height()},
                           QStringLiteral("No texture data loaded."));
@@ -18,7 +18,7 @@ void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     PaintTiles(painter, editor);
-    PaintTextureViewOverlays(painter, client, editor, shell);
+    PaintTextureViewOverlays(painter, client, editor);
 }
 
 void TextureViewPainter::PaintTiles(QPainter& painter, const Editor& editor) {

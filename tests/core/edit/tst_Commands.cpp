@@ -67,6 +67,10 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom25), true);
     EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom150), false);
     EXPECT_EQ(CommandCheckMark(editor, CommandId::LoadTextureFile), std::nullopt);
+    // With heights, the 3D view shows the new block's terrain at once.
+    FillHeights(editor, 65535);
+    ExecuteCommand(editor, shell, CommandId::Zoom100);
+    EXPECT_FLOAT_EQ(editor.mesh.quads[0].vertices[0].position[1], 255.0f);
 }
 
 TEST_F(Commands, RailModeSwitchSequences) {

@@ -129,6 +129,14 @@ TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
     EXPECT_EQ(editor.cursor.PointerIn3D, true);
     EXPECT_EQ(editor.cursor.MouseX, -5); // the position read before the hand-over
     EXPECT_EQ(Joined(shell.calls), "focus, handover 300");
+
+    // While a rail is being laid, each move repaints the rubber band to the pointer.
+    editor.EditMode = ToolMode::CreateRails;
+    shell.Clear();
+    MoveMouse(editor, shell, {500, 300, 10, 10}, true);
+    editor.rails.PendingRailPointCount = 1;
+    MoveMouse(editor, shell, {500, 300, 12, 10}, true);
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }
 
 TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
@@ -159,11 +167,20 @@ TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
     editor.EditMode = ToolMode::HeightEditing;
     TrackLeftButton(editor, shell, 71, 42, Modifiers{false, true});
     EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1100);
-    // Far outside the window the cell's rectangle is kept within int.
+    // Dragged past the block's edges (32 cells of 32 pixels) the stroke edits nothing, however
+    // far out, and goes on where the pointer comes back.
     shell.Clear();
-    TrackLeftButton(editor, shell, INT32_MAX, 0, {});
-    TrackLeftButton(editor, shell, INT32_MAX, 0, {});
-    EXPECT_EQ(Joined(shell.calls), "invalidateRect Main 2147483616 0 2147483647 32, update Main");
+    for (const auto& [x, y] : {std::pair{1030, 41}, {-5, 41}, {41, 1030}, {INT32_MAX, 0}}) {
+        TrackLeftButton(editor, shell, x, y, {});
+        TrackLeftButton(editor, shell, x, y, {});
+    }
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 32)), 1000);
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 0)), 1000);
+    EXPECT_EQ(editor.heightMap.At(CellIndex(32, 1)), 1000);
+    EXPECT_TRUE(shell.calls.empty());
+    TrackLeftButton(editor, shell, 71, 42, {});
+    TrackLeftButton(editor, shell, 71, 42, {});
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1110);
 }
 
 TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {

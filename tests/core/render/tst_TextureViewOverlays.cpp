@@ -97,14 +97,15 @@ TEST(TextureViewOverlays, MoveModeAddsHandlesToInsideSectionEndsAndPendingPoints
     EXPECT_TRUE(shell.calls.empty()) << "no rubber band outside create-rails mode";
 }
 
-TEST(TextureViewOverlays, RubberBandFollowsTheCursorAndAsksForAnotherPaint) {
+TEST(TextureViewOverlays, RubberBandReachesTheCursorAndPaintingAsksForNothing) {
     Editor editor = RailEditor({}, {QPoint(4, 10)});
     editor.EditMode = ToolMode::CreateRails;
     editor.cursor.MouseWorldX = WorldX(20);
     editor.cursor.MouseWorldY = WorldY(10);
     RecordingShell shell;
     ExpectPixels(RenderTextureView(editor, shell), {At(384, 320, Red), At(384, 319, Red)});
-    EXPECT_EQ(shell.calls, std::vector<std::string>{"invalidate Main"});
+    // A paint that asks for the next one keeps a core busy while the editor sits idle.
+    EXPECT_TRUE(shell.calls.empty());
 
     editor.flags.ShowRailroads = false;
     shell.Clear();
