@@ -77,4 +77,13 @@ void MainMenu::MirrorChecks(const Editor& editor) {
     for (const auto& [command, action] : actions_)
         if (const auto checked = CommandCheckMark(editor, command))
             action->setChecked(*checked);
+    const std::pair<CommandId, QString> history[] = {{CommandId::Undo, editor.history->UndoName()},
+                                                     {CommandId::Redo, editor.history->RedoName()}};
+    for (const auto& [command, step] : history) {
+        if (QAction* action = Action(command)) {
+            const QString label = Text(CommandEntryOf(command).label);
+            action->setText(step.isEmpty() ? label : label + " " + step);
+            action->setEnabled(!step.isEmpty());
+        }
+    }
 }

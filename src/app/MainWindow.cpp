@@ -67,6 +67,9 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
         close();
     };
 
+    // Undo and Redo are named after the steps they would take, whatever made the last one.
+    connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this,
+            [this] { menu_->MirrorChecks(editor_); });
     menu_->MirrorChecks(editor_);
     ClampViewOrigin(editor_, shell_);
     view_->setFocus();

@@ -131,3 +131,24 @@ TEST_F(MainWindowTest, ScrollBarsAndArrowKeysMoveTheOriginWithinTheMap) {
     EXPECT_EQ(editor().view.ViewOriginRow, 2);
     EXPECT_EQ(main().VerticalBar().value(), 2);
 }
+
+TEST_F(MainWindowTest, EditMenuUndoesAndRedoesByNameAndShortcut) {
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    EXPECT_FALSE(Item(CommandId::Undo)->isEnabled());
+    EXPECT_EQ(Item(CommandId::Redo)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    Item(CommandId::RandomizeTiles)->trigger();
+    EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo Randomize Tiles");
+    const std::vector<TileCell> randomized(editor().tileMap.Cells().begin(),
+                                           editor().tileMap.Cells().end());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    QTest::keyClick(&main().View(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(std::count(editor().tileMap.Cells().begin(), editor().tileMap.Cells().end(),
+                         MakeCell(0, 1)),
+              MapCellCount);
+    EXPECT_EQ(Item(CommandId::Redo)->text(), "&Redo Randomize Tiles");
+    EXPECT_FALSE(Item(CommandId::Undo)->isEnabled());
+    QTest::keyClick(&main().View(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(std::equal(randomized.begin(), randomized.end(), editor().tileMap.Cells().begin()));
+}

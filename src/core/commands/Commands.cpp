@@ -1,6 +1,7 @@
 #include "core/commands/Commands.h"
 
 #include "core/Messages.h"
+#include "core/commands/CommandRegistry.h"
 #include "core/edit/EditModes.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
@@ -151,7 +152,8 @@ std::string DriverInfoText(const DriverStrings& driver) {
            " \n Version: " + driver.Version + " \n Extensions: " + driver.Extensions;
 }
 
-void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
+namespace {
+void CarryOut(Editor& editor, Shell& shell, CommandId command) {
     if (const auto zoom = ZoomStepOf(command)) {
         SelectZoom(editor, shell, *zoom);
         return;
@@ -211,6 +213,51 @@ void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
             ExecuteToggle(editor, shell, *toggle);
         break;
     }
+}
+
+// The undo step a command makes of its changes: its menu label without the mnemonic and the
+// dots.
+std::string StepNameOf(CommandId command) {
+    if (command == CommandId::OpenHeightMap)
+        return "Open Height Map";
+    std::string name;
+    const std::string_view label = CommandEntryOf(command).label;
+    for (size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == '&' && i + 1 < label.size())
+            ++i;
+        name += label[i];
+    }
+    if (name.ends_with("..."))
+        name.resize(name.size() - 3);
+    return name;
+}
+
+// After an undo or a redo: the height view's shade, the 3D block and every view follow.
+void ShowHistoryMove(Editor& editor, Shell& shell) {
+    if (editor.heightMap.HasHeightMap())
+        RebuildHeightShade(editor.heightMap, editor.heightShade);
+    RecentreViews(editor, shell);
+    shell.Invalidate(WindowId::None, false);
+}
+} // namespace
+
+void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
+    EditHistory& history = *editor.history;
+    if (command == CommandId::Undo || command == CommandId::Redo) {
+        // Not in the middle of a stroke: its step is not complete yet.
+        if (history.IsOpen())
+            return;
+        if (command == CommandId::Undo ? history.Undo(editor) : history.Redo(editor))
+            ShowHistoryMove(editor, shell);
+        return;
+    }
+    // Whatever a command changes in the layers is one step, named after it.
+    const bool ownStep = !history.IsOpen();
+    if (ownStep)
+        history.Begin(editor);
+    CarryOut(editor, shell, command);
+    if (ownStep)
+        history.Commit(editor, StepNameOf(command));
 }
 
 std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {

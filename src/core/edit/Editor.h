@@ -12,6 +12,7 @@
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
+#include "core/undo/EditHistory.h"
 
 #include <memory>
 #include <optional>
@@ -81,6 +82,8 @@ struct Editor {
     RailNetwork rails;
     std::vector<TargetArea> targetAreas;
     SavedLayers saved; // what the files hold, to tell unsaved changes
+    // Every change of the layers, to take back and do again.
+    std::unique_ptr<EditHistory> history = std::make_unique<EditHistory>();
 
     // Editing state.
     ViewState view;

@@ -44,10 +44,12 @@ bool HeightStampKeys(Editor& editor, Shell& shell, Key key) {
         return false;
     if (!editor.tileMap.HasTileMap() || !editor.heightMap.HasHeightMap())
         return false;
+    editor.history->Begin(editor);
     if (waterLevel)
         StampWaterLevel(editor.tileMap, editor.heightMap);
     else
         StampClass(editor.tileMap, editor.heightMap, *stamp, editor.SelectedTile);
+    editor.history->Commit(editor, "Stamp Heights");
     RecentreViews(editor, shell);
     RebuildHeightShade(editor.heightMap, editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);

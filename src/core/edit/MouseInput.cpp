@@ -5,8 +5,35 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace {
+// The name of the undo step that a button's action makes in a mode.
+std::string StepName(ButtonAction action, ToolMode mode) {
+    switch (mode) {
+    case ToolMode::TilePainting:
+        if (action == ButtonAction::RightPress)
+            return "Turn Tile";
+        return action == ButtonAction::MiddlePress ? "Clear Tile" : "Paint Tiles";
+    case ToolMode::HeightEditing:
+        return "Edit Heights";
+    case ToolMode::CreateRails:
+        if (action == ButtonAction::RightRelease)
+            return "Commit Rails";
+        return action == ButtonAction::MiddlePress ? "Remove Rail Point" : "Lay Rail Point";
+    case ToolMode::MoveRails:
+        break;
+    }
+    return "Move Rail Point";
+}
+
+// One click that is one undo step.
+void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
+    editor.history->Begin(editor);
+    EditAtCursor(editor, shell, action, modifiers);
+    editor.history->Commit(editor, StepName(action, editor.EditMode));
+}
+
 // Re-centre the views around the edited block and repaint the height view now.
 void RecentreAfterEdit(Editor& editor, Shell& shell) {
     RecentreViews(editor, shell);
@@ -48,6 +75,8 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
 
 bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = true;
+    // Everything up to the release is one step.
+    editor.history->Begin(editor);
     if (!editor.VertexMode)
         return true;
     EditAtCursor(editor, shell, ButtonAction::LeftPress, modifiers);
@@ -88,20 +117,24 @@ void EndLeftButtonTracking(Editor& editor, Shell& shell) {
 void ReleaseLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = false;
     EditAtCursor(editor, shell, ButtonAction::LeftRelease, modifiers);
+    editor.history->Commit(editor, StepName(ButtonAction::LeftRelease, editor.EditMode));
 }
 
 void PressRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
-    EditAtCursor(editor, shell, ButtonAction::RightPress, modifiers);
+    EditAsOneStep(editor, shell, ButtonAction::RightPress, modifiers);
 }
 
 void ReleaseRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     if (editor.EditMode == ToolMode::CreateRails)
-        EditAtCursor(editor, shell, ButtonAction::RightRelease, modifiers);
+        EditAsOneStep(editor, shell, ButtonAction::RightRelease, modifiers);
 }
 
 void PressMiddleButton(Editor& editor, Shell& shell, Modifiers modifiers) {
-    if (editor.EditMode == ToolMode::CreateRails && editor.rails.PendingRailPointCount != 0)
-        RemoveLastRailPoint(editor.rails);
-    else
-        EditAtCursor(editor, shell, ButtonAction::MiddlePress, modifiers);
+    if (editor.EditMode != ToolMode::CreateRails || editor.rails.PendingRailPointCount == 0) {
+        EditAsOneStep(editor, shell, ButtonAction::MiddlePress, modifiers);
+        return;
+    }
+    editor.history->Begin(editor);
+    RemoveLastRailPoint(editor.rails);
+    editor.history->Commit(editor, StepName(ButtonAction::MiddlePress, editor.EditMode));
 }
