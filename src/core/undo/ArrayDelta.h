@@ -5,23 +5,38 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 template <typename T> class ArrayDelta {
+    static_assert(std::has_unique_object_representations_v<T>, "blocks are compared byte for byte");
+
   public:
     // The changes from `before` to `after`. Past its end, a side (an empty one: a layer not
     // loaded) counts as zero values.
     static ArrayDelta Between(std::span<const T> before, std::span<const T> after) {
         ArrayDelta delta;
         const size_t size = std::max(before.size(), after.size());
-        for (size_t i = 0; i < size; ++i) {
-            const T old = i < before.size() ? before[i] : T{};
-            const T now = i < after.size() ? after[i] : T{};
-            if (!(old == now)) {
-                delta.indices_.push_back(static_cast<uint32_t>(i));
-                delta.before_.push_back(old);
-                delta.after_.push_back(now);
+        const auto value = [](std::span<const T> side, size_t i) {
+            return i < side.size() ? side[i] : T{};
+        };
+        // Most of a layer is untouched: whole blocks that compare equal are skipped at once.
+        constexpr size_t Block = 256;
+        for (size_t start = 0; start < size; start += Block) {
+            const size_t end = std::min(size, start + Block);
+            if (end <= before.size() && end <= after.size() &&
+                std::memcmp(&before[start], &after[start], (end - start) * sizeof(T)) == 0)
+                continue;
+            for (size_t i = start; i < end; ++i) {
+                const T old = value(before, i);
+                const T now = value(after, i);
+                if (!(old == now)) {
+                    delta.indices_.push_back(static_cast<uint32_t>(i));
+                    delta.before_.push_back(old);
+                    delta.after_.push_back(now);
+                }
             }
         }
         return delta;
