@@ -3,8 +3,8 @@
 // reason and changes nothing.
 
 #include "CountedFileBytes.h"
-#include "core/files/FileCommandExpectations.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/files/FileCommandExpectations.h"
 #include "core/rails/RailSegmentFile.h"
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/rails/TargetAreas.h"
