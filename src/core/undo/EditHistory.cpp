@@ -57,19 +57,18 @@ void EditHistory::Commit(const Editor& editor, const std::string& name) {
 }
 
 bool EditHistory::Undo(Editor& editor) {
-    if (!stack_.canUndo())
-        return false;
-    target_ = &editor;
-    stack_.undo();
-    target_ = nullptr;
-    return true;
+    return Move(editor, stack_.canUndo(), &QUndoStack::undo);
 }
 
 bool EditHistory::Redo(Editor& editor) {
-    if (!stack_.canRedo())
+    return Move(editor, stack_.canRedo(), &QUndoStack::redo);
+}
+
+bool EditHistory::Move(Editor& editor, bool possible, void (QUndoStack::*move)()) {
+    if (!possible)
         return false;
     target_ = &editor;
-    stack_.redo();
+    (stack_.*move)();
     target_ = nullptr;
     return true;
 }

@@ -44,6 +44,8 @@ class EditHistory {
 
   private:
     class Step;
+    // Undo or redo on `editor`, when `possible`.
+    bool Move(Editor& editor, bool possible, void (QUndoStack::*move)());
     void DropOldestOverCap();
 
     QUndoStack stack_;
