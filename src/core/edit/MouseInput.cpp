@@ -2,36 +2,18 @@
 #include "core/edit/EditTools.h"
 #include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
+#include "core/tools/Tool.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
 namespace {
-// The name of the undo step that a button's action makes in a mode.
-std::string StepName(ButtonAction action, ToolMode mode) {
-    switch (mode) {
-    case ToolMode::TilePainting:
-        if (action == ButtonAction::RightPress)
-            return "Turn Tile";
-        return action == ButtonAction::MiddlePress ? "Clear Tile" : "Paint Tiles";
-    case ToolMode::HeightEditing:
-        return "Edit Heights";
-    case ToolMode::CreateRails:
-        if (action == ButtonAction::RightRelease)
-            return "Commit Rails";
-        return action == ButtonAction::MiddlePress ? "Remove Rail Point" : "Lay Rail Point";
-    case ToolMode::MoveRails:
-        break;
-    }
-    return "Move Rail Point";
-}
-
 // One click that is one undo step.
 void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
     editor.history->Begin(editor);
     EditAtCursor(editor, shell, action, modifiers);
-    editor.history->Commit(editor, StepName(action, editor.EditMode));
+    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(action));
 }
 
 // Re-centre the views around the edited block and repaint the height view now.
@@ -117,7 +99,7 @@ void EndLeftButtonTracking(Editor& editor, Shell& shell) {
 void ReleaseLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = false;
     EditAtCursor(editor, shell, ButtonAction::LeftRelease, modifiers);
-    editor.history->Commit(editor, StepName(ButtonAction::LeftRelease, editor.EditMode));
+    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::LeftRelease));
 }
 
 void PressRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
@@ -136,5 +118,5 @@ void PressMiddleButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     }
     editor.history->Begin(editor);
     RemoveLastRailPoint(editor.rails);
-    editor.history->Commit(editor, StepName(ButtonAction::MiddlePress, editor.EditMode));
+    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::MiddlePress));
 }
