@@ -59,7 +59,7 @@ struct ShownView {
             return;
         }
         LoadHillyMap(editor);
-        editor.flags.Show3DView = 1;
+        editor.flags.Show3DView = true;
         window->show();
         WaitForFirstFrame(*window);
         BuildTerrainGrid(editor.mesh, 64, 64);
@@ -119,7 +119,7 @@ void BM_StartToFirstFrame(benchmark::State& state) {
             state.SkipWithError("no OpenGL context");
             return;
         }
-        editor.flags.Show3DView = 1;
+        editor.flags.Show3DView = true;
         window.show();
         WaitForFirstFrame(window);
     }

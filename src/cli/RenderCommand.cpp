@@ -6,7 +6,7 @@
 #include "cli/ConsoleShell.h"
 #include "cli/PngStreamWriter.h"
 #include "cli/RenderOptions.h"
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
 #include "core/height/HeightMapFile.h"
@@ -39,8 +39,8 @@ bool Refuse(const std::string& reason) {
 }
 
 std::optional<ZoomStep> ZoomStepOfPercent(int percent) {
-    for (const int command : {CommandZoom400, CommandZoom200, CommandZoom150, CommandZoom100,
-                              CommandZoom50, CommandZoom25}) {
+    for (const CommandId command : {CommandId::Zoom400, CommandId::Zoom200, CommandId::Zoom150,
+                                    CommandId::Zoom100, CommandId::Zoom50, CommandId::Zoom25}) {
         const auto step = ZoomStepOf(command);
         if (step && step->tilePixels * 100 == percent * 64)
             return step;
@@ -77,15 +77,14 @@ void SetSwitches(const RenderOptions& options, Editor& editor) {
     flags.Show3DView = HasOverlay(options, "frame");
 }
 
-// Places the view as the picture shows it: the region, or the zoom step's block at the
-// origin, kept inside the scroll ranges as a scroll would.
+// Places the view as the picture shows it: a square block that holds the region, or the
+// zoom step's block at the origin, kept inside the scroll ranges as a scroll would.
 void PlaceView(const RenderOptions& options, Editor& editor, ConsoleShell& shell) {
     ViewState& view = editor.view;
     if (options.region) {
         view.ViewOriginColumn = options.region->column;
         view.ViewOriginRow = options.region->row;
-        view.ViewColumns = options.region->columns;
-        view.ViewRows = options.region->rows;
+        view.ViewCells = std::max(options.region->columns, options.region->rows);
         return;
     }
     view.ViewOriginColumn = options.column;
@@ -110,12 +109,21 @@ bool WriteHeightView(const RenderOptions& options, Editor& editor) {
     return true;
 }
 
+// The picture's pixels: the region's cells, or the whole block.
+QRect PictureRect(const RenderOptions& options, const ViewState& view) {
+    if (!options.region)
+        return TileBlockRect(view);
+    return QRect(0, 0, options.region->columns * view.TilePixels,
+                 options.region->rows * view.TilePixels);
+}
+
 bool WriteTextureView(const RenderOptions& options, Editor& editor, ConsoleShell& shell,
                       const TileBitmaps& bitmaps) {
     TextureViewPainter viewPainter(bitmaps);
     // Cells whose picture could not be read show white.
     viewPainter.SetBackgroundColour(QColor(Qt::white));
-    const QRect block = TileBlockRect(editor.view);
+    // The block may reach past a region that is not square: only the region is painted.
+    const QRect block = PictureRect(options, editor.view);
     PngStreamWriter writer(options.outputPath, block.width(), block.height(),
                            CompressionOf(options));
     const int stripRows = static_cast<int>(std::max<qsizetype>(1, StripPixels / block.width()));
@@ -141,7 +149,7 @@ bool WriteTextureView(const RenderOptions& options, Editor& editor, ConsoleShell
 bool WriteWorldFile(const RenderOptions& options, const ViewState& view) {
     const std::string path = WorldFilePath(options.outputPath);
     const std::string text =
-        WorldFileText(view.ViewOriginColumn, view.ViewOriginRow, view.TilePixelWidth);
+        WorldFileText(view.ViewOriginColumn, view.ViewOriginRow, view.TilePixels);
     std::string error;
     const auto* data = reinterpret_cast<const uint8_t*>(text.data());
     if (!WriteFileAtomically(path, std::span(data, text.size()), &error))
@@ -198,7 +206,7 @@ int RunRender(const std::vector<std::string>& arguments) {
     if (!written)
         return ExitFailure;
     const QSize size = options.heightView ? QSize(HeightViewWidth, HeightViewHeight)
-                                          : TileBlockRect(editor->view).size();
+                                          : PictureRect(options, editor->view).size();
     std::printf("%s has been written (%dx%d).\n", options.outputPath.c_str(), size.width(),
                 size.height());
     if (options.worldFile && !WriteWorldFile(options, editor->view))

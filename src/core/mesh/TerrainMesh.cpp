@@ -279,7 +279,7 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
     if (!editor.heightMap.HasHeightMap())
         return;
-    FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top,
-                    editor.view.ViewColumns, editor.view.ViewRows);
+    FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top, editor.view.ViewCells,
+                    editor.view.ViewCells);
     shell.DrawTerrainFrame();
 }

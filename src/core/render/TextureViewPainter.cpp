@@ -13,12 +13,11 @@ TextureViewPainter::TextureViewPainter(const TileBitmaps& bitmaps)
       }) {}
 
 QRect TileBlockRect(const ViewState& view) {
-    return QRect(0, 0, view.TilePixelWidth * view.ViewColumns,
-                 view.TilePixelHeight * view.ViewRows);
+    return QRect(0, 0, view.TilePixels * view.ViewCells, view.TilePixels * view.ViewCells);
 }
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
-                                          Shell& shell) {
+                                          Shell& /*shell*/) {
     if (!editor.tileMap.HasTileMap()) {
         DrawNoDataMessage(painter, PixelRect{0, 0, client.width(), client.height()},
                           QStringLiteral("No texture data loaded."));
@@ -36,7 +35,7 @@ void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const
     const QRect device = painter.combinedTransform().inverted().mapRect(painter.viewport());
     painter.save();
     painter.setClipRect(block & QRect(QPoint(0, 0), client) & device, Qt::IntersectClip);
-    PaintTextureViewOverlays(painter, client, editor, shell);
+    PaintTextureViewOverlays(painter, client, editor);
     painter.restore();
 }
 
@@ -52,11 +51,11 @@ void TextureViewPainter::PaintTiles(QPainter& painter, const Editor& editor) {
 
 void TextureViewPainter::PaintTilesCellByCell(QPainter& painter, const Editor& editor) {
     const ViewState& view = editor.view;
-    const int w = view.TilePixelWidth;
-    const int h = view.TilePixelHeight;
-    const bool grid = editor.flags.ShowGridlines != 0;
-    for (int r = 0; r < view.ViewRows; ++r) {
-        for (int c = 0; c < view.ViewColumns; ++c) {
+    const int w = view.TilePixels;
+    const int h = view.TilePixels;
+    const bool grid = editor.flags.ShowGridlines;
+    for (int r = 0; r < view.ViewCells; ++r) {
+        for (int c = 0; c < view.ViewCells; ++c) {
             const PixelRect cell{c * w, r * h, (c + 1) * w, (r + 1) * h};
             const CellLook look = LookOfCell(editor, tiles_, view.ViewOriginRow + r,
                                              view.ViewOriginColumn + c, background_);

@@ -12,7 +12,7 @@ CellLook LookOfCell(const Editor& editor, ScaledTileCache& tiles, int row, int c
     const int code = CodeOf(value);
     if (code >= TileCatalogueSize)
         return CellLook{nullptr, OutsideMapColour, false};
-    const int size = editor.view.TilePixelWidth;
+    const int size = editor.view.TilePixels;
     if (const QImage* picture = tiles.Scaled(RotationOf(value), code, size))
         return CellLook{picture, std::nullopt, true};
     return CellLook{nullptr, uncovered, true};
@@ -34,7 +34,7 @@ std::vector<CellRowSource> SourcesOfCellRow(const Editor& editor, ScaledTileCach
                                             int cellRow, int firstColumn, int lastColumn,
                                             std::optional<QColor> uncovered) {
     const ViewState& view = editor.view;
-    const bool grid = editor.flags.ShowGridlines != 0;
+    const bool grid = editor.flags.ShowGridlines;
     std::vector<CellRowSource> sources;
     for (int column = firstColumn; column <= lastColumn; ++column) {
         const CellLook look = LookOfCell(editor, tiles, view.ViewOriginRow + cellRow,
@@ -112,8 +112,8 @@ void WriteWholeCells(uint32_t* row, const CellRowSource* sources, int count, int
 
 void WriteTileBlock(const RasterTarget& target, const QRect& part, const Editor& editor,
                     ScaledTileCache& tiles, std::optional<QColor> uncovered) {
-    const int w = editor.view.TilePixelWidth;
-    const int h = editor.view.TilePixelHeight;
+    const int w = editor.view.TilePixels;
+    const int h = editor.view.TilePixels;
     if (part.isEmpty() || w <= 0 || h <= 0 || part.left() < 0 || part.top() < 0)
         return;
     const int firstColumn = part.left() / w;
