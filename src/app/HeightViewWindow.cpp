@@ -1,5 +1,7 @@
 #include "app/HeightViewWindow.h"
 
+#include "app/ImportElevationDialog.h"
+
 #include "core/edit/Commands.h"
 #include "core/edit/Editor.h"
 #include "core/edit/ViewOps.h"
@@ -39,8 +41,8 @@ class HeightViewCanvas : public QWidget {
 };
 
 HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(editor),
-      shell_(shell) {
+    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(editor), shell_(shell),
+      askImportOptions_([this] { return ImportElevationDialog::Ask(this); }) {
     setObjectName(QStringLiteral("Height Map View"));
     setWindowTitle(QStringLiteral("Height View"));
     setFocusPolicy(Qt::StrongFocus);
@@ -60,6 +62,10 @@ HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
         connect(action, &QAction::triggered, this,
                 [this, command] { ExecuteCommand(editor_, shell_, command); });
     }
+    // Imports need the progress dialog with Cancel that only the app has.
+    QAction* import = options_->addAction(QStringLiteral("Import Elevation..."));
+    connect(import, &QAction::triggered, this,
+            [this] { ImportElevationFromUser(editor_, shell_, this, askImportOptions_); });
 
     canvas_ = new HeightViewCanvas(*this, editor_);
     auto* layout = new QVBoxLayout(this);
