@@ -1,7 +1,9 @@
 // Importing one SRTM-size tile (3,600 x 3,600 samples, 1 arc-second, 9-10 E 50-51 N) onto the
 // map's grid, against the field's own command doing the same: `gdalwarp` into a GeoTIFF,
-// read back and put through the height rule. The command runs as a child process, so both
-// sides are timed as CPU seconds of this process and its children (user + system).
+// read back and put through the height rule. The commands run as child processes, so every
+// side is timed as CPU seconds of this process and its children (user + system). The import
+// is timed both in this process (the editor's case: GDAL already loaded) and as the whole
+// `maptool import-elevation` command (process start-up included, as for gdalwarp).
 
 #include "RatioReporter.h"
 #include "core/elevation/ElevationImport.h"
@@ -87,6 +89,22 @@ void BM_GdalwarpCommandAndRule(benchmark::State& state) {
     }
 }
 
+// The whole maptool command as a user runs it, for a comparison of process with process.
+void BM_MaptoolImportCommand(benchmark::State& state) {
+    const Tile& tile = TheTile();
+    const std::string command = std::string(MAPTOOL_PATH) + " import-elevation '" + tile.Source() +
+                                "' --out-hm '" + tile.Output() + ".hm' --out-raw '" +
+                                tile.Output() + ".raw' >/dev/null";
+    for (auto _ : state) {
+        const double start = CpuSeconds();
+        if (!tile.Ok() || std::system(command.c_str()) != 0) {
+            state.SkipWithError("maptool import-elevation failed");
+            return;
+        }
+        state.SetIterationTime(CpuSeconds() - start);
+    }
+}
+
 void BM_ImportElevation(benchmark::State& state) {
     const Tile& tile = TheTile();
     for (auto _ : state) {
@@ -104,11 +122,14 @@ void BM_ImportElevation(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_GdalwarpCommandAndRule)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaptoolImportCommand)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportElevation)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter({{"BM_ImportElevation", "BM_GdalwarpCommandAndRule"}}, true);
+    RatioReporter reporter({{"BM_ImportElevation", "BM_GdalwarpCommandAndRule"},
+                            {"BM_MaptoolImportCommand", "BM_GdalwarpCommandAndRule"}},
+                           true);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
