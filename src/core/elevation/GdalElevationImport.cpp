@@ -58,20 +58,13 @@ std::string Number(double value) {
 
 // gdalwarp's options for the map's grid, with the output kept in memory.
 std::vector<std::string> WarpArguments(Resampling resampling) {
-    return {"-of",
-            "MEM",
-            "-t_srs",
-            MapGridSrs,
-            "-te",
-            Number(MapWest),
-            Number(MapSouth),
-            Number(MapEast),
-            Number(MapNorth),
-            "-ts",
-            std::to_string(MapWidth),
-            std::to_string(MapHeight),
-            "-r",
-            ResamplingName(resampling)};
+    // clang-format off
+    return {"-of", "MEM",
+            "-t_srs", MapGridSrs,
+            "-te", Number(MapWest), Number(MapSouth), Number(MapEast), Number(MapNorth),
+            "-ts", std::to_string(MapWidth), std::to_string(MapHeight),
+            "-r", ResamplingName(resampling)};
+    // clang-format on
 }
 
 int CPL_STDCALL ReportProgress(double done, const char*, void* data) {
