@@ -67,6 +67,18 @@ std::vector<std::string> WarpArguments(Resampling resampling) {
     // clang-format on
 }
 
+// The source's first band alone, as a virtual raster: gdalwarp would warp every band, and a
+// small file may declare thousands of them.
+DatasetHandle FirstBandOf(GDALDatasetH source) {
+    const char* const arguments[] = {"-of", "VRT", "-b", "1", nullptr};
+    GDALTranslateOptions* options = GDALTranslateOptionsNew(const_cast<char**>(arguments), nullptr);
+    if (!options)
+        return nullptr;
+    DatasetHandle band(GDALTranslate("", source, options, nullptr));
+    GDALTranslateOptionsFree(options);
+    return band;
+}
+
 int CPL_STDCALL ReportProgress(double done, const char*, void* data) {
     const auto& progress = *static_cast<const ImportProgress*>(data);
     return progress(done) ? TRUE : FALSE;
@@ -130,7 +142,9 @@ ElevationImportResult ImportElevation(const std::vector<std::string>& sources,
     }
     EnsureGdalDrivers();
     const QuietGdalErrors quiet;
+    // Open until the warp ends; the bands go first, as they read from their sources.
     std::vector<DatasetHandle> opened;
+    std::vector<DatasetHandle> firstBands;
     std::vector<GDALDatasetH> handles;
     for (const std::string& path : sources) {
         DatasetHandle source(
@@ -144,8 +158,15 @@ ElevationImportResult ImportElevation(const std::vector<std::string>& sources,
             result.error = *problem;
             return result;
         }
-        handles.push_back(source.get());
+        DatasetHandle band = FirstBandOf(source.get());
+        if (!band) {
+            result.error = path + " cannot be read: " +
+                           QuietGdalErrors::LastMessage("its first band cannot be taken");
+            return result;
+        }
+        handles.push_back(band.get());
         opened.push_back(std::move(source));
+        firstBands.push_back(std::move(band));
     }
 
     CPLErrorReset();
