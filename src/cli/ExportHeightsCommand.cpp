@@ -38,7 +38,11 @@ int RunExportHeights(const std::vector<std::string>& arguments) {
         return ExitFailure;
     std::string error;
     const auto tiff = HeightsAsGeoTiff(editor->heightMap.Heights(), top, error);
-    if (!tiff || !WriteFileAtomically(outputPath, *tiff, &error)) {
+    if (!tiff) {
+        std::fprintf(stderr, "maptool: %s\n", error.c_str());
+        return ExitFailure;
+    }
+    if (!WriteFileAtomically(outputPath, *tiff, &error)) {
         std::fprintf(stderr, "maptool: unable to write %s: %s\n", outputPath.c_str(),
                      error.c_str());
         return ExitFailure;
