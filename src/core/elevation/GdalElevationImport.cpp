@@ -10,23 +10,10 @@
 
 namespace {
 
-// What makes a source unusable, or nothing when it can be warped onto the map.
-std::optional<std::string> SourceProblem(GDALDatasetH source, const std::string& path) {
-    if (GDALGetRasterCount(source) < 1)
-        return path + " has no elevation band.";
-    GDALRasterBandH band = GDALGetRasterBand(source, 1);
-    const GDALDataType type = GDALGetRasterDataType(band);
-    if (type == GDT_Unknown || GDALDataTypeIsComplex(type) ||
-        GDALGetRasterColorInterpretation(band) == GCI_PaletteIndex)
-        return path + " has no elevation band.";
-    double transform[6];
-    const bool hasTransform = GDALGetGeoTransform(source, transform) == CE_None;
-    if (!hasTransform && GDALGetGCPCount(source) == 0)
-        return path + " is not georeferenced.";
-    if (!(hasTransform ? GDALGetSpatialRef(source) : GDALGetGCPSpatialRef(source)))
-        return path + " has no coordinate system.";
-
-    const char* const transformerOptions[] = {"DST_SRS=EPSG:4326", nullptr};
+// Why a georeferenced source cannot be warped onto the map, or nothing when it overlaps it.
+std::optional<std::string> PlacementProblem(GDALDatasetH source, const std::string& path) {
+    const std::string target = std::string("DST_SRS=") + MapGridSrs;
+    const char* const transformerOptions[] = {target.c_str(), nullptr};
     void* transformer =
         GDALCreateGenImgProjTransformer2(source, nullptr, const_cast<char**>(transformerOptions));
     if (!transformer)
@@ -48,6 +35,24 @@ std::optional<std::string> SourceProblem(GDALDatasetH source, const std::string&
     if (!overlaps)
         return path + " does not overlap the map (5 W-15 E, 45 N-55 N).";
     return std::nullopt;
+}
+
+// What makes a source unusable, or nothing when it can be warped onto the map.
+std::optional<std::string> SourceProblem(GDALDatasetH source, const std::string& path) {
+    if (GDALGetRasterCount(source) < 1)
+        return path + " has no elevation band.";
+    GDALRasterBandH band = GDALGetRasterBand(source, 1);
+    const GDALDataType type = GDALGetRasterDataType(band);
+    if (type == GDT_Unknown || GDALDataTypeIsComplex(type) ||
+        GDALGetRasterColorInterpretation(band) == GCI_PaletteIndex)
+        return path + " has no elevation band.";
+    double transform[6];
+    const bool hasTransform = GDALGetGeoTransform(source, transform) == CE_None;
+    if (!hasTransform && GDALGetGCPCount(source) == 0)
+        return path + " is not georeferenced.";
+    if (!(hasTransform ? GDALGetSpatialRef(source) : GDALGetGCPSpatialRef(source)))
+        return path + " has no coordinate system.";
+    return PlacementProblem(source, path);
 }
 
 std::string Number(double value) {
