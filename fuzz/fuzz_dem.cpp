@@ -3,8 +3,8 @@
 // hole of zero samples), so one run writes about 1.5 MB.
 //
 // Input: byte 0 bit 0 set cuts the source short inside the sampled rows, at the offset in
-// bytes 1-3; the remaining bytes are big-endian samples handed to the window's cells in
-// order, repeated as often as needed.
+// bytes 1-3 (such a source is refused unless the cut falls at its very end); the remaining bytes
+// are big-endian samples handed to the window's cells in order, repeated as often as needed.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
 #include "core/height/DemConversion.h"
@@ -75,15 +75,18 @@ bool WriteSource(const std::string& path, const SourceLayout& layout) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = FuzzFolder() + "input.dem";
-    if (!WriteSource(path, ReadLayout(data, size)))
+    const SourceLayout layout = ReadLayout(data, size);
+    if (!WriteSource(path, layout))
         std::abort();
     auto editor = std::make_unique<Editor>();
     RecordingShell shell;
     ConvertDemFile(*editor, shell, path);
-    // A conversion always completes over a readable source: both outputs, the new height map
-    // and the summary.
-    if (!editor->heightMap.HasHeightMap() || shell.messages.size() != 2 ||
-        shell.messages.back().text.rfind("Process Complete.", 0) != 0)
+    // A conversion always completes over a source that holds the whole window: both outputs,
+    // the new height map and the summary. A shorter source is refused with one message.
+    const bool complete = editor->heightMap.HasHeightMap() && shell.messages.size() == 2 &&
+                          shell.messages.back().text.rfind("Process Complete.", 0) == 0;
+    const bool refused = !editor->heightMap.HasHeightMap() && shell.messages.size() == 1;
+    if (layout.length >= FullSourceBytes ? !complete : !refused)
         std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Rail segment files, loaded and appended: the first input byte picks the operation and how
-// full the network already is; the rest is the file.
+// full the network already is; the rest is the file. Loading over pending points asks first;
+// the answer lets it go on to the reader.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
 #include "core/rails/RailSegmentFile.h"
@@ -15,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = WriteFuzzFile("input.seg", data + 1, size - 1);
     auto editor = std::make_unique<Editor>();
     RecordingShell shell;
+    shell.AnswerNextQuestion(true);
     auto& rails = editor->rails;
     rails.RailSectionCount = (control & 0x0F) * 128;
     rails.PendingRailPointCount = ((control >> 4) & 0x07) * 16;

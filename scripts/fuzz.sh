@@ -4,7 +4,9 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # The corpus each run grows is kept in build-fuzz/corpus/<name>, crash inputs go to
 # build-fuzz/artifacts, the full output to build-fuzz/<target>.log. Exit status 1 when any
-# target found a crash.
+# target found a crash or stayed below its coverage floor (fuzz/coverage-floors.txt): a target
+# that no longer reaches its reader, say because a question now stops the operation before
+# it, reaches far fewer edges than its seeds alone give a working one.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-30}"
@@ -47,6 +49,15 @@ for t in "${targets[@]}"; do
     # Executions, the coverage reached (edges "cov", features "ft") and the corpus size.
     grep -E "stat::number_of_executed_units|stat::average_exec_per_sec" "$build/$t.log" || true
     grep -E "^#[0-9]+.*cov:" "$build/$t.log" | tail -n 1 || true
+    floor="$(awk -v t="$t" '$1 == t { print $2 }' "$root/fuzz/coverage-floors.txt")"
+    reached="$(grep -oE "cov: [0-9]+" "$build/$t.log" | awk '{ print $2 }' | sort -n | tail -n 1)"
+    if [ -z "$floor" ]; then
+        status=1
+        echo "-- $t has no coverage floor in fuzz/coverage-floors.txt"
+    elif [ "${reached:-0}" -lt "$floor" ]; then
+        status=1
+        echo "-- $t reached ${reached:-0} edges, below its floor of $floor: it does not reach its reader"
+    fi
     rm -rf "${scratch:?}"/*
 done
 exit $status

@@ -7,8 +7,7 @@
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/tilemap/TextureMapFile.h"
 
-#include <QCoreApplication>
-#include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -46,10 +45,6 @@ void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::s
     }
 }
 
-std::vector<std::string> CommandLineFileArguments() {
-    const QStringList arguments = QCoreApplication::arguments();
-    std::vector<std::string> files;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        files.push_back(arguments[i].toStdString());
-    return files;
+std::vector<std::string> CommandLineFileArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 }

@@ -14,6 +14,6 @@
 // operations themselves, and the files after it are still opened.
 void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::string>& paths);
 
-// The file arguments of the running application (its arguments after the program name, with
-// Qt's own options already removed by QApplication).
-std::vector<std::string> CommandLineFileArguments();
+// The file arguments after the program name, as the bytes the system gave (a name need not be
+// UTF-8). Called with main's argc and argv after QApplication has removed its own options.
+std::vector<std::string> CommandLineFileArguments(int argc, char** argv);

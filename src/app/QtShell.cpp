@@ -1,6 +1,7 @@
 #include "app/QtShell.h"
 
 #include "app/FileDialogFilter.h"
+#include "core/io/NativePath.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -30,10 +31,11 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 } // namespace
 
 FileChoice SplitChosenPath(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
+    const std::string bytes = PathFromText(path);
+    const size_t nameStart = bytes.find_last_of('/') + 1; // 0 without a folder
     FileChoice choice;
-    choice.name = name.toStdString();
-    choice.folder = path.left(path.size() - name.size()).toStdString();
+    choice.name = bytes.substr(nameStart);
+    choice.folder = bytes.substr(0, nameStart);
     return choice;
 }
 

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     if (startStatus != 0)
         return startStatus;
     session.PostStartCommands();
-    session.PostOpenFiles(CommandLineFileArguments());
+    session.PostOpenFiles(CommandLineFileArguments(argc, argv));
     const int status = QApplication::exec();
     session.ShutDown();
     return status;

@@ -36,6 +36,8 @@ std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& ar
             if (!parsed.seed)
                 return Refuse("--seed takes a whole number from 0 to 4294967295, not '" +
                               arguments[i] + "'");
+        } else if (argument.empty()) {
+            return Refuse("a file name is empty");
         } else if (argument.size() > 1 && argument[0] == '-') {
             return Refuse("unknown option '" + argument + "'");
         } else {

@@ -3,5 +3,5 @@
 #include "core/tilemap/TileUtilities.h"
 
 int RunExpandFields(const std::vector<std::string>& arguments) {
-    return RunTileUtility(arguments, ExpandFields);
+    return RunTileUtility(arguments, ExpandFields, UnseededStart::Fresh);
 }

@@ -3,5 +3,5 @@
 #include "core/tilemap/TileUtilities.h"
 
 int RunFieldTransitions(const std::vector<std::string>& arguments) {
-    return RunTileUtility(arguments, FieldTransitions);
+    return RunTileUtility(arguments, FieldTransitions, UnseededStart::Clock);
 }

@@ -54,6 +54,26 @@ struct CellBox {
     }
 };
 
+// A name from a file as printable text: control bytes (escape, CR, BEL, the C1 range) and
+// every other byte outside printable ASCII are shown as \xHH, a backslash as \\, so that
+// nothing in a file can steer the terminal.
+std::string Printable(const std::string& name) {
+    std::string text;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\\') {
+            text += "\\\\";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            text += c;
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        }
+    }
+    return text;
+}
+
 void PrintSize(const std::string& path, uintmax_t expected) {
     std::error_code error;
     const uintmax_t size = std::filesystem::file_size(path, error);
@@ -153,7 +173,7 @@ bool TargetListInfo(Editor& editor, ConsoleShell& shell, const std::string& path
     PrintSize(path, 4 + 48 * static_cast<uintmax_t>(editor.targetAreas.size()));
     std::printf("  target areas: %zu\n", editor.targetAreas.size());
     for (const TargetArea& area : editor.targetAreas)
-        std::printf("    %-32s column %lld, row %lld\n", TargetAreaName(area).c_str(),
+        std::printf("    %-32s column %lld, row %lld\n", Printable(TargetAreaName(area)).c_str(),
                     static_cast<long long>(CellOfWorld(area.x, WorldOriginColumn)),
                     static_cast<long long>(CellOfWorld(area.y, WorldOriginRow)));
     return true;
@@ -188,6 +208,10 @@ bool FileInfo(const std::string& path) {
 int RunInfo(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         std::fputs("maptool info: name at least one file\n", stderr);
+        return ExitUsage;
+    }
+    if (std::find(arguments.begin(), arguments.end(), std::string()) != arguments.end()) {
+        std::fputs("maptool: a file name is empty\n", stderr);
         return ExitUsage;
     }
     bool allRead = true;

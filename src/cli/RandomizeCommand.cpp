@@ -3,5 +3,5 @@
 #include "core/tilemap/TileUtilities.h"
 
 int RunRandomize(const std::vector<std::string>& arguments) {
-    return RunTileUtility(arguments, RandomizeTiles);
+    return RunTileUtility(arguments, RandomizeTiles, UnseededStart::Clock);
 }

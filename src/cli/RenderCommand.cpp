@@ -85,6 +85,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, RenderOptions& opti
             options.heightView = true;
             continue;
         }
+        if (argument.empty())
+            return Refuse("a file name is empty");
         if (argument.size() < 2 || argument[0] != '-') {
             files.push_back(argument);
             continue;

@@ -6,11 +6,15 @@
 
 #include <ctime>
 
-int RunTileUtility(const std::vector<std::string>& arguments, TileUtility utility) {
+int RunTileUtility(const std::vector<std::string>& arguments, TileUtility utility,
+                   UnseededStart unseeded) {
     return RunOnTextureMap(
-        arguments, 2, true, [utility](Editor& editor, ConsoleShell& shell, const auto& parsed) {
-            editor.random.Seed(parsed.seed ? *parsed.seed
-                                           : static_cast<uint32_t>(std::time(nullptr)));
+        arguments, 2, true,
+        [utility, unseeded](Editor& editor, ConsoleShell& shell, const auto& parsed) {
+            if (parsed.seed)
+                editor.random.Seed(*parsed.seed);
+            else if (unseeded == UnseededStart::Clock)
+                editor.random.Seed(static_cast<uint32_t>(std::time(nullptr)));
             utility(editor.tileMap, editor.random);
             SaveTextureMap(editor, shell, parsed.files[1]);
             return shell.Failed() ? ExitFailure : ExitSuccess;

@@ -10,5 +10,12 @@
 
 using TileUtility = void (*)(TileMap&, ClassicRandom&);
 
-// Arguments: IN.tm OUT.tm [--seed N]; without a seed the generator is seeded with the time.
-int RunTileUtility(const std::vector<std::string>& arguments, TileUtility utility);
+// Where the generator starts without --seed: as the editor's menu command does it.
+enum class UnseededStart {
+    Clock, // seeded with the time in seconds (Randomize Tiles, Field Transitions)
+    Fresh, // the generator as a freshly started editor has it (Expand Fields seeds nothing)
+};
+
+// Arguments: IN.tm OUT.tm [--seed N]; --seed N starts the generator at N.
+int RunTileUtility(const std::vector<std::string>& arguments, TileUtility utility,
+                   UnseededStart unseeded);

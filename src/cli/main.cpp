@@ -36,12 +36,18 @@ const CliCommand Commands[] = {
      "4110 by default), sea as no-data, georeferenced in EPSG:4326 on the map's grid.",
      RunExportHeights},
     {"randomize", "IN.tm OUT.tm [--seed N]",
-     "Varies plain tiles and turns them at random (seeded with the time unless --seed).",
+     "Varies plain tiles and turns them at random. Without --seed the random generator is\n"
+     "seeded with the time, as the editor's Randomize Tiles does; --seed N starts it at N.",
      RunRandomize},
     {"expand-fields", "IN.tm OUT.tm [--seed N]",
-     "Grows plain fields by at most one cell into neighbouring grass.", RunExpandFields},
+     "Grows plain fields by at most one cell into neighbouring grass, at random. Without\n"
+     "--seed the random generator starts as in a freshly started editor, whose Expand Fields\n"
+     "seeds nothing (so the result is always the same); --seed N starts it at N.",
+     RunExpandFields},
     {"field-transitions", "IN.tm OUT.tm [--seed N]",
-     "Places fields and towns along the shore and transition tiles around solid ground.",
+     "Places fields and towns along the shore and transition tiles around solid ground, at\n"
+     "random. Without --seed the random generator is seeded with the time, as the editor's\n"
+     "Field Transitions does; --seed N starts it at N.",
      RunFieldTransitions},
     {"mark-errors", "TILES.tm HEIGHTS.hm OUT.hm",
      "Marks cells whose forest, town or shore edges are not continued (65535 for forests\n"
@@ -69,7 +75,10 @@ void PrintUsage(std::FILE* stream) {
                stream);
     for (const CliCommand& command : Commands)
         std::fprintf(stream, "  %s %s\n", command.name, command.arguments);
-    std::fputs("\nExit status: 0 success, 1 the operation failed, 2 bad command line.\n", stream);
+    std::fputs("\nrandomize, expand-fields and field-transitions draw random numbers; the other\n"
+               "commands do not. --seed N makes their result repeatable (see COMMAND --help).\n"
+               "\nExit status: 0 success, 1 the operation failed, 2 bad command line.\n",
+               stream);
 }
 
 const CliCommand* FindCommand(const char* name) {

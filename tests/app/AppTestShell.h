@@ -4,6 +4,7 @@
 // test ever waits on a modal dialog. Everything else (repaints, visibility, menus) is the real one.
 
 #include "app/QtShell.h"
+#include "core/io/NativePath.h"
 
 #include <deque>
 #include <optional>
@@ -40,6 +41,6 @@ class AppTestShell : public QtShell {
         answers.pop_front();
         if (!answer)
             return std::nullopt;
-        return SplitChosenPath(QString::fromStdString(*answer));
+        return SplitChosenPath(PathToText(*answer));
     }
 };

@@ -3,6 +3,8 @@
 
 #include "AppTestShell.h"
 #include "app/FileDialogFilter.h"
+#include "core/io/NativePath.h"
+#include "support/TempDir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -40,6 +43,16 @@ TEST(QtShellTest, FileDialogFilterAndChosenPath) {
     EXPECT_EQ(choice.folder, "/data/maps/");
     EXPECT_EQ(choice.Path(), "/data/maps/north.tm");
     EXPECT_EQ(SplitChosenPath("north.tm").folder, "");
+
+    // The dialog shows a Latin-1 name in a Latin-1 folder with U+FFFD; the choice is the file.
+    TempDir dir;
+    const std::string folder = dir.File("dir\xe9") + "/";
+    std::filesystem::create_directory(folder);
+    WriteBytes(folder + "caf\xe9.tm", {1});
+    const FileChoice latin1 = SplitChosenPath(PathToText(folder + "caf\xe9.tm"));
+    EXPECT_EQ(latin1.folder, folder);
+    EXPECT_EQ(latin1.name, "caf\xe9.tm");
+    EXPECT_EQ(SplitChosenPath(PathToText(folder + "new.tm")).Path(), folder + "new.tm");
 }
 
 TEST(QtShellTest, UpdatePaintsOnlyWhatWasInvalidatedAndNoWindowMeansEvery) {

@@ -9,8 +9,10 @@
 
 #include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -47,16 +49,19 @@ TEST_F(TerrainRendering, SkyIsTheClearColourAndTheLitBlockSitsInTheMiddle) {
     EXPECT_NE(grey, textured.pixel(window->width() / 2, window->height() / 2));
 }
 
-// Gives a tile a picture of four quarters: red top left, green top right, blue bottom left,
-// yellow bottom right (rows bottom-up, as tile pictures are stored).
-void PaintQuarterTexture(TerrainViewWindow& window, int code) {
+using Quarters = std::array<std::array<uint8_t, 3>, 4>;
+
+// Gives a tile a picture of four quarters, by default red top left, green top right, blue
+// bottom left, yellow bottom right (rows bottom-up, as tile pictures are stored).
+void PaintQuarterTexture(TerrainViewWindow& window, int code,
+                         const Quarters& colours = {
+                             {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}}}) {
     constexpr int Size = 64;
-    const uint8_t colours[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
     std::vector<uint8_t> rgb;
     for (int row = 0; row < Size; ++row)
         for (int x = 0; x < Size; ++x) {
-            const uint8_t* colour = colours[(row >= Size / 2 ? 0 : 2) + (x < Size / 2 ? 0 : 1)];
-            rgb.insert(rgb.end(), colour, colour + 3);
+            const auto& colour = colours[(row >= Size / 2 ? 0 : 2) + (x < Size / 2 ? 0 : 1)];
+            rgb.insert(rgb.end(), colour.begin(), colour.end());
         }
     window.makeCurrent();
     glBindTexture(GL_TEXTURE_2D, window.Renderer().Textures().TextureOf(code));
@@ -98,6 +103,31 @@ TEST_F(TerrainRendering, RotationsTurnTheTilePictureClockwiseAndTheGridOutlinesQ
     EXPECT_FALSE(IsGridRed(frame.pixel(GroundPixel(-96, -96))));
     editor.flags.Show3DGrid = 0; // lighting is back on after the grid
     EXPECT_EQ(CountPixels(Frame(), IsGridRed), 0);
+}
+
+// Cells of one plain picture meet without a seam: the filter must not blend a border colour
+// into the edge texels (GL_CLAMP does, drawing a dark line around every cell).
+TEST_F(TerrainRendering, CellsOfAPlainPictureMeetWithoutSeams) {
+    ShowView();
+    constexpr int Code = 30;
+    const std::array<uint8_t, 3> white{255, 255, 255};
+    PaintQuarterTexture(*window, Code, {white, white, white, white});
+    LookStraightDown();
+    BuildFlatBlock(4, 0, MakeCell(0, Code));
+    const QImage frame = Frame();
+    const int inside = qRed(frame.pixel(GroundPixel(-32, -32)));
+    ASSERT_GT(inside, 100);
+    // The darkest pixel across each boundary between the first quads.
+    for (const auto& [x, z, step] : {std::tuple{-64, -32, QPoint(1, 0)},
+                                     {-64, -96, QPoint(1, 0)},
+                                     {-32, -64, QPoint(0, 1)},
+                                     {-96, -64, QPoint(0, 1)}}) {
+        const QPoint edge = GroundPixel(x, z);
+        int darkest = 255;
+        for (const QPoint& p : {edge - step, edge, edge + step})
+            darkest = std::min(darkest, qRed(frame.pixel(p)));
+        EXPECT_NEAR(darkest, inside, 8) << x << ", " << z;
+    }
 }
 
 TEST_F(TerrainRendering, BatchedTexturedPassDrawsTheSamePictureAsOneCallPerQuad) {

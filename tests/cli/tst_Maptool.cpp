@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,6 +22,10 @@ std::vector<uint8_t> SampleTextureMap() {
 TEST(Maptool, AnswersHelpUsageAndFailuresWithTheirExitStatus) {
     TempDir dir;
     WriteBytes(dir.File("in.tm"), SampleTextureMap());
+    WriteBytes(dir.File("short.tm"), std::vector<uint8_t>(1000, 1));
+    WriteBytes(dir.File("short.dem"), std::vector<uint8_t>(3 * 9600 + 10, 1));
+    for (const char* fifo : {"fifo.tm", "out.fifo"})
+        ASSERT_EQ(mkfifo(dir.File(fifo).c_str(), 0600), 0);
     const MaptoolResult help = RunMaptool(dir, "--help");
     EXPECT_EQ(help.status, 0);
     for (const char* name :
@@ -53,6 +58,14 @@ TEST(Maptool, AnswersHelpUsageAndFailuresWithTheirExitStatus) {
         {"mark-errors in.tm none.hm out.hm", 1, "Unable to open file... none.hm"},
         {"convert-dem none.dem", 1, "Unable to open file... none.dem"},
         {"render none.tm out.png", 1, "Unable to open file... none.tm"},
+        // Nothing is written without a name, nothing read of the wrong size or kind.
+        {"randomize in.tm ''", 2, "a file name is empty"},
+        {"render in.tm ''", 2, "a file name is empty"},
+        {"info in.tm ''", 2, "a file name is empty"},
+        {"randomize short.tm out.tm", 1, "The file is 1000 bytes; a texture map file is 204800"},
+        {"randomize fifo.tm out.tm", 1, "is not a regular file"},
+        {"randomize in.tm out.fifo", 1, "Unable to open file... out.fifo"},
+        {"convert-dem short.dem", 1, "holds 3 rows of 4800 samples; the conversion reads 5397"},
     };
     for (const auto& c : cases) {
         const MaptoolResult result = RunMaptool(dir, c.arguments);
@@ -62,6 +75,7 @@ TEST(Maptool, AnswersHelpUsageAndFailuresWithTheirExitStatus) {
     }
     for (const char* output : {"out.tm", "out.hm", "trv16.hm", "out.png"})
         EXPECT_FALSE(std::filesystem::exists(dir.File(output))) << output;
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("out.fifo")));
 }
 
 TEST(Maptool, SeededTileUtilitiesMatchTheEditorsOperations) {
@@ -89,6 +103,14 @@ TEST(Maptool, SeededTileUtilitiesMatchTheEditorsOperations) {
             << command.name;
         EXPECT_NE(output, input) << command.name;
     }
+    // Without a seed, Expand Fields draws what a freshly started editor's menu command draws.
+    ASSERT_EQ(RunMaptool(dir, "expand-fields in.tm out.tm").status, 0);
+    TileMap expected;
+    expected.Replace(input);
+    ClassicRandom fresh;
+    ExpandFields(expected, fresh);
+    EXPECT_EQ(ReadBytes(dir.File("out.tm")),
+              std::vector<uint8_t>(expected.Cells().begin(), expected.Cells().end()));
 }
 
 TEST(Maptool, ConvertDemWritesBothOutputsBesideTheSource) {
@@ -116,4 +138,22 @@ TEST(Maptool, MarkErrorsWritesTheMarkedHeightMap) {
     EXPECT_EQ(marked[interior], 0xFF);
     EXPECT_EQ(marked[interior + 1], 0xFF);
     EXPECT_EQ(marked[0], 0);
+}
+
+// A copy of the program outside its build folder stands for an installed one: it must not
+// read the tile pictures of the source tree it was built from.
+TEST(Maptool, AnInstalledCopyDoesNotFallBackToTheSourceTreesData) {
+    if (std::filesystem::exists(MAPEDITOR_DATA_DIR))
+        GTEST_SKIP() << "an installed data folder would serve the copy";
+    TempDir dir;
+    WriteBytes(dir.File("in.tm"), SampleTextureMap());
+    std::filesystem::copy_file(MAPTOOL_PATH, dir.File("maptool"));
+    std::filesystem::permissions(dir.File("maptool"), std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    const std::string command = "cd '" + dir.path().string() +
+                                "' && ./maptool render in.tm out.png 2>stderr.txt >/dev/null";
+    ASSERT_NE(std::system(command.c_str()), -1);
+    const auto err = ReadBytes(dir.File("stderr.txt"));
+    EXPECT_TRUE(
+        Contains(std::string(err.begin(), err.end()), "Failed to read tiles/QZField8.bmp!"));
 }

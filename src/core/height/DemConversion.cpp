@@ -6,9 +6,6 @@
 #include "core/height/HeightMapFile.h"
 #include "core/io/FileCommands.h"
 
-#include <QSaveFile>
-#include <QString>
-
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -31,14 +28,17 @@ std::string FolderOf(const std::string& path) {
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-// Whether a file can be written at `path`: the outputs are only replaced once the conversion
-// has succeeded, but the user hears about an unwritable place before it starts.
-bool CanCreateFile(const std::string& path) {
-    QSaveFile probe(QString::fromStdString(path));
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.cancelWriting();
-    return true;
+// Why a source is too short for the window, or empty when it holds every sampled row. A
+// shorter source would convert its missing rows into water.
+std::string ShortSourceProblem(const std::string& path) {
+    constexpr uintmax_t RowBytes = uintmax_t{DemSamplesPerRow} * 2;
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size >= RowBytes * DemRowsRequired)
+        return {};
+    return "The elevation source holds " + std::to_string(size / RowBytes) + " rows of " +
+           std::to_string(DemSamplesPerRow) + " samples; the conversion reads " +
+           std::to_string(DemRowsRequired) + ". Nothing was converted.";
 }
 
 // Reads the whole window; empty when the working memory cannot be had.
@@ -67,19 +67,24 @@ void ConvertDemFile(Editor& editor, Shell& shell, const std::string& path) {
     const auto sourcePath = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
     if (!sourcePath)
         return;
-    // A folder opens like a file here but has no samples to read.
-    std::error_code notChecked;
-    const SourceFile source(std::filesystem::is_directory(*sourcePath, notChecked)
-                                ? nullptr
-                                : std::fopen(sourcePath->c_str(), "rb"));
+    // A folder opens like a file here but has no samples to read; a FIFO would block.
+    if (IsNonRegularFile(*sourcePath)) {
+        ShowOpenFailure(shell, WindowId::Main, PathWithReason(*sourcePath, NotRegularFileText));
+        return;
+    }
+    const SourceFile source(std::fopen(sourcePath->c_str(), "rb"));
     if (!source) {
         ShowOpenFailure(shell, WindowId::Main, *sourcePath);
+        return;
+    }
+    if (const std::string problem = ShortSourceProblem(*sourcePath); !problem.empty()) {
+        ShowOpenFailure(shell, WindowId::Main, PathWithReason(*sourcePath, problem));
         return;
     }
     const std::string heightPath = DemHeightOutputPath(*sourcePath);
     const std::string rawPath = DemRawOutputPath(*sourcePath);
     for (const std::string* output : {&heightPath, &rawPath}) {
-        if (!CanCreateFile(*output)) {
+        if (!CanReplaceFile(*output)) {
             ShowCreateFailure(shell, WindowId::Main, *output);
             return;
         }

@@ -19,7 +19,7 @@ void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
 }
 
 void ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
-    const auto bytes = ReadMapFile(shell, path, HeightMapFileSize);
+    const auto bytes = ReadMapFile(shell, path, HeightMapFileSize, "height map file");
     if (!bytes) {
         shell.Invalidate(WindowId::Main, false);
         return;

@@ -10,9 +10,9 @@
 
 constexpr size_t HeightMapFileSize = MapCellCount * 2;
 
-// Replaces the height map by the file's first 409600 bytes, rebuilds the shade image and
+// Replaces the height map by the file's 409600 bytes, rebuilds the shade image and
 // centres the preview on cell (0, 0). Without a path the user is asked. A file that cannot be
-// opened is reported and the old height map stays; a shorter file fills the rest with zero.
+// opened or is not exactly 409600 bytes is reported and the old height map stays.
 // Unsaved changes of the height map are asked about first.
 void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path = {});
 // The same for a file of the program's own making, without the question.

@@ -1,6 +1,7 @@
 #include "core/image/DibDecoder.h"
 
 #include "core/image/BitCountColours.h"
+#include "core/image/PictureLimits.h"
 
 #include "core/io/FileIO.h"
 
@@ -14,8 +15,6 @@ constexpr uint32_t CompressionNone = 0;
 constexpr uint32_t CompressionRle8 = 1;
 constexpr uint32_t CompressionRle4 = 2;
 constexpr uint32_t CompressionBitFields = 3;
-// Larger pictures are refused as out of memory rather than attempted.
-constexpr int64_t MaxPixels = int64_t{1} << 26;
 
 struct Rgb {
     uint8_t red = 0;
@@ -233,7 +232,8 @@ DibResult Decode(std::span<const uint8_t> file, bool hasFileHeader, RgbImage& im
     const int64_t rows = layout.height < 0 ? -layout.height : layout.height;
     if (layout.width <= 0 || rows == 0 || !IsSupported(layout))
         return DibResult::ConversionError;
-    if (layout.width > MaxPixels || rows > MaxPixels || layout.width * rows > MaxPixels)
+    // Larger pictures are refused as out of memory rather than attempted.
+    if (layout.width > MaxPictureSide || rows > MaxPictureSide)
         return DibResult::OutOfMemory;
 
     RgbImage decoded;

@@ -2,22 +2,17 @@
 
 #include "core/Messages.h"
 #include "core/image/DibDecoder.h"
+#include "core/image/PictureLimits.h"
 #include "core/io/FileIO.h"
 
 #include <filesystem>
-
-namespace {
-
-// Files beyond this size are refused as out of memory instead of being read.
-constexpr size_t MaxDibFileSize = size_t{256} << 20;
-
-} // namespace
 
 std::optional<RgbImage> LoadDibImage(Shell& shell, const std::string& fileName, WindowId owner) {
     // An empty file cannot be mapped, so it fails like a missing one.
     std::error_code error;
     const auto size = std::filesystem::file_size(fileName, error);
-    if (!error && size > MaxDibFileSize) {
+    // Files beyond this size are refused as out of memory instead of being read.
+    if (!error && size > MaxPictureFileSize) {
         ShowHardError(shell, owner, "Out of memory.");
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "core/image/TileBitmap.h"
 
 #include "core/image/BitCountColours.h"
+#include "core/image/PictureLimits.h"
 
 #include "core/io/FileIO.h"
 
@@ -10,10 +11,6 @@ namespace {
 
 constexpr int InformationHeaderSize = 40;
 constexpr int CoreHeaderSize = 12;
-// A tile or button picture is small; this bounds the file read and the pixel arithmetic.
-constexpr size_t MaxBitmapFileSize = 64u << 20;
-constexpr int64_t MaxBitmapSide = 1 << 20;
-constexpr int64_t MaxBitmapPixels = 1 << 22; // 2048 x 2048
 
 // Fields outside the block read as 0, so a block that was never checked (an empty one, say)
 // is measured as having nothing in it instead of being read beyond its end.
@@ -47,8 +44,7 @@ bool HasConsistentLayout(const TileBitmap& bitmap) {
     const int64_t rows = height < 0 ? -height : height;
     // A few bytes of run-length data can name a picture of millions of pixels; such a header
     // is refused here rather than decoded into memory.
-    if (width < 0 || width > MaxBitmapSide || rows > MaxBitmapSide ||
-        width * rows > MaxBitmapPixels)
+    if (width < 0 || width > MaxPictureSide || rows > MaxPictureSide)
         return false;
     if (Compression(bitmap) != 0)
         return true; // run-length and other packed rows are measured by their own decoder
@@ -74,7 +70,7 @@ std::optional<TileBitmap> ReadBitmapBytes(std::span<const uint8_t> file) {
 std::optional<TileBitmap> ReadBitmapFile(const std::string& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (error || size > MaxBitmapFileSize)
+    if (error || size > MaxPictureFileSize)
         return std::nullopt;
     const auto file = ReadFilePrefix(path, size);
     if (!file)

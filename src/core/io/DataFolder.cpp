@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -34,6 +35,25 @@ fs::path FindNameIgnoringCase(const fs::path& folder, const std::string& name) {
     return {};
 }
 
+// Whether the running program is the one in its build folder rather than an installed copy.
+bool RunsFromBuildFolder() {
+    std::error_code error;
+    const std::string program = fs::read_symlink("/proc/self/exe", error).string();
+    const std::string buildFolder = fs::weakly_canonical(MAPEDITOR_BUILD_DIR, error).string() + "/";
+    return !error && program.compare(0, buildFolder.size(), buildFolder) == 0;
+}
+
+// The folders searched, in order.
+const std::vector<std::string>& DataFolders() {
+    static const std::vector<std::string> folders = [] {
+        std::vector<std::string> list{"", MAPEDITOR_DATA_DIR};
+        if (RunsFromBuildFolder())
+            list.emplace_back(MAPEDITOR_SOURCE_DATA_DIR);
+        return list;
+    }();
+    return folders;
+}
+
 } // namespace
 
 std::string FindFileIn(const std::string& folder, const std::string& relativePath) {
@@ -49,7 +69,7 @@ std::string FindFileIn(const std::string& folder, const std::string& relativePat
 std::string FindDataFile(const std::string& relativePath) {
     if (relativePath.empty())
         return relativePath;
-    for (const char* folder : {"", MAPEDITOR_DATA_DIR, MAPEDITOR_SOURCE_DATA_DIR}) {
+    for (const std::string& folder : DataFolders()) {
         std::string found = FindFileIn(folder, relativePath);
         if (!found.empty())
             return found;

@@ -1,7 +1,8 @@
 #pragma once
 // Finding the program's bundled data (tile pictures, TarList.dat): the current folder first,
-// then the installed data folder, then the data/ folder of the source tree (so a program run
-// from its build folder finds its files). Tile folders come from case-insensitive file
+// then the installed data folder, then, for a program run from its build folder only, the
+// data/ folder of the source tree (an installed program never reads the tree it was built
+// from). Tile folders come from case-insensitive file
 // systems, so the file name is matched without regard to case.
 
 #include <string>

@@ -2,6 +2,8 @@
 
 #include "core/Messages.h"
 
+#include <filesystem>
+
 std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
                                           const std::string& path, const std::string& description,
                                           const std::string& pattern) {
@@ -13,15 +15,28 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
     return choice->Path();
 }
 
-std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path,
-                                                size_t size) {
-    auto bytes = ReadFilePrefix(path, size);
+std::string PathWithReason(const std::string& path, const std::string& reason) {
+    return reason.empty() ? path : path + "\n\n" + reason;
+}
+
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
+                                                const char* kind) {
+    // One byte more than a map tells a longer file from a map.
+    auto bytes = ReadFilePrefix(path, size + 1);
     if (!bytes) {
-        ShowOpenFailure(shell, WindowId::Main, path);
+        ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, NonRegularFileReason(path)));
         return std::nullopt;
     }
-    // A short file gives what it holds; the rest of the grid is zero.
-    bytes->resize(size, 0);
+    if (bytes->size() != size) {
+        std::error_code error;
+        const uintmax_t actual = std::filesystem::file_size(path, error);
+        ShowOpenFailure(shell, WindowId::Main,
+                        PathWithReason(path, "The file is " +
+                                                 std::to_string(error ? bytes->size() : actual) +
+                                                 " bytes; a " + kind + " is " +
+                                                 std::to_string(size) + " bytes."));
+        return std::nullopt;
+    }
     return bytes;
 }
 
@@ -31,7 +46,8 @@ bool SaveFileReporting(Shell& shell, WindowId owner, const std::string& path,
     if (WriteFileAtomically(path, bytes, nullptr, &failure))
         return true;
     const char* caption = failure == WriteFailure::Open ? captions.open : captions.write;
-    shell.ShowMessage(owner, path, caption, MessageIcon::Exclamation);
+    shell.ShowMessage(owner, PathWithReason(path, NonRegularFileReason(path)), caption,
+                      MessageIcon::Exclamation);
     return false;
 }
 

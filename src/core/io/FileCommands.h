@@ -18,9 +18,14 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
                                           const std::string& path, const std::string& description,
                                           const std::string& pattern);
 
-// Reads the first `size` bytes of a map file; a shorter file is padded with zero bytes. When it
-// cannot be opened, shows "Unable to open file..." (owned by the main window) with the path.
-std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size);
+// Reads a map file, which must be exactly `size` bytes: a file of any other size is no `kind`
+// ("texture map file", say) and is refused with both sizes named. When it cannot be opened or
+// is refused, shows "Unable to open file..." (owned by the main window) with the path.
+std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
+                                                const char* kind);
+
+// The path, and after an empty line the reason, when there is one.
+std::string PathWithReason(const std::string& path, const std::string& reason);
 
 // The captions for a save that fails at creating the file or later, while writing or replacing.
 struct SaveFailureCaptions {

@@ -1,6 +1,9 @@
 #pragma once
-// Whole-file reading and atomic writing. Saves go to a temporary file that replaces the
-// target only after every byte was written, so a failed save never leaves half a file.
+// Whole-file reading and atomic writing. Paths are the file system's own bytes, whatever their
+// encoding. Only regular files (or links to them) are read or replaced: a FIFO, a device or a
+// folder is refused before it is opened. Saves go to a temporary file beside the target that
+// replaces it only after every byte was written and reached the disk, so a failed save never
+// leaves half a file.
 
 #include <cstdint>
 #include <optional>
@@ -8,12 +11,23 @@
 #include <string>
 #include <vector>
 
+// The step at which ReadFilePrefix failed.
+enum class ReadFailure { None, Open, NotRegularFile, Read };
+
 // Reads at most `maxBytes` from the start of the file (fewer when it is shorter); empty result
-// when it cannot be opened or reading it fails.
-std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes);
+// when it cannot be opened, is not a regular file or reading it fails.
+std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes,
+                                                   ReadFailure* failure = nullptr);
+
+// Whether `path` exists as something other than a regular file or a link to one.
+bool IsNonRegularFile(const std::string& path);
+// The sentence that explains such a refusal to the user.
+extern const char* const NotRegularFileText;
+// NotRegularFileText for such a path, else empty (the path alone says enough).
+std::string NonRegularFileReason(const std::string& path);
 
 // The step at which WriteFileAtomically failed: the file could not be created at all, or
-// writing or replacing the target went wrong after it was.
+// writing, syncing or replacing the target went wrong after it was.
 enum class WriteFailure { None, Open, Write };
 
 // Writes `bytes` as the whole new content of `path`. On failure returns false, leaves any
@@ -21,6 +35,9 @@ enum class WriteFailure { None, Open, Write };
 // `failure`) when given.
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                          std::string* error = nullptr, WriteFailure* failure = nullptr);
+
+// Whether a file could be created or replaced at `path` now (nothing is left behind).
+bool CanReplaceFile(const std::string& path);
 
 // Little-endian helpers for the file formats.
 inline int32_t ReadInt32LE(const uint8_t* p) {

@@ -17,10 +17,11 @@ const char* const Records = "rail points";
 bool ReadRailSegmentInto(RailNetwork& rails, Shell& shell, const std::string& path, int start) {
     const auto file = ReadCountedRecordFile(path, sizeof(RailPoint), RailTableSize);
     if (!file) {
-        ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, {}));
+        ShowFailureNotice(shell, WindowId::None,
+                          FailedToReadText(path, NonRegularFileReason(path)));
         return false;
     }
-    if (const auto problem = CountProblem(*file, RailTableSize, Records); !problem.empty()) {
+    if (const auto problem = CountProblem(*file, RailTableSize - 1, Records); !problem.empty()) {
         ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, problem));
         return false;
     }

@@ -42,7 +42,8 @@ void LoadRailroadDefinition(Editor& editor, Shell& shell, const std::string& pat
         return;
     const auto file = ReadCountedRecordFile(*chosen, sizeof(RailSection), RailTableSize);
     if (!file) {
-        ShowFailureNotice(shell, WindowId::None, FailedToReadText(*chosen, {}));
+        ShowFailureNotice(shell, WindowId::None,
+                          FailedToReadText(*chosen, NonRegularFileReason(*chosen)));
         return;
     }
     std::string problem = CountProblem(*file, RailTableSize, Records);

@@ -21,14 +21,15 @@ void LoadTargetAreas(Editor& editor, Shell& shell) {
 void LoadTargetAreasFrom(Editor& editor, Shell& shell, const std::string& path) {
     const auto file = ReadCountedRecordFile(path, sizeof(TargetArea), MaxTargetAreas);
     if (!file) {
-        ShowFailureNotice(shell, WindowId::None, FailedToReadText(ListName, {}));
+        ShowFailureNotice(shell, WindowId::None,
+                          FailedToReadText(path, NonRegularFileReason(path)));
         return;
     }
     std::string problem = CountProblem(*file, MaxTargetAreas, Records);
     if (problem.empty())
         problem = LengthProblem(*file, Records);
     if (!problem.empty()) {
-        ShowFailureNotice(shell, WindowId::None, FailedToReadText(ListName, problem));
+        ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, problem));
         return;
     }
     std::vector<TargetArea> areas(static_cast<size_t>(file->Count()));

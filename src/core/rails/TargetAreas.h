@@ -11,9 +11,10 @@
 constexpr int32_t MaxTargetAreas = 65536;
 
 // Reads "TarList.dat" from the current folder, else from the program's data folder. A missing
-// or damaged file shows "Failed to read TarList.dat!" and leaves the list as it was (empty).
+// or damaged file shows "Failed to read TarList.dat!" (with the path where it was found) and
+// leaves the list as it was (empty).
 void LoadTargetAreas(Editor& editor, Shell& shell);
-// The same for a list at a given path (the messages still name "TarList.dat").
+// The same for a list at a given path, which the messages name.
 void LoadTargetAreasFrom(Editor& editor, Shell& shell, const std::string& path);
 
 // The label of an area: up to its NUL, or all 32 bytes when the name fills the field.

@@ -15,7 +15,7 @@ void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
     if (!chosen || !ConfirmReplaceLayer(editor, shell, SavedLayer::TextureMap, WindowId::Main))
         return;
-    auto bytes = ReadMapFile(shell, *chosen, MapCellCount);
+    auto bytes = ReadMapFile(shell, *chosen, MapCellCount, "texture map file");
     if (bytes) {
         editor.tileMap.Replace(std::move(*bytes));
         MarkLayerSaved(editor, SavedLayer::TextureMap);

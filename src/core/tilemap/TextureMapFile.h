@@ -6,9 +6,8 @@
 
 #include <string>
 
-// Replaces the tile map by the file's first 204800 bytes. Without a path the user is asked.
-// A file that cannot be opened is reported and the map stays; a shorter file fills the rest
-// with zero.
+// Replaces the tile map by the file's 204800 bytes. Without a path the user is asked. A file
+// that cannot be opened or is not exactly 204800 bytes is reported and the map stays.
 void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path = {});
 // Writes the tile map; without a path the user is asked. Reports success or failure.
 void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path = {});

@@ -4,13 +4,17 @@
 #include "FileSizeLimit.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/height/HeightMapFile.h"
+#include "core/io/FileIO.h"
 #include "core/tilemap/TextureMapFile.h"
+#include "support/SyncFailure.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -96,21 +100,35 @@ TEST_P(MapFileCommandsTest, SaveAfterLoadGivesTheSameBytesAndTellsTheUser) {
     EXPECT_EQ(Contents(), Pattern());
 }
 
-TEST_P(MapFileCommandsTest, LoadingTakesTheFirstBytesAndZeroFillsAShortFile) {
-    Load("short.map", {0x34, 0x12, 0x07}); // half a height counts as its low byte
-    EXPECT_TRUE(shell.messages.empty());
-    Bytes expected(GetParam().fileSize, 0);
-    std::copy_n(Bytes{0x34, 0x12, 0x07}.begin(), 3, expected.begin());
-    EXPECT_EQ(Contents(), expected);
+// A file of another size is no map of this kind (a height map chosen as a texture map, a
+// truncated copy): it is refused with both sizes and the layer stays.
+TEST_P(MapFileCommandsTest, FilesOfAnyOtherSizeAreRefusedWithBothSizes) {
+    LoadPattern();
+    const size_t size = GetParam().fileSize;
+    const std::string kind =
+        GetParam().layer == SavedLayer::TextureMap ? "texture map file" : "height map file";
+    const size_t cells = MapCellCount;
+    for (const size_t wrong : {size_t{0}, size_t{1000}, size - 1, size + 1, cells, 2 * cells}) {
+        if (wrong == size)
+            continue;
+        Load("wrong.map", Bytes(wrong, 0x11));
+        ExpectFailure(dir.File("wrong.map") + "\n\nThe file is " + std::to_string(wrong) +
+                          " bytes; a " + kind + " is " + std::to_string(size) + " bytes.",
+                      "Unable to open file...");
+        EXPECT_EQ(Contents(), Pattern());
+    }
+}
 
-    Load("empty.map", {});
-    EXPECT_EQ(Contents(), Bytes(GetParam().fileSize, 0));
-
-    auto longer = Pattern();
-    longer.insert(longer.end(), 1000, 0xEE);
-    Load("long.map", longer);
+// Names are the file system's bytes: a Latin-1 name in a Latin-1 folder is no valid UTF-8.
+TEST_P(MapFileCommandsTest, NamesThatAreNotUtf8AreReadAndWritten) {
+    std::filesystem::create_directory(dir.File("dir\xe9"));
+    const std::string name = dir.File("dir\xe9/caf\xe9.map");
+    Load("dir\xe9/caf\xe9.map", Pattern());
     EXPECT_TRUE(shell.messages.empty());
     EXPECT_EQ(Contents(), Pattern());
+    GetParam().save(*editor, shell, name + "2");
+    EXPECT_EQ(ReadBytes(name + "2"), Pattern());
+    EXPECT_EQ(shell.messages.back().text, name + "2 has been saved.");
 }
 
 TEST_P(MapFileCommandsTest, FailuresAreReportedAndChangeNothing) {
@@ -129,6 +147,16 @@ TEST_P(MapFileCommandsTest, FailuresAreReportedAndChangeNothing) {
     ExpectFailure("/proc/self/mem", "Unable to open file...");
     EXPECT_EQ(Contents(), Pattern());
 
+    // A FIFO would block the reader; a device node must never be replaced by a file.
+    const std::string fifo = dir.File("fifo.map");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    GetParam().load(*editor, shell, fifo);
+    ExpectFailure(fifo + "\n\n" + NotRegularFileText, "Unable to open file...");
+    EXPECT_EQ(Contents(), Pattern());
+    GetParam().save(*editor, shell, fifo);
+    ExpectFailure(fifo + "\n\n" + NotRegularFileText, GetParam().createFailureCaption);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
     const std::string unreachable = dir.File("no-such-folder/map");
     GetParam().save(*editor, shell, unreachable);
     ExpectFailure(unreachable, GetParam().createFailureCaption);
@@ -142,6 +170,15 @@ TEST_P(MapFileCommandsTest, FailuresAreReportedAndChangeNothing) {
     }
     ExpectFailure(target, "Unable to save file...");
     EXPECT_EQ(ReadBytes(target), (Bytes{1, 2, 3}));
+    // Every byte is written, but the disk fails to keep them: no "has been saved.".
+    {
+        SyncFailure failure;
+        GetParam().save(*editor, shell, target);
+    }
+    ExpectFailure(target, "Unable to save file...");
+    EXPECT_EQ(ReadBytes(target), (Bytes{1, 2, 3}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}),
+              std::ptrdiff_t{3}); // kept.map, old.map and the FIFO: no temporary file is left
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, MapFileCommandsTest, ::testing::ValuesIn(Cases),

@@ -64,6 +64,17 @@ inline std::vector<uint8_t> MakeDib(const DibLayout& layout) {
     return file;
 }
 
+// A run-length (RLE8) picture of the given size whose only data ends the picture at once.
+inline std::vector<uint8_t> RunLengthPicture(int32_t width, int32_t height) {
+    return MakeDib({.width = width,
+                    .height = height,
+                    .bitCount = 8,
+                    .compression = 1,
+                    .coloursUsed = 2,
+                    .colours = {{0, 0, 0}, {255, 255, 255}},
+                    .bits = {0, 1}});
+}
+
 // A 64 x 64 tile picture at 8 bits whose stored pixel (row i, column j) is `pixel(i, j)`.
 template <typename Pixel> std::vector<uint8_t> MakeTileFile(Pixel pixel) {
     DibLayout layout{.width = 64, .height = 64, .bitCount = 8};

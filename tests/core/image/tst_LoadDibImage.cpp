@@ -1,5 +1,6 @@
 #include "BitmapBytes.h"
 #include "core/image/LoadDibImage.h"
+#include "core/image/PictureLimits.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
 
@@ -142,7 +143,11 @@ TEST_F(DibLoading, BadFilesFailWithTheirMessage) {
              MakeDib({.bitCount = 2, .bits = {0, 0, 0, 0}}),
          })
         ExpectFailure(bytes, "Image file conversion error.");
+    // Pictures beyond what the program draws, however few bytes name them (8192 x 8192 here).
     ExpectFailure(MakeDib({.width = 1 << 20, .height = 1 << 20}), "Out of memory.");
+    ExpectFailure(RunLengthPicture(8192, 8192), "Out of memory.");
+    ExpectFailure(RunLengthPicture(MaxPictureSide + 1, 1), "Out of memory.");
+    EXPECT_TRUE(Load(RunLengthPicture(MaxPictureSide, MaxPictureSide)).has_value());
 }
 
 } // namespace

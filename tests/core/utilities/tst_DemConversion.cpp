@@ -3,6 +3,7 @@
 #include "core/height/DemConversion.h"
 #include "core/height/DemWindowReader.h"
 #include "core/height/HeightMapFile.h"
+#include "core/io/FileIO.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
 
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -120,10 +122,10 @@ class ConvertDemFileTest : public ::testing::Test {
         ConvertDemFile(*editor, shell, source);
     }
     const RecordedMessage& Summary() const { return shell.messages.back(); }
-    // Nothing written and no height map after a failure reported as `caption` about `path`.
-    void ExpectRefused(const std::string& path, const char* caption) {
+    // Nothing written and no height map after a failure reported as `caption` with `text`.
+    void ExpectRefused(const std::string& text, const char* caption) {
         ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].text, path);
+        EXPECT_EQ(shell.messages[0].text, text);
         EXPECT_EQ(shell.messages[0].caption, caption);
         EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
         EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
@@ -173,7 +175,7 @@ TEST_F(ConvertDemFileTest, ClampsAboveFullScaleReportsTheRawMaximumAndRaisesLowL
     EXPECT_EQ(editor->heightMap.At(0), 15);
 }
 
-TEST_F(ConvertDemFileTest, CancelMissingSourceFolderOrUncreatableOutputChangeNothing) {
+TEST_F(ConvertDemFileTest, CancelMissingShortOrOddSourceOrUncreatableOutputChangeNothing) {
     shell.AnswerNextDialog(std::nullopt);
     ConvertDemFile(*editor, shell);
     ASSERT_EQ(shell.dialogs.size(), 1u);
@@ -183,11 +185,23 @@ TEST_F(ConvertDemFileTest, CancelMissingSourceFolderOrUncreatableOutputChangeNot
     EXPECT_TRUE(shell.messages.empty());
     const std::string folder = dir.File("folder.dem");
     std::filesystem::create_directory(folder);
-    for (const std::string& path : {source, folder}) {
+    shell.Clear();
+    ConvertDemFile(*editor, shell, source);
+    ExpectRefused(source, "Unable to open file...");
+    const std::string fifo = dir.File("fifo.dem");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {folder, fifo}) {
         shell.Clear();
         ConvertDemFile(*editor, shell, path);
-        ExpectRefused(path, "Unable to open file...");
+        ExpectRefused(path + "\n\n" + NotRegularFileText, "Unable to open file...");
     }
+    // One sample short of the window: the missing rows would have become water.
+    WriteBytes(source, std::vector<uint8_t>(size_t{DemRowsRequired} * DemSamplesPerRow * 2 - 2));
+    shell.Clear();
+    ConvertDemFile(*editor, shell, source);
+    ExpectRefused(source + "\n\nThe elevation source holds 5396 rows of 4800 samples; the "
+                           "conversion reads 5397. Nothing was converted.",
+                  "Unable to open file...");
     ASSERT_TRUE(WriteDemSource(source, Constant(100)));
     std::filesystem::create_directory(dir.File("trv.hm")); // a folder where a file must go
     shell.Clear();
@@ -211,7 +225,7 @@ TEST_F(ConvertDemFileTest, HeightsWrittenAreLoadedEvenWhenTheRawImageFails) {
     ConvertDemFile(*editor, folderAppears, source);
 
     ASSERT_EQ(folderAppears.messages.size(), 2u) << "no summary claiming a raw image";
-    EXPECT_EQ(folderAppears.messages[1].text, dir.File("trv.hm"));
+    EXPECT_EQ(folderAppears.messages[1].text, dir.File("trv.hm") + "\n\n" + NotRegularFileText);
     EXPECT_EQ(folderAppears.messages[1].caption, "Unable to create file...");
     ASSERT_TRUE(editor->heightMap.HasHeightMap());
     EXPECT_EQ(HeightMapFileBytes(editor->heightMap), ReadBytes(dir.File("trv16.hm")));
