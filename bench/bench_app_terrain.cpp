@@ -55,7 +55,7 @@ struct ShownView {
             return;
         }
         LoadHillyMap(editor);
-        editor.flags.Show3DView = 1;
+        editor.flags.Show3DView = true;
         window->show();
         WaitForFirstFrame(*window);
         BuildTerrainGrid(editor.mesh, 64, 64);
@@ -97,7 +97,7 @@ void BM_StartToFirstFrame(benchmark::State& state) {
             state.SkipWithError("no OpenGL context");
             return;
         }
-        editor.flags.Show3DView = 1;
+        editor.flags.Show3DView = true;
         window.show();
         WaitForFirstFrame(window);
     }

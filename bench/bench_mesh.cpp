@@ -31,8 +31,8 @@ std::unique_ptr<Editor> HillyEditor() {
     editor->heightMap.Replace(std::move(heights));
     editor->tileMap.Replace(std::move(tiles));
     auto& view = editor->view;
-    view.TilePixelWidth = view.TilePixelHeight = 16;
-    view.ViewColumns = view.ViewRows = 64;
+    view.TilePixels = 16;
+    view.ViewCells = 64;
     BuildTerrainGrid(editor->mesh, 64, 64);
     return editor;
 }
@@ -83,8 +83,8 @@ void BM_LeftButtonDragAcross100Cells(benchmark::State& state) {
     TimedAgainstCopy(state, *editor, [&] {
         // Two readings per cell: entering it, then staying, which paints it.
         for (int cell = 0; cell < 100; ++cell) {
-            TrackLeftButton(*editor, shell, cell * 16 + 2, 40, 0);
-            TrackLeftButton(*editor, shell, cell * 16 + 9, 41, 0);
+            TrackLeftButton(*editor, shell, cell * 16 + 2, 40, {});
+            TrackLeftButton(*editor, shell, cell * 16 + 9, 41, {});
         }
         benchmark::DoNotOptimize(editor->tileMap.Cells().data());
     });

@@ -42,12 +42,12 @@ std::unique_ptr<Editor> VariedEditor(int tileSize, int cells) {
     for (TileCell& cell : map)
         cell = MakeCell(random.Next() % 4, random.Next() % TileCatalogueSize);
     editor->tileMap.Replace(std::move(map));
-    editor->view.TilePixelWidth = editor->view.TilePixelHeight = tileSize;
-    editor->view.ViewColumns = editor->view.ViewRows = cells;
+    editor->view.TilePixels = tileSize;
+    editor->view.ViewCells = cells;
     editor->view.ViewOriginColumn = 200;
     editor->view.ViewOriginRow = 100;
-    editor->flags.ShowRailroads = 0;
-    editor->flags.ShowTargetAreas = 0;
+    editor->flags.ShowRailroads = false;
+    editor->flags.ShowTargetAreas = false;
     return editor;
 }
 
@@ -63,8 +63,8 @@ void AddRailsAndTargets(Editor& editor) {
             RailSection{x, x + 3 * WorldUnitsPerCell, y, y + 2 * WorldUnitsPerCell, 0, 0};
     }
     rails.RailSectionCount = 100;
-    editor.flags.ShowRailroads = 1;
-    editor.flags.ShowTargetAreas = 1;
+    editor.flags.ShowRailroads = true;
+    editor.flags.ShowTargetAreas = true;
 }
 
 void BM_PlainFill(benchmark::State& state) {
@@ -111,7 +111,7 @@ void BM_HeightView(benchmark::State& state) {
     editor->heightMap.Replace(std::move(heights));
     RebuildHeightShade(editor->heightMap, editor->heightShade);
     AddRailsAndTargets(*editor);
-    editor->flags.ShowLatLong = 1;
+    editor->flags.ShowLatLong = true;
     QImage image(HeightViewWidth, HeightViewHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);

@@ -17,6 +17,9 @@ packages=(
 if [ "${MAPEDITOR_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang-14 libclang-rt-14-dev)
 fi
+if [ "${MAPEDITOR_WITH_FORMAT:-0}" = 1 ]; then
+    packages+=(clang-format-14)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

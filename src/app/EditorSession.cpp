@@ -7,7 +7,7 @@
 #include "app/TextureViewWidget.h"
 #include "app/terrain3d/TerrainViewWindow.h"
 #include "core/Messages.h"
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 #include "core/rails/TargetAreas.h"
 #include "core/tilemap/TileBitmaps.h"
@@ -53,8 +53,8 @@ int EditorSession::StartUp() {
 }
 
 void EditorSession::PostStartCommands() {
-    main_->PostCommand(CommandShow3DView);
-    main_->PostCommand(CommandShowHeightView);
+    main_->PostCommand(CommandId::Show3DView);
+    main_->PostCommand(CommandId::ShowHeightView);
 }
 
 void EditorSession::PostOpenFiles(std::vector<std::string> paths) {
@@ -101,7 +101,7 @@ bool EditorSession::InitTextureView() {
     LoadTileBitmaps(*tileBitmaps_, shell_);
     main_->View().Painter().TilePicturesChanged();
     // The first command the event loop runs: 32-pixel tiles, 32 x 32 cells.
-    main_->PostCommand(CommandZoom50);
+    main_->PostCommand(CommandId::Zoom50);
     return true;
 }
 
@@ -110,7 +110,7 @@ bool EditorSession::CreateToolPalette() {
     LoadPaletteImages(images);
     MainWindow* main = main_.get();
     palette_ = new ToolPalette(
-        *editor_, &main->View(), images, [main](int command) { main->PostCommand(command); },
+        *editor_, &main->View(), images, [main](CommandId command) { main->PostCommand(command); },
         &main->View());
     palette_->show();
     shell_.SetWindow(WindowId::ToolPalette, palette_);

@@ -1,8 +1,8 @@
 #include "app/HeightViewWindow.h"
 
 #include "app/ImportElevationDialog.h"
-
-#include "core/edit/Commands.h"
+#include "app/MainMenu.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 #include "core/edit/ViewOps.h"
 #include "core/render/HeightViewPainter.h"
@@ -48,20 +48,10 @@ HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
     setFocusPolicy(Qt::StrongFocus);
 
     auto* menuBar = new QMenuBar(this);
-    options_ = menuBar->addMenu(QStringLiteral("&Options"));
-    const struct {
-        const char* label;
-        int command;
-    } items[] = {{"&Open", CommandOpenHeightMap},
-                 {"&Save", CommandSaveHeightMap},
-                 {"&Convert DEM File...", CommandConvertDemFile}};
-    for (const auto& item : items) {
-        QAction* action = options_->addAction(QString::fromLatin1(item.label));
-        action->setData(item.command);
-        const int command = item.command;
-        connect(action, &QAction::triggered, this,
-                [this, command] { ExecuteCommand(editor_, shell_, command); });
-    }
+    new MainMenu(
+        menuBar, [](MenuId menu) { return menu == MenuId::HeightViewOptions; },
+        [this](CommandId command) { ExecuteCommand(editor_, shell_, command); });
+    options_ = menuBar->actions().front()->menu();
     // Imports need the progress dialog with Cancel that only the app has.
     QAction* import = options_->addAction(QStringLiteral("Import Elevation..."));
     connect(import, &QAction::triggered, this,
@@ -101,6 +91,6 @@ void HeightViewWindow::closeEvent(QCloseEvent* event) {
     // Closing only hides the window; its data and state stay for the next "&Height Map".
     event->ignore();
     hide();
-    editor_.flags.ShowHeightView = 0;
+    editor_.flags.ShowHeightView = false;
     shell_.MenuChecksChanged();
 }

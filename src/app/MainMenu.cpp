@@ -1,6 +1,6 @@
 #include "app/MainMenu.h"
 
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 
 #include <QAction>
@@ -9,76 +9,66 @@
 #include <QMenuBar>
 
 namespace {
-
-constexpr int ZoomCommands[] = {CommandZoom400, CommandZoom200, CommandZoom150,
-                                CommandZoom100, CommandZoom50,  CommandZoom25};
-
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 } // namespace
 
-MainMenu::MainMenu(QMenuBar* bar, std::function<void(int)> execute)
+MainMenu::MainMenu(QMenuBar* bar, const std::function<bool(MenuId)>& belongs,
+                   std::function<void(CommandId)> execute)
     : QObject(bar), bar_(bar), execute_(std::move(execute)) {
-    QMenu* file = bar_->addMenu("&File");
-    AddItem(file, "&Load Texture File...", CommandLoadTextureFile);
-    AddItem(file, "&Save Texture File...", CommandSaveTextureFile);
-    file->addSeparator();
-    QMenu* preferences = file->addMenu("Preferences");
-    AddItem(preferences, "&AutoDraw Rivers", CommandAutoDrawRivers, true);
-    AddItem(preferences, "Use &X-Windows Mouse Focus", CommandFocusFollowsMouse, true);
-    file->addSeparator();
-    AddItem(file, "&Exit", CommandExit);
-
-    QMenu* view = bar_->addMenu("&View");
-    QMenu* zoom = view->addMenu("&Zoom");
     zoomGroup_ = new QActionGroup(this);
     zoomGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    const char* zoomLabels[] = {"400%", "200%", "150%", "100%", "50%", "25%"};
-    for (size_t i = 0; i < std::size(ZoomCommands); ++i)
-        zoomGroup_->addAction(AddItem(zoom, zoomLabels[i], ZoomCommands[i], true));
-    QMenu* show = view->addMenu("&Show");
-    AddItem(show, "&Gridlines", CommandShowGridlines, true);
-    AddItem(show, "&Latitude && Longitude", CommandShowLatLong, true);
-    AddItem(show, "&Railroads", CommandShowRailroads, true);
-    AddItem(show, "&Target Areas", CommandShowTargetAreas, true);
-    AddItem(show, "Mouse World Location", CommandMouseWorldLocation, true);
-    AddItem(show, "&Height Map", CommandShowHeightView, true);
-    AddItem(show, "3D View", CommandShow3DView, true);
-
-    QMenu* utilities = bar_->addMenu("Tile &Utilities");
-    AddItem(utilities, "&Randomize Tiles", CommandRandomizeTiles);
-    AddItem(utilities, "&Expand Fields", CommandExpandFields);
-    AddItem(utilities, "Field Transitions", CommandFieldTransitions);
-    AddItem(utilities, "&Mark Tile Errors", CommandMarkTileErrors);
-
-    QMenu* preview = bar_->addMenu("3d &Preview");
-    AddItem(preview, "OpenGL Driver Info", CommandDriverInfo);
-    preview->addSeparator();
-    AddItem(preview, "Show &Textures", CommandShowTextures, true);
-    AddItem(preview, "Show 3d Grid", CommandShow3DGrid, true);
-
-    QMenu* rails = bar_->addMenu("&Railroads");
-    AddItem(rails, "&Create Rails", CommandCreateRails, true);
-    AddItem(rails, "&Move Rails", CommandMoveRails, true);
-    rails->addSeparator();
-    AddItem(rails, "Save RRD", CommandSaveRrd);
-    AddItem(rails, "Load RRD", CommandLoadRrd);
-    rails->addSeparator();
-    AddItem(rails, "Save Segment", CommandSaveSegment);
-    AddItem(rails, "Load Segment", CommandLoadSegment);
-    AddItem(rails, "Append Segment", CommandAppendSegment);
+    for (const CommandEntry& entry : CommandRegistry()) {
+        if (entry.menu == MenuId::None || !belongs(entry.menu))
+            continue;
+        const bool opensMenu = !menus_.contains(entry.menu);
+        QMenu* menu = MenuFor(entry.menu, entry.separatorBefore);
+        if (entry.separatorBefore && !opensMenu)
+            menu->addSeparator();
+        QAction* action = menu->addAction(Text(entry.label));
+        action->setCheckable(entry.checkable);
+        QList<QKeySequence> keys;
+        for (const std::string_view shortcut : entry.shortcuts)
+            keys << QKeySequence(Text(shortcut));
+        action->setShortcuts(keys);
+        if (entry.menu == MenuId::ViewZoom)
+            zoomGroup_->addAction(action);
+        actions_[entry.id] = action;
+        // Qt flips a checkable item by itself; the dispatcher decides, and the marks are then
+        // copied back from the editor state by MirrorChecks.
+        const CommandId command = entry.id;
+        connect(action, &QAction::triggered, this, [this, command] { execute_(command); });
+    }
 }
 
-QAction* MainMenu::AddItem(QMenu* menu, const char* label, int command, bool checkable) {
-    QAction* action = menu->addAction(label);
-    action->setData(command);
-    action->setCheckable(checkable);
-    actions_[command] = action;
-    // Qt flips a checkable item by itself; the dispatcher decides, and the marks are then
-    // copied back from the editor state by MirrorChecks.
-    connect(action, &QAction::triggered, this, [this, command] { execute_(command); });
-    return action;
+QMenu* MainMenu::MenuFor(MenuId menu, bool separatorBefore) {
+    if (const auto found = menus_.find(menu); found != menus_.end())
+        return found->second;
+    // The first item of a menu opens it: a top-level popup, or a submenu in the popup that
+    // holds it, looked up by its title.
+    const auto path = MenuPath(menu);
+    QMenu* parent = nullptr;
+    for (size_t depth = 0; depth < path.size(); ++depth) {
+        const QString title = Text(path[depth]);
+        QMenu* next = nullptr;
+        const auto children = parent ? parent->actions() : bar_->actions();
+        for (QAction* action : children)
+            if (action->menu() && action->text() == title)
+                next = action->menu();
+        if (!next) {
+            const bool last = depth + 1 == path.size();
+            if (parent && last && separatorBefore)
+                parent->addSeparator();
+            next = parent ? parent->addMenu(title) : bar_->addMenu(title);
+        }
+        parent = next;
+    }
+    menus_[menu] = parent;
+    return parent;
 }
 
-QAction* MainMenu::Action(int command) const {
+QAction* MainMenu::Action(CommandId command) const {
     const auto found = actions_.find(command);
     return found == actions_.end() ? nullptr : found->second;
 }
@@ -87,4 +77,13 @@ void MainMenu::MirrorChecks(const Editor& editor) {
     for (const auto& [command, action] : actions_)
         if (const auto checked = CommandCheckMark(editor, command))
             action->setChecked(*checked);
+    const std::pair<CommandId, QString> history[] = {{CommandId::Undo, editor.history->UndoName()},
+                                                     {CommandId::Redo, editor.history->RedoName()}};
+    for (const auto& [command, step] : history) {
+        if (QAction* action = Action(command)) {
+            const QString label = Text(CommandEntryOf(command).label);
+            action->setText(step.isEmpty() ? label : label + " " + step);
+            action->setEnabled(!step.isEmpty());
+        }
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The main window's menu bar: every popup, item, separator and check mark of the program's
-// main menu. Each item carries its command number; choosing it hands that number to the
-// dispatcher. The check marks are mirrored from the editor state, never kept apart from it.
+// A menu bar built from the command registry: every popup, item, separator, shortcut and
+// check mark. Choosing an item hands its command to the dispatcher; the check marks are
+// mirrored from the editor state, never kept apart from it.
+
+#include "core/commands/CommandRegistry.h"
 
 #include <QObject>
 
@@ -17,19 +19,23 @@ struct Editor;
 class MainMenu : public QObject {
     Q_OBJECT
   public:
-    // Fills `bar`; `execute` runs a command number through the dispatcher.
-    MainMenu(QMenuBar* bar, std::function<void(int)> execute);
+    // Fills `bar` with the registry's items whose menu `belongs` accepts; `execute` runs a
+    // command through the dispatcher.
+    MainMenu(QMenuBar* bar, const std::function<bool(MenuId)>& belongs,
+             std::function<void(CommandId)> execute);
 
-    // The item of a command number, or nullptr.
-    QAction* Action(int command) const;
-    // Puts every check mark where the editor state says it is.
+    // The item of a command, or nullptr.
+    QAction* Action(CommandId command) const;
+    // Puts every check mark where the editor state says it is, and names Undo and Redo after
+    // the steps they would take.
     void MirrorChecks(const Editor& editor);
 
   private:
-    QAction* AddItem(QMenu* menu, const char* label, int command, bool checkable = false);
+    QMenu* MenuFor(MenuId menu, bool separatorBefore);
 
     QMenuBar* bar_;
-    std::function<void(int)> execute_;
-    std::map<int, QAction*> actions_;
+    std::function<void(CommandId)> execute_;
+    std::map<CommandId, QAction*> actions_;
+    std::map<MenuId, QMenu*> menus_;
     QActionGroup* zoomGroup_ = nullptr;
 };

@@ -1,9 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/InputAdapter.h"
 #include "app/MainMenu.h"
 #include "app/QtShell.h"
 #include "app/TextureViewWidget.h"
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
@@ -17,24 +18,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-// The scroll request code of a Qt scroll bar action, or -1 for none.
-int ScrollCode(int action) {
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        return SB_LINEUP;
-    case QAbstractSlider::SliderSingleStepAdd:
-        return SB_LINEDOWN;
-    case QAbstractSlider::SliderPageStepSub:
-        return SB_PAGEUP;
-    case QAbstractSlider::SliderPageStepAdd:
-        return SB_PAGEDOWN;
-    case QAbstractSlider::SliderMove:
-        return SB_THUMBTRACK;
-    default:
-        return -1;
-    }
-}
 
 QScrollBar* MakeScrollBar(Qt::Orientation orientation, int maximum, QWidget* parent) {
     auto* bar = new QScrollBar(orientation, parent);
@@ -65,15 +48,16 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
 
     for (QScrollBar* bar : {horizontal_, vertical_}) {
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) {
-            const int code = ScrollCode(action);
-            if (code >= 0)
-                ScrollRequest(bar, code, bar->sliderPosition());
+            if (const auto step = ScrollStepOf(action))
+                ScrollRequest(bar, *step, bar->sliderPosition());
         });
         connect(bar, &QAbstractSlider::sliderReleased, this,
-                [this, bar] { ScrollRequest(bar, SB_THUMBPOSITION, bar->sliderPosition()); });
+                [this, bar] { ScrollRequest(bar, ScrollStep::ToPosition, bar->sliderPosition()); });
     }
 
-    menu_ = new MainMenu(menuBar(), [this](int command) { Execute(command); });
+    menu_ = new MainMenu(
+        menuBar(), [](MenuId menu) { return menu != MenuId::HeightViewOptions; },
+        [this](CommandId command) { Execute(command); });
 
     shell_.SetWindow(WindowId::Main, view_);
     shell_.menuChecksChanged = [this] { menu_->MirrorChecks(editor_); };
@@ -83,6 +67,9 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
         close();
     };
 
+    // Undo and Redo are named after the steps they would take, whatever made the last one.
+    connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this,
+            [this] { menu_->MirrorChecks(editor_); });
     menu_->MirrorChecks(editor_);
     ClampViewOrigin(editor_, shell_);
     view_->setFocus();
@@ -94,20 +81,20 @@ MainWindow::~MainWindow() {
     shell_.destroyMainWindow = nullptr;
 }
 
-void MainWindow::Execute(int command) {
+void MainWindow::Execute(CommandId command) {
     ExecuteCommand(editor_, shell_, command);
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);
 }
 
-void MainWindow::PostCommand(int command) {
+void MainWindow::PostCommand(CommandId command) {
     QMetaObject::invokeMethod(
         this, [this, command] { Execute(command); }, Qt::QueuedConnection);
 }
 
-void MainWindow::ScrollRequest(QScrollBar* bar, int code, int position) {
+void MainWindow::ScrollRequest(QScrollBar* bar, ScrollStep step, int position) {
     const ScrollAxis axis = bar == horizontal_ ? ScrollAxis::Horizontal : ScrollAxis::Vertical;
-    ScrollView(editor_, shell_, axis, code, position);
+    ScrollView(editor_, shell_, axis, step, position);
     MirrorScrollPositions();
 }
 

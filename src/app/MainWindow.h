@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include "core/commands/CommandId.h"
+#include "core/edit/InputEvents.h"
 #include "core/render/ScaledTileCache.h"
 
 class MainMenu;
@@ -21,9 +23,9 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     // Runs a command through the dispatcher now.
-    void Execute(int command);
+    void Execute(CommandId command);
     // Queues a command behind the events already waiting, as a posted message.
-    void PostCommand(int command);
+    void PostCommand(CommandId command);
 
     MainMenu& Menu() { return *menu_; }
     TextureViewWidget& View() { return *view_; }
@@ -34,7 +36,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void ScrollRequest(QScrollBar* bar, int code, int position);
+    void ScrollRequest(QScrollBar* bar, ScrollStep step, int position);
     void MirrorScrollPositions();
 
     Editor& editor_;

@@ -1,5 +1,7 @@
 #include "app/TextureViewWidget.h"
 
+#include "app/InputAdapter.h"
+
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
 
@@ -12,55 +14,15 @@
 
 #include <utility>
 
-namespace {
-
-constexpr int MK_LBUTTON = 0x0001;
-constexpr int MK_RBUTTON = 0x0002;
-constexpr int MK_MBUTTON = 0x0010;
-
-} // namespace
-
-int MouseKeyFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
-    int flags = 0;
-    if (buttons & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        flags |= MK_RBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    if (buttons & Qt::MiddleButton)
-        flags |= MK_MBUTTON;
-    return flags;
-}
-
-int VirtualKeyCode(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    default:
-        break;
-    }
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F9)
-        return VK_F1 + (qtKey - Qt::Key_F1);
-    return 0;
-}
-
 TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCache::Source tiles,
                                      QWidget* parent)
     : QWidget(parent), editor_(editor), shell_(shell), painter_(std::move(tiles)),
       tracker_(
           [this](QPoint client) {
-              TrackLeftButton(editor_, shell_, client.x(), client.y(), pressKeyFlags_);
+              // Past the view's edge the stroke pauses until the pointer comes back.
+              if (!rect().contains(client))
+                  return;
+              TrackLeftButton(editor_, shell_, client.x(), client.y(), pressModifiers_);
           },
           [this] {
               EndLeftButtonTracking(editor_, shell_);
@@ -68,7 +30,7 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
               QMetaObject::invokeMethod(
                   this,
                   [this] {
-                      for (const int key : std::exchange(keysDuringStroke_, {}))
+                      for (const Key key : std::exchange(keysDuringStroke_, {}))
                           PressKey(editor_, shell_, key);
                   },
                   Qt::QueuedConnection);
@@ -94,21 +56,21 @@ void TextureViewWidget::paintEvent(QPaintEvent*) {
 }
 
 void TextureViewWidget::keyPressEvent(QKeyEvent* event) {
-    const int key = VirtualKeyCode(event->key());
-    if (key == 0) {
+    const std::optional<Key> key = KeyOf(event->key());
+    if (!key) {
         QWidget::keyPressEvent(event);
         return;
     }
     // Escape held down would close the question about unsaved changes and open it again.
-    if (key == VK_ESCAPE && event->isAutoRepeat())
+    if (key == Key::Escape && event->isAutoRepeat())
         return;
     // A stroke of the left button is one action: scrolling, switching tools or quitting in
     // its middle would paint where the user is not pointing, so keys wait for its end.
     if (tracker_.IsActive()) {
-        keysDuringStroke_.push_back(key);
+        keysDuringStroke_.push_back(*key);
         return;
     }
-    PressKey(editor_, shell_, key);
+    PressKey(editor_, shell_, *key);
 }
 
 void TextureViewWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -127,19 +89,19 @@ void TextureViewWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TextureViewWidget::mousePressEvent(QMouseEvent* event) {
-    const int flags = MouseKeyFlags(event->modifiers(), event->buttons());
+    const Modifiers modifiers = ModifiersOf(event->modifiers());
     switch (event->button()) {
     case Qt::LeftButton:
-        if (PressLeftButton(editor_, shell_, flags)) {
-            pressKeyFlags_ = flags;
+        if (PressLeftButton(editor_, shell_, modifiers)) {
+            pressModifiers_ = modifiers;
             tracker_.Start();
         }
         break;
     case Qt::RightButton:
-        PressRightButton(editor_, shell_, flags);
+        PressRightButton(editor_, shell_, modifiers);
         break;
     case Qt::MiddleButton:
-        PressMiddleButton(editor_, shell_, flags);
+        PressMiddleButton(editor_, shell_, modifiers);
         break;
     default:
         break;
@@ -147,15 +109,15 @@ void TextureViewWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void TextureViewWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const int flags = MouseKeyFlags(event->modifiers(), event->buttons());
+    const Modifiers modifiers = ModifiersOf(event->modifiers());
     switch (event->button()) {
     case Qt::LeftButton:
         // The tracking ends before the release itself is handled.
         tracker_.Stop();
-        ReleaseLeftButton(editor_, shell_, flags);
+        ReleaseLeftButton(editor_, shell_, modifiers);
         break;
     case Qt::RightButton:
-        ReleaseRightButton(editor_, shell_, flags);
+        ReleaseRightButton(editor_, shell_, modifiers);
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 // view painter and turns Qt's key and mouse events into the core's input operations.
 
 #include "app/LeftButtonTracker.h"
+#include "core/edit/InputEvents.h"
 #include "core/render/TextureViewPainter.h"
 
 #include <QWidget>
@@ -33,11 +34,6 @@ class TextureViewWidget : public QWidget {
     Shell& shell_;
     TextureViewPainter painter_;
     LeftButtonTracker tracker_;
-    int pressKeyFlags_ = 0;             // modifier state of the press that started the tracking
-    std::vector<int> keysDuringStroke_; // keys pressed while the left button was tracked
+    Modifiers pressModifiers_;          // modifiers of the press that started the tracking
+    std::vector<Key> keysDuringStroke_; // keys pressed while the left button was tracked
 };
-
-// The key-state flags of a mouse message: modifiers and held buttons.
-int MouseKeyFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
-// The virtual-key code of the keys the editor reacts to, or 0.
-int VirtualKeyCode(int qtKey);

@@ -28,7 +28,7 @@ QImage ButtonPicture(const QImage& image, int button) {
 } // namespace
 
 ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& images,
-                         std::function<void(int)> sendCommand, QWidget* keyTarget)
+                         std::function<void(CommandId)> sendCommand, QWidget* keyTarget)
     : QFrame(parent), editor_(editor), sendCommand_(std::move(sendCommand)), keyTarget_(keyTarget) {
     setObjectName("ToolPalette");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -48,8 +48,11 @@ ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& i
                             origin.y() + PaletteMargin + PaletteButtonPitch * (k / 4),
                             PaletteButtonSize, PaletteButtonSize);
         connect(button, &QAbstractButton::pressed, this, [this, k] { ButtonPressed(k); });
-        connect(button, &QAbstractButton::clicked, this,
-                [this, k] { sendCommand_(FirstPaletteCommand + k); });
+        // The two mode buttons carry a command; a tile button's choice is made on its press.
+        if (k < FirstTileButton)
+            connect(button, &QAbstractButton::clicked, this, [this, k] {
+                sendCommand_(k == 0 ? CommandId::TilePaintingMode : CommandId::HeightEditingMode);
+            });
         buttons_[k] = button;
     }
     for (int i = 0; i < PaletteImageCount; ++i)

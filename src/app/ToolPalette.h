@@ -5,6 +5,7 @@
 // palette records the choice while a button is held and hands its commands and keys on to
 // the main window, which does the work.
 
+#include "core/commands/CommandId.h"
 #include "core/tilemap/TileBitmaps.h"
 
 #include <QFrame>
@@ -23,17 +24,16 @@ constexpr int PaletteButtonPitch = 52;
 constexpr int PaletteMargin = 4;
 constexpr int PaletteClientWidth = 212;
 constexpr int PaletteClientHeight = 836;
-constexpr int FirstPaletteCommand = 2000; // button k carries command 2000 + k
-constexpr int FirstTileButton = 2;        // button 2 + t chooses TileCode t
+constexpr int FirstTileButton = 2; // button 2 + t chooses TileCode t
 
 class ToolPalette : public QFrame {
     Q_OBJECT
   public:
-    // `sendCommand` hands a button's command number to the main window (later, as a posted
+    // `sendCommand` hands a mode button's command to the main window (later, as a posted
     // message would); keys go to `keyTarget`.
     // A palette picture that failed to load draws nothing.
     ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& images,
-                std::function<void(int)> sendCommand, QWidget* keyTarget);
+                std::function<void(CommandId)> sendCommand, QWidget* keyTarget);
 
     PaletteButton* Button(int index) const { return buttons_[index]; }
     // Where the buttons sit: below the caption strip and inside the frame.
@@ -59,7 +59,7 @@ class ToolPalette : public QFrame {
     Editor& editor_;
     std::array<PaletteButton*, PaletteButtonCount> buttons_{};
     std::array<QImage, PaletteImageCount> scaled_; // pictures at button size
-    std::function<void(int)> sendCommand_;
+    std::function<void(CommandId)> sendCommand_;
     QPointer<QWidget> keyTarget_;
     QPoint dragOffset_;
     bool movedByUser_ = false;

@@ -3,7 +3,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ConsoleShell.h"
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
 #include "core/height/HeightMapFile.h"
@@ -124,8 +124,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, RenderOptions& opti
 }
 
 std::optional<ZoomStep> ZoomStepOfPercent(int percent) {
-    for (const int command : {CommandZoom400, CommandZoom200, CommandZoom150, CommandZoom100,
-                              CommandZoom50, CommandZoom25}) {
+    for (const CommandId command : {CommandId::Zoom400, CommandId::Zoom200, CommandId::Zoom150,
+                                    CommandId::Zoom100, CommandId::Zoom50, CommandId::Zoom25}) {
         const auto step = ZoomStepOf(command);
         if (step && step->tilePixels * 100 == percent * 64)
             return step;
@@ -178,7 +178,7 @@ QImage Paint(const RenderOptions& options, Editor& editor, ConsoleShell& shell) 
     }
     const auto bitmaps = std::make_unique<TileBitmaps>();
     LoadTileBitmaps(*bitmaps, shell);
-    const int side = editor.view.TilePixelWidth * editor.view.ViewColumns;
+    const int side = editor.view.TilePixels * editor.view.ViewCells;
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::white);
     TextureViewPainter viewPainter(*bitmaps);

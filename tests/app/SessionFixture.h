@@ -7,7 +7,7 @@
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/TextureViewWidget.h"
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 
 #include <QAction>
@@ -44,7 +44,7 @@ class SessionFixture : public ::testing::Test {
 
     Editor& editor() { return session->State(); }
     MainWindow& main() { return *session->Main(); }
-    QAction* Item(int command) { return main().Menu().Action(command); }
+    QAction* Item(CommandId command) { return main().Menu().Action(command); }
 
     AppTestShell shell;
     std::unique_ptr<EditorSession> session;

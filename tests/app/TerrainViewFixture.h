@@ -20,7 +20,7 @@ class TerrainViewFixture : public ::testing::Test {
     }
 
     void ShowView() {
-        editor.flags.Show3DView = 1;
+        editor.flags.Show3DView = true;
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -34,8 +34,7 @@ class TerrainViewFixture : public ::testing::Test {
     }
 
     void BuildBlock(int size, int left, int top) {
-        editor.view.ViewColumns = size;
-        editor.view.ViewRows = size;
+        editor.view.ViewCells = size;
         editor.view.ViewOriginColumn = left;
         editor.view.ViewOriginRow = top;
         BuildTerrainGrid(editor.mesh, size, size);

@@ -3,7 +3,7 @@
 
 #include "SessionFixture.h"
 
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -37,17 +37,16 @@ TEST_F(MainWindowTest, StartsAtFiftyPercentWithBothSecondaryWindowsShownAndCheck
     EXPECT_EQ(main().windowTitle(), "Map Editor");
     EXPECT_TRUE(main().isVisible() && session->Palette()->isVisible());
     EXPECT_TRUE(session->HeightView()->isVisible() && session->TerrainView()->isVisible());
-    EXPECT_EQ(editor().view.TilePixelWidth, 32);
-    EXPECT_EQ(editor().view.ViewColumns, 32);
+    EXPECT_EQ(editor().view.TilePixels, 32);
+    EXPECT_EQ(editor().view.ViewCells, 32);
     // The marks after the three first commands: 50%, both windows, the flags that start at 1.
-    std::multiset<int> checked;
+    QStringList checked;
     for (QAction* action : main().findChildren<QAction*>())
         if (action->isChecked())
-            checked.insert(action->data().toInt());
-    EXPECT_EQ(checked,
-              (std::multiset<int>{CommandShow3DView, CommandShowHeightView, CommandShowTextures,
-                                  CommandZoom50, CommandAutoDrawRivers, CommandShowRailroads,
-                                  CommandShowTargetAreas}));
+            checked << action->text();
+    checked.sort();
+    EXPECT_EQ(checked.join("|"), "&AutoDraw Rivers|&Height Map|&Railroads|&Target Areas|3D "
+                                 "View|50%|Show &Textures");
     // The scroll bars span the map in cells.
     EXPECT_EQ(main().HorizontalBar().maximum(), 640);
     EXPECT_EQ(main().VerticalBar().maximum(), 320);
@@ -57,7 +56,7 @@ TEST_F(MainWindowTest, StartsAtFiftyPercentWithBothSecondaryWindowsShownAndCheck
 TEST_F(MainWindowTest, MenuHasEveryLabelSeparatorAndPopup) {
     EXPECT_EQ(Describe(main().menuBar()->actions()),
               "&File[&Load Texture File...|&Save Texture File...|-|Preferences[&AutoDraw "
-              "Rivers|Use &X-Windows Mouse Focus]|-|&Exit]|"
+              "Rivers|Use &X-Windows Mouse Focus]|-|&Exit]|&Edit[&Undo|&Redo]|"
               "&View[&Zoom[400%|200%|150%|100%|50%|25%]|&Show[&Gridlines|&Latitude && "
               "Longitude|&Railroads|&Target Areas|Mouse World Location|&Height Map|3D View]]|"
               "Tile &Utilities[&Randomize Tiles|&Expand Fields|Field Transitions|&Mark Tile "
@@ -68,38 +67,38 @@ TEST_F(MainWindowTest, MenuHasEveryLabelSeparatorAndPopup) {
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTogglesAndZoom) {
-    for (int expected : {1, 0}) {
-        Item(CommandShowGridlines)->trigger();
+    for (bool expected : {true, false}) {
+        Item(CommandId::ShowGridlines)->trigger();
         EXPECT_EQ(editor().flags.ShowGridlines, expected);
-        EXPECT_EQ(Item(CommandShowGridlines)->isChecked(), expected == 1);
+        EXPECT_EQ(Item(CommandId::ShowGridlines)->isChecked(), expected);
     }
 
-    Item(CommandZoom150)->trigger();
-    Item(CommandZoom150)->trigger(); // choosing the checked item again keeps it checked
-    EXPECT_EQ(editor().view.TilePixelWidth, 96);
-    EXPECT_EQ(editor().view.ViewRows, 10);
-    for (int command : {CommandZoom400, CommandZoom200, CommandZoom150, CommandZoom100,
-                        CommandZoom50, CommandZoom25})
-        EXPECT_EQ(Item(command)->isChecked(), command == CommandZoom150) << command;
+    Item(CommandId::Zoom150)->trigger();
+    Item(CommandId::Zoom150)->trigger(); // choosing the checked item again keeps it checked
+    EXPECT_EQ(editor().view.TilePixels, 96);
+    EXPECT_EQ(editor().view.ViewCells, 10);
+    for (CommandId command : {CommandId::Zoom400, CommandId::Zoom200, CommandId::Zoom150,
+                              CommandId::Zoom100, CommandId::Zoom50, CommandId::Zoom25})
+        EXPECT_EQ(Item(command)->isChecked(), command == CommandId::Zoom150);
 }
 
 TEST_F(MainWindowTest, ClosingASecondaryWindowHidesItAndClearsItsMark) {
-    const std::tuple<QWidget*, int32_t DisplayFlags::*, int> windows[] = {
-        {session->HeightView(), &DisplayFlags::ShowHeightView, CommandShowHeightView},
-        {session->TerrainView(), &DisplayFlags::Show3DView, CommandShow3DView}};
+    const std::tuple<QWidget*, bool DisplayFlags::*, CommandId> windows[] = {
+        {session->HeightView(), &DisplayFlags::ShowHeightView, CommandId::ShowHeightView},
+        {session->TerrainView(), &DisplayFlags::Show3DView, CommandId::Show3DView}};
     for (const auto& [window, flag, command] : windows) {
         window->close();
         Settle();
-        EXPECT_FALSE(window->isVisible()) << command;
-        EXPECT_EQ(editor().flags.*flag, 0) << command;
-        EXPECT_FALSE(Item(command)->isChecked()) << command;
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(editor().flags.*flag);
+        EXPECT_FALSE(Item(command)->isChecked());
         Item(command)->trigger(); // the menu item brings the same window back
-        EXPECT_TRUE(window->isVisible()) << command;
+        EXPECT_TRUE(window->isVisible());
     }
 }
 
 TEST_F(MainWindowTest, ExitClosesTheMainWindow) {
-    Item(CommandExit)->trigger();
+    Item(CommandId::Exit)->trigger();
     EXPECT_FALSE(main().isVisible());
     EXPECT_TRUE(shell.questions.empty()) << "nothing to lose, nothing to ask";
 }
@@ -115,7 +114,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnceBeforeTheWindowCloses) {
     EXPECT_EQ(shell.questions[0].substr(0, 43), "The texture map has changes that are not sa");
 
     shell.discardChanges = true;
-    Item(CommandExit)->trigger();
+    Item(CommandId::Exit)->trigger();
     EXPECT_FALSE(main().isVisible());
     EXPECT_EQ(shell.questions.size(), 2u) << "the closing window does not ask again";
 }
@@ -131,4 +130,25 @@ TEST_F(MainWindowTest, ScrollBarsAndArrowKeysMoveTheOriginWithinTheMap) {
         QTest::keyClick(&main().View(), key);
     EXPECT_EQ(editor().view.ViewOriginRow, 2);
     EXPECT_EQ(main().VerticalBar().value(), 2);
+}
+
+TEST_F(MainWindowTest, EditMenuUndoesAndRedoesByNameAndShortcut) {
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    EXPECT_FALSE(Item(CommandId::Undo)->isEnabled());
+    EXPECT_EQ(Item(CommandId::Redo)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    Item(CommandId::RandomizeTiles)->trigger();
+    EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo Randomize Tiles");
+    const std::vector<TileCell> randomized(editor().tileMap.Cells().begin(),
+                                           editor().tileMap.Cells().end());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    QTest::keyClick(&main().View(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(std::count(editor().tileMap.Cells().begin(), editor().tileMap.Cells().end(),
+                         MakeCell(0, 1)),
+              MapCellCount);
+    EXPECT_EQ(Item(CommandId::Redo)->text(), "&Redo Randomize Tiles");
+    EXPECT_FALSE(Item(CommandId::Undo)->isEnabled());
+    QTest::keyClick(&main().View(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(std::equal(randomized.begin(), randomized.end(), editor().tileMap.Cells().begin()));
 }

@@ -39,37 +39,37 @@ unsigned long EnvironmentNumber(const char* name, unsigned long fallback) {
 }
 
 // The menu items a session may choose: every command but the one that ends the program.
-const int SessionCommands[] = {CommandShow3DView,
-                               CommandShowHeightView,
-                               CommandFocusFollowsMouse,
-                               CommandShowTextures,
-                               CommandLoadTextureFile,
-                               CommandZoom200,
-                               CommandZoom150,
-                               CommandZoom100,
-                               CommandZoom50,
-                               CommandZoom25,
-                               CommandShowGridlines,
-                               CommandSaveTextureFile,
-                               CommandShowLatLong,
-                               CommandDriverInfo,
-                               CommandRandomizeTiles,
-                               CommandExpandFields,
-                               CommandShow3DGrid,
-                               CommandFieldTransitions,
-                               CommandAutoDrawRivers,
-                               CommandCreateRails,
-                               CommandSaveRrd,
-                               CommandLoadRrd,
-                               CommandShowRailroads,
-                               CommandLoadSegment,
-                               CommandSaveSegment,
-                               CommandZoom400,
-                               CommandShowTargetAreas,
-                               CommandMoveRails,
-                               CommandMouseWorldLocation,
-                               CommandMarkTileErrors,
-                               CommandAppendSegment};
+const CommandId SessionCommands[] = {CommandId::Show3DView,
+                                     CommandId::ShowHeightView,
+                                     CommandId::FocusFollowsMouse,
+                                     CommandId::ShowTextures,
+                                     CommandId::LoadTextureFile,
+                                     CommandId::Zoom200,
+                                     CommandId::Zoom150,
+                                     CommandId::Zoom100,
+                                     CommandId::Zoom50,
+                                     CommandId::Zoom25,
+                                     CommandId::ShowGridlines,
+                                     CommandId::SaveTextureFile,
+                                     CommandId::ShowLatLong,
+                                     CommandId::DriverInfo,
+                                     CommandId::RandomizeTiles,
+                                     CommandId::ExpandFields,
+                                     CommandId::Show3DGrid,
+                                     CommandId::FieldTransitions,
+                                     CommandId::AutoDrawRivers,
+                                     CommandId::CreateRails,
+                                     CommandId::SaveRrd,
+                                     CommandId::LoadRrd,
+                                     CommandId::ShowRailroads,
+                                     CommandId::LoadSegment,
+                                     CommandId::SaveSegment,
+                                     CommandId::Zoom400,
+                                     CommandId::ShowTargetAreas,
+                                     CommandId::MoveRails,
+                                     CommandId::MouseWorldLocation,
+                                     CommandId::MarkTileErrors,
+                                     CommandId::AppendSegment};
 
 const Qt::Key SessionKeys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_F1,
                                Qt::Key_F2,   Qt::Key_F3, Qt::Key_F4,    Qt::Key_F5,   Qt::Key_F6,
@@ -84,13 +84,13 @@ class RandomSession : public SessionFixture {
             std::filesystem::copy_file(samples / (std::string("central-europe") + extension),
                                        folder.File(std::string("sample") + extension));
         WriteBytes(folder.File("tiny.dem"), std::vector<uint8_t>(64, 0x12));
-        Execute(CommandLoadTextureFile, folder.File("sample.tm"));
+        Execute(CommandId::LoadTextureFile, folder.File("sample.tm"));
         shell.answers.assign({folder.File("sample.hm")});
         HeightView().OptionsMenu()->actions().front()->trigger(); // "&Open"
         // An import's options dialog would wait for the user: the session takes the defaults.
         HeightView().SetImportOptionsAsker([] { return std::optional(ElevationImportOptions{}); });
-        Execute(CommandLoadRrd, folder.File("sample.rrd"));
-        Execute(CommandLoadSegment, folder.File("sample.seg"));
+        Execute(CommandId::LoadRrd, folder.File("sample.rrd"));
+        Execute(CommandId::LoadSegment, folder.File("sample.seg"));
         ASSERT_TRUE(editor().tileMap.HasTileMap());
         ASSERT_TRUE(editor().heightMap.HasHeightMap());
         ASSERT_GT(editor().rails.RailSectionCount, 0);
@@ -107,7 +107,7 @@ class RandomSession : public SessionFixture {
     }
 
     // Runs a command through its menu item, answering its file dialog (if any) with `answer`.
-    void Execute(int command, std::optional<std::string> answer = std::nullopt) {
+    void Execute(CommandId command, std::optional<std::string> answer = std::nullopt) {
         shell.answers.assign({answer});
         Item(command)->trigger();
         shell.answers.clear();
@@ -133,21 +133,21 @@ class RandomSession : public SessionFixture {
     }
 
     void ChooseMenuItem() {
-        const int command = SessionCommands[Pick(std::size(SessionCommands))];
+        const CommandId command = SessionCommands[Pick(std::size(SessionCommands))];
         shell.discardChanges = Chance(50); // loading over unsaved changes, or keeping them
         std::optional<std::string> answer;
         switch (command) {
-        case CommandLoadTextureFile:
-        case CommandSaveTextureFile:
+        case CommandId::LoadTextureFile:
+        case CommandId::SaveTextureFile:
             answer = DialogAnswer(".tm");
             break;
-        case CommandLoadRrd:
-        case CommandSaveRrd:
+        case CommandId::LoadRrd:
+        case CommandId::SaveRrd:
             answer = DialogAnswer(".rrd");
             break;
-        case CommandLoadSegment:
-        case CommandSaveSegment:
-        case CommandAppendSegment:
+        case CommandId::LoadSegment:
+        case CommandId::SaveSegment:
+        case CommandId::AppendSegment:
             answer = DialogAnswer(".seg");
             break;
         default:
@@ -159,7 +159,7 @@ class RandomSession : public SessionFixture {
     void ChooseHeightViewItem() {
         const QList<QAction*> items = HeightView().OptionsMenu()->actions();
         QAction* item = items[Pick(static_cast<int>(items.size()))];
-        const bool convert = item->data().toInt() == CommandConvertDemFile;
+        const bool convert = item->text() == "&Convert DEM File...";
         shell.answers.assign(
             {convert && Chance(50) ? folder.File("tiny.dem") : DialogAnswer(".hm")});
         item->trigger();
@@ -326,14 +326,11 @@ class RandomSession : public SessionFixture {
         EXPECT_EQ(main().VerticalBar().value(), state.view.ViewOriginRow);
         const std::map<int, int> zoomSteps = {{16, 64}, {32, 32}, {64, 16},
                                               {96, 10}, {128, 8}, {256, 4}};
-        ASSERT_TRUE(zoomSteps.contains(state.view.TilePixelWidth));
-        EXPECT_EQ(state.view.ViewColumns, zoomSteps.at(state.view.TilePixelWidth));
-        EXPECT_EQ(state.view.ViewRows, state.view.ViewColumns);
-        EXPECT_GE(state.EditMode, 0);
-        EXPECT_LE(state.EditMode, 3);
-        EXPECT_EQ(state.VertexMode, state.EditMode == 1 ? 1 : 0);
+        ASSERT_TRUE(zoomSteps.contains(state.view.TilePixels));
+        EXPECT_EQ(state.view.ViewCells, zoomSteps.at(state.view.TilePixels));
+        EXPECT_EQ(state.VertexMode, state.EditMode == ToolMode::HeightEditing);
         EXPECT_LT(state.SelectedTile, PaletteButtonCount - FirstTileButton);
-        EXPECT_EQ(state.cursor.LeftButtonDown, 0);
+        EXPECT_EQ(state.cursor.LeftButtonDown, false);
     }
 
     // Saves a layer, loads the file into a fresh editor, saves that again: the two files are
@@ -370,7 +367,7 @@ TEST_F(RandomSession, TwentyThousandEventsLeaveAResponsiveEditorWithSoundLayers)
     SCOPED_TRACE("MAPEDITOR_SESSION_SEED=" +
                  std::to_string(EnvironmentNumber("MAPEDITOR_SESSION_SEED", 20261206)));
     int actions = 0;
-    std::set<int> modesSeen;
+    std::set<ToolMode> modesSeen;
     while (events < wanted) {
         RandomAction();
         // Posted commands (palette buttons, forwarded keys) and repaints run between actions,
@@ -384,16 +381,16 @@ TEST_F(RandomSession, TwentyThousandEventsLeaveAResponsiveEditorWithSoundLayers)
     }
     Settle();
     EXPECT_GE(events, wanted);
-    EXPECT_EQ(modesSeen, (std::set<int>{0, 1, 2, 3})) << "the pointer was used in every mode";
+    EXPECT_EQ(modesSeen.size(), 4u) << "the pointer was used in every mode";
     EXPECT_TRUE(main().isVisible());
     ExpectWellFormedLayers();
 
     // Still responding: a command posted like any palette command is carried out and mirrored.
-    const int gridlines = editor().flags.ShowGridlines;
-    main().PostCommand(CommandShowGridlines);
+    const bool gridlines = editor().flags.ShowGridlines;
+    main().PostCommand(CommandId::ShowGridlines);
     Settle();
-    EXPECT_EQ(editor().flags.ShowGridlines, 1 - gridlines);
-    EXPECT_EQ(Item(CommandShowGridlines)->isChecked(), gridlines == 0);
+    EXPECT_EQ(editor().flags.ShowGridlines, !gridlines);
+    EXPECT_EQ(Item(CommandId::ShowGridlines)->isChecked(), !gridlines);
     EXPECT_FALSE(main().View().grab().isNull());
 
     ExpectRoundTrip("map.tm", SavedLayer::TextureMap, SaveTextureMap, LoadTextureMap);

@@ -42,7 +42,7 @@ TEST_F(TerrainRendering, SkyIsTheClearColourAndTheLitBlockSitsInTheMiddle) {
         EXPECT_FALSE(IsClearColour(image.pixel(image.width() / 2, image.height() / 2)));
     }
     // Without textures only the grey material under the light shows.
-    editor.flags.ShowTextures = 0;
+    editor.flags.ShowTextures = false;
     const QRgb grey = Frame().pixel(window->width() / 2, window->height() / 2);
     EXPECT_TRUE(qRed(grey) == qGreen(grey) && qGreen(grey) == qBlue(grey));
     EXPECT_GT(qRed(grey), 100);
@@ -92,16 +92,16 @@ TEST_F(TerrainRendering, RotationsTurnTheTilePictureClockwiseAndTheGridOutlinesQ
     }
 
     // The grid draws red outlines over the untextured terrain, and only while it is on.
-    editor.flags.ShowTextures = 0;
+    editor.flags.ShowTextures = false;
     BuildFlatBlock(4, 0, MakeCell(0, 22));
     EXPECT_EQ(CountPixels(Frame(), IsGridRed), 0);
-    editor.flags.Show3DGrid = 1;
+    editor.flags.Show3DGrid = true;
     const QImage frame = Frame();
     EXPECT_GT(CountPixels(frame, IsGridRed), 500);
     const QPoint onLine = GroundPixel(-64, -32); // the line between the first two quads
     EXPECT_TRUE(IsGridRed(frame.pixel(onLine)) || IsGridRed(frame.pixel(onLine - QPoint(1, 0))));
     EXPECT_FALSE(IsGridRed(frame.pixel(GroundPixel(-96, -96))));
-    editor.flags.Show3DGrid = 0; // lighting is back on after the grid
+    editor.flags.Show3DGrid = false; // lighting is back on after the grid
     EXPECT_EQ(CountPixels(Frame(), IsGridRed), 0);
 }
 
@@ -193,7 +193,7 @@ TEST_F(TerrainRendering, WindowSizeSetsA45DegreeProjectionAndTheStartOneIs30Degr
 TEST_F(TerrainRendering, PointerMarkerUsesOneSphereListPerRadiusAndBalancesTheMatrixStack) {
     ShowView();
     BuildFlatBlock(4, 20000, MakeCell(0, 22));
-    editor.cursor.PointerIn3D = 1;
+    editor.cursor.PointerIn3D = true;
     EXPECT_EQ(Frame(), Frame());
     window->makeCurrent();
     SphereCache& spheres = window->Renderer().Spheres();
@@ -206,7 +206,7 @@ TEST_F(TerrainRendering, PointerMarkerUsesOneSphereListPerRadiusAndBalancesTheMa
     EXPECT_EQ(depth, 1);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     window->doneCurrent();
-    editor.cursor.PointerIn3D = 0;
+    editor.cursor.PointerIn3D = false;
 }
 
 } // namespace

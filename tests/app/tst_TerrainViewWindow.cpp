@@ -55,22 +55,22 @@ TEST(TerrainTextures, UnreadablePictureGetsThePlaceholderAfterItsMessage) {
 }
 
 TEST_F(TerrainViewWindowTest, DrawsOnlyWhenShownAndClosingOnlyHides) {
-    editor.flags.Show3DView = 1;
+    editor.flags.Show3DView = true;
     window->DrawTerrainFrame();
     QCoreApplication::processEvents();
     EXPECT_EQ(window->FramesDrawn(), 0);
     ShowView();
     editor.camera.CameraAzimuth = 123.0f;
     int frames = window->FramesDrawn();
-    editor.flags.Show3DView = 0;
+    editor.flags.Show3DView = false;
     window->grabFramebuffer();
     EXPECT_EQ(window->FramesDrawn(), frames);
 
-    editor.flags.Show3DView = 1;
+    editor.flags.Show3DView = true;
     shell.Clear();
     window->close();
     EXPECT_TRUE(window->isHidden());
-    EXPECT_EQ(editor.flags.Show3DView, 0);
+    EXPECT_EQ(editor.flags.Show3DView, false);
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"checks", "invalidate HeightView"}));
     ShowView(); // the same window and camera come back
     frames = window->FramesDrawn();
@@ -120,14 +120,14 @@ TEST_F(TerrainViewWindowTest, DragsTurnOrMoveTheCameraAndAnyReleaseEndsThem) {
 
 TEST_F(TerrainViewWindowTest, PointerHandOverPacesFramesAndComesBackAtTheRightEdge) {
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
-    editor.cursor.PointerIn3D = 1; // set by the main window before it hands over
+    editor.cursor.PointerIn3D = true; // set by the main window before it hands over
     const QPoint start = QCursor::pos();
     window->TakePointer(200); // a hidden view could never give it back: declined
-    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(editor.cursor.PointerIn3D, false);
     EXPECT_EQ(QCursor::pos(), start);
 
     ShowView();
-    editor.cursor.PointerIn3D = 1;
+    editor.cursor.PointerIn3D = true;
     window->TakePointer(200);
     EXPECT_EQ(QCursor::pos(), QPoint(screenWidth - 5, 200));
     EXPECT_EQ(window->cursor().shape(), Qt::BlankCursor);
@@ -137,17 +137,17 @@ TEST_F(TerrainViewWindowTest, PointerHandOverPacesFramesAndComesBackAtTheRightEd
 
     QCursor::setPos(screenWidth - 1, 220);
     QTest::mouseMove(window.get(), window->mapFromGlobal(QPoint(screenWidth - 1, 220)));
-    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(editor.cursor.PointerIn3D, false);
     EXPECT_EQ(QCursor::pos(), QPoint(5, 220));
     EXPECT_NE(window->cursor().shape(), Qt::BlankCursor);
     const int after = window->FramesDrawn();
     QTest::qWait(100);
     EXPECT_LE(window->FramesDrawn(), after + 1); // the pacing stops with the hand-back
 
-    editor.cursor.PointerIn3D = 1;
+    editor.cursor.PointerIn3D = true;
     window->TakePointer(300);
     window->hide(); // a hidden window gets no moves: it gives the pointer back at once
-    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(editor.cursor.PointerIn3D, false);
     EXPECT_EQ(QCursor::pos(), QPoint(5, 300));
 }
 

@@ -43,7 +43,7 @@ TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateAndFocusFollowsWhenAsk
     EXPECT_EQ(editor().cursor.MouseRow, 0);
     EXPECT_EQ(editor().cursor.MouseWorldX, -159 * 262144 + 131072);
 
-    Item(CommandFocusFollowsMouse)->trigger();
+    Item(CommandId::FocusFollowsMouse)->trigger();
     session->HeightView()->activateWindow();
     session->HeightView()->setFocus();
     MoveOverView({100, 100});

@@ -40,7 +40,7 @@ TEST_F(ToolPaletteTest, TileButtonsChooseOnPressAndBlankOnesCodesBeyondTheCatalo
     EXPECT_EQ(editor().SelectedTile, 12);
     QTest::mouseRelease(&Button(2 + 12), Qt::LeftButton);
     Settle();
-    EXPECT_EQ(editor().EditMode, 0);
+    EXPECT_EQ(editor().EditMode, ToolMode::TilePainting);
     QTest::mouseClick(&Button(63), Qt::LeftButton);
     EXPECT_EQ(editor().SelectedTile, 61);
 }
@@ -49,13 +49,13 @@ TEST_F(ToolPaletteTest, ModeButtonsAndKeysSwitchTheToolThroughTheMainWindow) {
     QTest::mousePress(&Button(1), Qt::LeftButton);
     EXPECT_EQ(editor().PaletteMode, 1);
     QTest::mouseRelease(&Button(1), Qt::LeftButton);
-    EXPECT_EQ(editor().EditMode, 0); // the command is still queued
+    EXPECT_EQ(editor().EditMode, ToolMode::TilePainting); // the command is still queued
     Settle();
-    EXPECT_EQ(editor().EditMode, 1);
-    EXPECT_EQ(editor().VertexMode, 1);
+    EXPECT_EQ(editor().EditMode, ToolMode::HeightEditing);
+    EXPECT_EQ(editor().VertexMode, true);
     QTest::mouseClick(&Button(0), Qt::LeftButton);
     Settle();
-    EXPECT_EQ(editor().EditMode, 0);
+    EXPECT_EQ(editor().EditMode, ToolMode::TilePainting);
     EXPECT_EQ(editor().PaletteMode, 0);
 
     // Keys typed in the palette reach the main window, and mode keys repaint the buttons.
@@ -64,13 +64,13 @@ TEST_F(ToolPaletteTest, ModeButtonsAndKeysSwitchTheToolThroughTheMainWindow) {
     palette().setFocus();
     QTest::keyClick(&palette(), Qt::Key_F2);
     Settle();
-    EXPECT_EQ(editor().EditMode, 1);
+    EXPECT_EQ(editor().EditMode, ToolMode::HeightEditing);
     EXPECT_EQ(editor().PaletteMode, 1);
     EXPECT_GT(counter.paints, 0);
     QTest::keyClick(&palette(), Qt::Key_F1);
     QTest::keyClick(&palette(), Qt::Key_Right);
     Settle();
-    EXPECT_EQ(editor().EditMode, 0);
+    EXPECT_EQ(editor().EditMode, ToolMode::TilePainting);
     EXPECT_EQ(editor().view.ViewOriginColumn, 1);
 }
 

@@ -83,10 +83,10 @@ int main(int argc, char** argv) {
     if (shell.Failed() || !editor.tileMap.HasTileMap() || !editor.heightMap.HasHeightMap()) {
         return 1;
     }
-    editor.view.ViewColumns = editor.view.ViewRows = options.size;
+    editor.view.ViewCells = options.size;
     BuildTerrainGrid(editor.mesh, options.size, options.size);
     CenterViewOn(editor, shell, options.column, options.row);
-    editor.flags.Show3DView = 1;
+    editor.flags.Show3DView = true;
     editor.flags.ShowTextures = options.untextured ? 0 : 1;
     editor.flags.Show3DGrid = options.grid ? 1 : 0;
     editor.camera = {options.distance, options.elevation, options.azimuth};

@@ -17,7 +17,7 @@ std::string GlText(GLenum name) {
 
 // The quads of the current window that the mesh really holds.
 int FrameQuadCount(const Editor& editor) {
-    const int count = TerrainQuadCount(editor.view.ViewColumns, editor.view.ViewRows);
+    const int count = TerrainQuadCount(editor.view.ViewCells, editor.view.ViewCells);
     const size_t held = std::min(editor.mesh.quads.size(), editor.mesh.QuadTile.size());
     return std::clamp(count, 0, static_cast<int>(held));
 }
@@ -94,7 +94,7 @@ void TerrainRenderer::DrawTerrainFrame(Editor& editor, QPoint cursorScreen, Text
     glRotatef(camera.CameraElevation, 1.0f, 0.0f, 0.0f);
     glRotatef(camera.CameraAzimuth, 0.0f, 1.0f, 0.0f);
 
-    const bool textured = editor.flags.ShowTextures != 0;
+    const bool textured = editor.flags.ShowTextures;
     if (textured) {
         glEnable(GL_TEXTURE_2D);
     } else {
@@ -114,7 +114,7 @@ void TerrainRenderer::DrawTerrainFrame(Editor& editor, QPoint cursorScreen, Text
         }
     }
     if (pointerHere) {
-        DrawPointerMarker(cursorScreen, editor.view.ViewColumns, editor.view.ViewRows);
+        DrawPointerMarker(cursorScreen, editor.view.ViewCells, editor.view.ViewCells);
     }
     glFlush();
 }

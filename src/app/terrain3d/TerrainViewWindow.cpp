@@ -52,7 +52,7 @@ TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owne
 TerrainViewWindow::~TerrainViewWindow() {
     if (editor_.cursor.PointerIn3D) {
         releaseMouse();
-        editor_.cursor.PointerIn3D = 0;
+        editor_.cursor.PointerIn3D = false;
     }
     ready_ = false;
 }
@@ -77,7 +77,7 @@ int TerrainViewWindow::InitTerrainView() {
     if (ReportTerrainContextProblem(problem, shell_) != 0) {
         return 4;
     }
-    BuildTerrainGrid(editor_.mesh, editor_.view.ViewColumns, editor_.view.ViewRows);
+    BuildTerrainGrid(editor_.mesh, editor_.view.ViewCells, editor_.view.ViewCells);
     return 0;
 }
 
@@ -123,10 +123,10 @@ void TerrainViewWindow::NextPacedFrame() {
 
 void TerrainViewWindow::TakePointer(int screenY) {
     if (!isVisible()) {
-        editor_.cursor.PointerIn3D = 0;
+        editor_.cursor.PointerIn3D = false;
         return;
     }
-    editor_.cursor.PointerIn3D = 1;
+    editor_.cursor.PointerIn3D = true;
     setCursor(Qt::BlankCursor);
     QCursor::setPos(ScreenWidth() - 5, screenY);
     grabMouse();
@@ -134,7 +134,7 @@ void TerrainViewWindow::TakePointer(int screenY) {
 }
 
 void TerrainViewWindow::GiveBackPointer(int screenY) {
-    editor_.cursor.PointerIn3D = 0;
+    editor_.cursor.PointerIn3D = false;
     unsetCursor();
     QCursor::setPos(5, screenY);
     releaseMouse();
@@ -149,7 +149,7 @@ void TerrainViewWindow::closeEvent(QCloseEvent* event) {
     // Closing only hides the window; its context, textures and camera stay.
     event->ignore();
     hide();
-    editor_.flags.Show3DView = 0;
+    editor_.flags.Show3DView = false;
     shell_.MenuChecksChanged();
     shell_.Invalidate(WindowId::HeightView, false);
 }

@@ -1,9 +1,9 @@
 #include "core/edit/EditModes.h"
 
 namespace {
-void SetEditMode(Editor& editor, int32_t mode) {
+void SetEditMode(Editor& editor, ToolMode mode) {
     editor.EditMode = mode;
-    editor.VertexMode = mode == HeightEditingMode ? 1 : 0;
+    editor.VertexMode = mode == ToolMode::HeightEditing;
 }
 
 void SetRailChecks(Editor& editor, Shell& shell, bool createRails, bool moveRails) {
@@ -14,42 +14,42 @@ void SetRailChecks(Editor& editor, Shell& shell, bool createRails, bool moveRail
 
 void FinishRailSwitch(Editor& editor, Shell& shell) {
     shell.Invalidate(WindowId::Main, false);
-    editor.VertexMode = 0;
+    editor.VertexMode = false;
 }
 } // namespace
 
 void SelectTilePaintingMode(Editor& editor, Shell& shell) {
-    SetEditMode(editor, TilePaintingMode);
+    SetEditMode(editor, ToolMode::TilePainting);
     shell.Invalidate(WindowId::Main, false);
     editor.PaletteMode = 0;
     shell.Invalidate(WindowId::ToolPalette, false);
 }
 
 void SelectHeightEditingMode(Editor& editor, Shell& shell, WindowId lastRepaint) {
-    SetEditMode(editor, HeightEditingMode);
+    SetEditMode(editor, ToolMode::HeightEditing);
     shell.Invalidate(WindowId::Main, false);
     editor.PaletteMode = 1;
     shell.Invalidate(lastRepaint, false);
 }
 
 void SwitchToCreateRails(Editor& editor, Shell& shell) {
-    if (editor.EditMode != CreateRailsMode) {
+    if (editor.EditMode != ToolMode::CreateRails) {
         SetRailChecks(editor, shell, true, false);
-        editor.EditMode = CreateRailsMode;
+        editor.EditMode = ToolMode::CreateRails;
     } else {
         SetRailChecks(editor, shell, false, editor.checks.MoveRails);
-        editor.EditMode = TilePaintingMode;
+        editor.EditMode = ToolMode::TilePainting;
     }
     FinishRailSwitch(editor, shell);
 }
 
 void SwitchToMoveRails(Editor& editor, Shell& shell) {
-    if (editor.EditMode != MoveRailsMode) {
+    if (editor.EditMode != ToolMode::MoveRails) {
         SetRailChecks(editor, shell, false, true);
-        editor.EditMode = MoveRailsMode;
+        editor.EditMode = ToolMode::MoveRails;
     } else {
         SetRailChecks(editor, shell, true, false);
-        editor.EditMode = CreateRailsMode;
+        editor.EditMode = ToolMode::CreateRails;
     }
     FinishRailSwitch(editor, shell);
 }

@@ -1,16 +1,10 @@
 #pragma once
 // Switching the edit tool: the palette's mode buttons, the F1 and F2 keys and the two
-// rail items of the "&Railroads" menu. VertexMode is 1 exactly while EditMode is 1.
+// rail items of the "&Railroads" menu. VertexMode is on exactly while
+// height editing.
 
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
-
-enum EditModeId : int32_t {
-    TilePaintingMode = 0,
-    HeightEditingMode = 1,
-    CreateRailsMode = 2,
-    MoveRailsMode = 3,
-};
 
 // Tile painting (palette button and F1): repaints the main window and the palette.
 void SelectTilePaintingMode(Editor& editor, Shell& shell);

@@ -1,99 +1,8 @@
 #include "core/edit/EditTools.h"
 
-#include "core/edit/EditModes.h"
-#include "core/mesh/TerrainMesh.h"
+#include "core/tools/Tool.h"
 
-namespace {
-constexpr TileCode RiverEndCode = 43;   // "Rivrnd.bmp"
-constexpr TileCode RoadCode = 35;       // "Road2.bmp"
-constexpr TileCode GrassCode = 1;       // "Grass.bmp"
-constexpr TileCode RiverMouthCode = 21; // "River8.bmp"
-
-bool IsRiverMouthCoast(int code) {
-    return code == 3 || code == 32 || code == 44;
-}
-
-// The left button's tile: a river end or a road joined to its neighbours, or SelectedTile.
-void PaintSelectedTile(Editor& editor, int row, int column, TileCell old) {
-    TileMap& tiles = editor.tileMap;
-    const bool autoDraw = editor.flags.AutoDrawRivers == 1;
-    if (autoDraw && editor.SelectedTile == RiverEndCode) {
-        if (tiles.IsRiverAt(row, column))
-            return;
-        tiles.Set(row, column, MakeCell(0, RiverEndCode));
-        JoinRiverAt(tiles, row, column);
-        // A river end painted on the coast becomes a river mouth facing the old shore.
-        if (IsRiverMouthCoast(CodeOf(old)))
-            tiles.Set(row, column, MakeCell(RotationOf(old) + 3, RiverMouthCode));
-    } else if (autoDraw && editor.SelectedTile == RoadCode) {
-        if (!tiles.IsRoadAt(row, column))
-            tiles.SetRoadAt(row, column);
-    } else {
-        tiles.Set(row, column, editor.SelectedTile);
-    }
-}
-
-void PaintTile(Editor& editor, Shell& shell, int message, int row, int column) {
-    TileMap& tiles = editor.tileMap;
-    if (!tiles.HasTileMap())
-        return;
-    const TileCell old = tiles.At(row, column);
-    if (message == WM_RBUTTONDOWN)
-        tiles.Set(row, column, MakeCell(RotationOf(old) + 1, CodeOf(old)));
-    else if (message == WM_MBUTTONDOWN)
-        tiles.Set(row, column, MakeCell(RotationOf(old), GrassCode));
-    else
-        PaintSelectedTile(editor, row, column, old);
-    shell.Invalidate(WindowId::Main, false);
-    shell.Update(WindowId::Main);
-}
-
-void EditHeight(Editor& editor, Shell& shell, int message, int keyFlags, int row, int column) {
-    HeightMap& heights = editor.heightMap;
-    if (!heights.HasHeightMap())
-        return;
-    const int index = CellIndex(row, column);
-    const int step = HeightStep(keyFlags);
-    int height = heights.At(index);
-    if (message == WM_LBUTTONDOWN)
-        height = height + step < 65536 ? height + step : 65535;
-    else if (message == WM_RBUTTONDOWN)
-        height = step < height ? height - step : 0;
-    heights.Set(index, static_cast<uint16_t>(height));
-    BuildTerrainMesh(editor, shell, editor.view.ViewOriginColumn, editor.view.ViewOriginRow);
-    shell.Invalidate(WindowId::TerrainView, true);
-}
-
-void CreateRails(Editor& editor, Shell& shell, int message) {
-    if (!editor.tileMap.HasTileMap())
-        return;
-    if (message == WM_LBUTTONUP) {
-        AddRailPoint(editor.rails, shell, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
-    } else if (message == WM_RBUTTONUP) {
-        CommitRailPoints(editor.rails, shell);
-        shell.Invalidate(WindowId::Main, false);
-    }
-}
-
-void MoveRails(Editor& editor, Shell& shell, int message) {
-    if (!editor.tileMap.HasTileMap() || editor.rails.IsEmpty())
-        return;
-    if (message == WM_LBUTTONDOWN) {
-        MoveNearestRailPoint(editor.rails, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
-        shell.Invalidate(WindowId::Main, false);
-    }
-}
-} // namespace
-
-int HeightStep(int keyFlags) {
-    if (keyFlags & MK_SHIFT)
-        return 1;
-    if (keyFlags & MK_CONTROL)
-        return 100;
-    return 10;
-}
-
-void EditAtCursor(Editor& editor, Shell& shell, int message, int keyFlags) {
+void EditAtCursor(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
     // Widened so that no cursor or origin value can overflow the sum.
     const long long column =
         static_cast<long long>(editor.view.ViewOriginColumn) + editor.cursor.MouseColumn;
@@ -101,22 +10,6 @@ void EditAtCursor(Editor& editor, Shell& shell, int message, int keyFlags) {
         static_cast<long long>(editor.view.ViewOriginRow) + editor.cursor.MouseRow;
     if (row < 0 || row >= MapHeight || column < 0 || column >= MapWidth)
         return;
-    const int r = static_cast<int>(row);
-    const int c = static_cast<int>(column);
-    switch (editor.EditMode) {
-    case TilePaintingMode:
-        PaintTile(editor, shell, message, r, c);
-        break;
-    case HeightEditingMode:
-        EditHeight(editor, shell, message, keyFlags, r, c);
-        break;
-    case CreateRailsMode:
-        CreateRails(editor, shell, message);
-        break;
-    case MoveRailsMode:
-        MoveRails(editor, shell, message);
-        break;
-    default:
-        break;
-    }
+    ToolFor(editor.EditMode)
+        .Act(editor, shell, action, modifiers, static_cast<int>(row), static_cast<int>(column));
 }

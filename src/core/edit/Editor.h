@@ -4,6 +4,7 @@
 // (ViewOriginColumn, ShowRailroads, ...).
 
 #include "core/ClassicRandom.h"
+#include "core/commands/CommandId.h"
 #include "core/edit/SavedLayers.h"
 #include "core/height/HeightMap.h"
 #include "core/mesh/Camera.h"
@@ -11,8 +12,10 @@
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
+#include "core/undo/EditHistory.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,25 +23,23 @@
 struct ViewState {
     int32_t ViewOriginColumn = 0;
     int32_t ViewOriginRow = 0;
-    int32_t TilePixelWidth = 64; // start-up value before the first zoom command
-    int32_t TilePixelHeight = 64;
-    int32_t ViewColumns = 64;
-    int32_t ViewRows = 64;
+    int32_t TilePixels = 64; // a tile's width and height; start-up value before the first zoom
+    int32_t ViewCells = 64;  // the block's width and height in cells
 };
 
-// Display and preference flags toggled by the menu (each 0 or 1).
+// Display and preference flags toggled by the menu.
 struct DisplayFlags {
-    int32_t AutoDrawRivers = 1;
-    int32_t FocusFollowsMouse = 0;
-    int32_t ShowGridlines = 0;
-    int32_t ShowLatLong = 0;
-    int32_t ShowRailroads = 1;
-    int32_t ShowTargetAreas = 1;
-    int32_t ShowMouseWorldLocation = 0;
-    int32_t ShowHeightView = 0;
-    int32_t Show3DView = 0;
-    int32_t ShowTextures = 1;
-    int32_t Show3DGrid = 0;
+    bool AutoDrawRivers = true;
+    bool FocusFollowsMouse = false;
+    bool ShowGridlines = false;
+    bool ShowLatLong = false;
+    bool ShowRailroads = true;
+    bool ShowTargetAreas = true;
+    bool ShowMouseWorldLocation = false;
+    bool ShowHeightView = false;
+    bool Show3DView = false;
+    bool ShowTextures = true;
+    bool Show3DGrid = false;
 };
 
 // The cursor in the texture view, in client pixels, view cells and world units.
@@ -51,13 +52,13 @@ struct CursorState {
     int32_t PrevMouseRow = 0;
     int32_t MouseWorldX = 0;
     int32_t MouseWorldY = 0;
-    int32_t LeftButtonDown = 0;
-    int32_t PointerIn3D = 0;
+    bool LeftButtonDown = false;
+    bool PointerIn3D = false;
 };
 
 // Check marks that are not simply a display flag: the zoom item and the two rail modes.
 struct MenuChecks {
-    int ZoomCommand = 0; // the zoom command whose item carries the mark (0: none yet)
+    std::optional<CommandId> Zoom; // the zoom item that carries the mark (none before the first)
     bool CreateRails = false;
     bool MoveRails = false;
 };
@@ -70,6 +71,9 @@ struct DriverStrings {
     std::string Extensions;
 };
 
+// The editing tools.
+enum class ToolMode { TilePainting, HeightEditing, CreateRails, MoveRails };
+
 struct Editor {
     // Data layers.
     TileMap tileMap;
@@ -78,6 +82,8 @@ struct Editor {
     RailNetwork rails;
     std::vector<TargetArea> targetAreas;
     SavedLayers saved; // what the files hold, to tell unsaved changes
+    // Every change of the layers, to take back and do again.
+    std::unique_ptr<EditHistory> history = std::make_unique<EditHistory>();
 
     // Editing state.
     ViewState view;
@@ -85,9 +91,9 @@ struct Editor {
     CursorState cursor;
     MenuChecks checks;
     DriverStrings driver;
-    int32_t EditMode = 0;    // 0 tile painting, 1 height editing, 2 create rails, 3 move rails
-    int32_t VertexMode = 0;  // 1 exactly while EditMode is 1
-    int32_t PaletteMode = 0; // which palette mode button shows pressed
+    ToolMode EditMode = ToolMode::TilePainting;
+    bool VertexMode = false; // true exactly while EditMode is height editing
+    int32_t PaletteMode = 0; // which palette mode button shows pressed (0 tiles, 1 heights)
     TileCode SelectedTile = 0;
     ClassicRandom random; // shared by the tile utilities, seeded where they say so
 

@@ -4,14 +4,14 @@
 
 namespace {
 struct HeightStamp {
-    int key;
+    Key key;
     bool (*tileClass)(int code); // null: the tile code equals SelectedTile
     uint16_t height;
 };
 
 constexpr HeightStamp HeightStamps[] = {
-    {VK_F5, IsRiverBedTile, 0},  {VK_F6, IsRoadBedTile, 65535}, {VK_F7, IsCityTile, 65000},
-    {VK_F8, IsFieldTile, 65535}, {VK_F9, nullptr, 65535},
+    {Key::F5, IsRiverBedTile, 0},  {Key::F6, IsRoadBedTile, 65535}, {Key::F7, IsCityTile, 65000},
+    {Key::F8, IsFieldTile, 65535}, {Key::F9, nullptr, 65535},
 };
 
 // F3 and F4: water at 0, every other cell still at 0 raised to 1.
@@ -34,20 +34,22 @@ void StampClass(const TileMap& tiles, HeightMap& heights, const HeightStamp& sta
 }
 } // namespace
 
-bool HeightStampKeys(Editor& editor, Shell& shell, int virtualKey) {
+bool HeightStampKeys(Editor& editor, Shell& shell, Key key) {
     const HeightStamp* stamp = nullptr;
     for (const HeightStamp& candidate : HeightStamps)
-        if (candidate.key == virtualKey)
+        if (candidate.key == key)
             stamp = &candidate;
-    const bool waterLevel = virtualKey == VK_F3 || virtualKey == VK_F4;
+    const bool waterLevel = key == Key::F3 || key == Key::F4;
     if (!stamp && !waterLevel)
         return false;
     if (!editor.tileMap.HasTileMap() || !editor.heightMap.HasHeightMap())
         return false;
+    editor.history->Begin(editor);
     if (waterLevel)
         StampWaterLevel(editor.tileMap, editor.heightMap);
     else
         StampClass(editor.tileMap, editor.heightMap, *stamp, editor.SelectedTile);
+    editor.history->Commit(editor, "Stamp Heights");
     RecentreViews(editor, shell);
     RebuildHeightShade(editor.heightMap, editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);

@@ -4,9 +4,9 @@
 // tool and decide when the edit tools are called.
 //
 // How the app drives them:
-// - Scroll bars: ScrollView with the axis and the request (SB_* code); for SB_THUMBPOSITION
-//   and SB_THUMBTRACK also the box position.
-// - Key presses in the main window or the tool palette: PressKey with the virtual-key code.
+// - Scroll bars: ScrollView with the axis and the step; for ScrollStep::ToPosition also the
+//   box position.
+// - Key presses in the main window or the tool palette: PressKey with the key.
 // - Mouse moves over the main window: MoveMouse with the cursor's screen and client position
 //   and whether the main window has the keyboard focus.
 // - Left press: PressLeftButton. When it returns true, poll: call TrackLeftButton at once
@@ -15,54 +15,30 @@
 //   the button up, call EndLeftButtonTracking. When the release event arrives, first call
 //   EndLeftButtonTracking if tracking is still running, then ReleaseLeftButton.
 // - Right press and release, middle press: PressRightButton, ReleaseRightButton,
-//   PressMiddleButton with the event's key flags (MK_SHIFT, MK_CONTROL).
+//   PressMiddleButton with the event's modifiers.
 
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
-#include "core/edit/MouseMessages.h"
+#include "core/edit/InputEvents.h"
 
 enum class ScrollAxis { Horizontal, Vertical };
 
-// Scroll request codes.
-constexpr int SB_LINEUP = 0;
-constexpr int SB_LINEDOWN = 1;
-constexpr int SB_PAGEUP = 2;
-constexpr int SB_PAGEDOWN = 3;
-constexpr int SB_THUMBPOSITION = 4;
-constexpr int SB_THUMBTRACK = 5;
-
-// Virtual-key codes of the keys the main window acts on.
-constexpr int VK_ESCAPE = 0x1B;
-constexpr int VK_LEFT = 0x25;
-constexpr int VK_UP = 0x26;
-constexpr int VK_RIGHT = 0x27;
-constexpr int VK_DOWN = 0x28;
-constexpr int VK_F1 = 0x70;
-constexpr int VK_F2 = 0x71;
-constexpr int VK_F3 = 0x72;
-constexpr int VK_F4 = 0x73;
-constexpr int VK_F5 = 0x74;
-constexpr int VK_F6 = 0x75;
-constexpr int VK_F7 = 0x76;
-constexpr int VK_F8 = 0x77;
-constexpr int VK_F9 = 0x78;
-
 // Lines move the origin by 1, pages by 10, the box sets it (read as a signed 16-bit
-// number); any other code changes nothing. Every code then re-centres (which clamps the
-// origin into 0 ... 640 and 0 ... 320) and repaints the main window and the height view.
-void ScrollView(Editor& editor, Shell& shell, ScrollAxis axis, int request, int position = 0);
+// number). Every step then re-centres (which clamps the origin into 0 ... 640 and
+// 0 ... 320) and repaints the main window and the height view.
+void ScrollView(Editor& editor, Shell& shell, ScrollAxis axis, ScrollStep step, int position = 0);
 // The redraw after a scroll or an arrow key: re-centre, then invalidate and update the
 // main window and then the height view.
 void RedrawAfterScroll(Editor& editor, Shell& shell);
 
 // Escape ends the program, the arrows scroll by one cell, F1 and F2 pick the tool, F3 to F9
-// stamp heights (HeightStampKeys). Other keys are ignored.
-void PressKey(Editor& editor, Shell& shell, int virtualKey);
+// stamp heights (HeightStampKeys).
+void PressKey(Editor& editor, Shell& shell, Key key);
 
 // F3 to F9: set the heights of every cell of one tile class. Only when both a tile map and
 // a height map exist; re-centres and rebuilds the height view's shade. False for other keys
 // or when nothing was done.
-bool HeightStampKeys(Editor& editor, Shell& shell, int virtualKey);
+bool HeightStampKeys(Editor& editor, Shell& shell, Key key);
 
 struct PointerPosition {
     int screenX = 0;
@@ -83,19 +59,21 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
 
 // Left press. In VertexMode the tool acts once and the views are re-centred; returns false.
 // Otherwise returns true: the app now tracks the button (see above).
-bool PressLeftButton(Editor& editor, Shell& shell, int keyFlags);
+bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers);
 // One poll of the held left button: the cursor state for the client position; when the
-// cursor is still in the cell of the previous reading, the tool acts there with the press's
-// key flags and that cell is repainted at once.
-void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY, int pressKeyFlags);
+// cursor is still in the cell of the previous reading and inside the block the view shows, the
+// tool acts there with the press's
+// modifiers and that cell is repainted at once.
+void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY,
+                     Modifiers pressModifiers);
 // The button was found up: re-centre the views and repaint the height view.
 void EndLeftButtonTracking(Editor& editor, Shell& shell);
-// The release event: LeftButtonDown = 0 and the tool acts with WM_LBUTTONUP.
-void ReleaseLeftButton(Editor& editor, Shell& shell, int keyFlags);
+// The release event: LeftButtonDown is cleared and the tool acts with the left release.
+void ReleaseLeftButton(Editor& editor, Shell& shell, Modifiers modifiers);
 
-void PressRightButton(Editor& editor, Shell& shell, int keyFlags);
+void PressRightButton(Editor& editor, Shell& shell, Modifiers modifiers);
 // Only in create-rails mode does the right release reach the tool.
-void ReleaseRightButton(Editor& editor, Shell& shell, int keyFlags);
+void ReleaseRightButton(Editor& editor, Shell& shell, Modifiers modifiers);
 // In create-rails mode with pending points the middle button drops the last one (no
-// repaint); otherwise the tool acts with WM_MBUTTONDOWN.
-void PressMiddleButton(Editor& editor, Shell& shell, int keyFlags);
+// repaint); otherwise the tool acts with the middle press.
+void PressMiddleButton(Editor& editor, Shell& shell, Modifiers modifiers);

@@ -2,11 +2,20 @@
 #include "core/edit/EditTools.h"
 #include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
+#include "core/tools/Tool.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace {
+// One click that is one undo step.
+void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
+    editor.history->Begin(editor);
+    EditAtCursor(editor, shell, action, modifiers);
+    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(action));
+}
+
 // Re-centre the views around the edited block and repaint the height view now.
 void RecentreAfterEdit(Editor& editor, Shell& shell) {
     RecentreViews(editor, shell);
@@ -18,57 +27,68 @@ void RecentreAfterEdit(Editor& editor, Shell& shell) {
 void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
                bool mainWindowHasFocus) {
     auto& cursor = editor.cursor;
-    if (editor.flags.FocusFollowsMouse == 1 && !mainWindowHasFocus)
+    if (editor.flags.FocusFollowsMouse && !mainWindowHasFocus)
         shell.FocusMainWindow();
     if (pointer.screenX < 2) {
-        cursor.PointerIn3D = 1;
+        cursor.PointerIn3D = true;
         shell.HandPointerTo3D(pointer.screenY);
     }
     UpdateCursorState(editor, pointer.clientX, pointer.clientY);
-    if (editor.VertexMode == 0)
+    // The rubber band from the last point laid follows the pointer.
+    if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
+        editor.rails.PendingRailPointCount > 0)
+        shell.Invalidate(WindowId::Main, false);
+    if (!editor.VertexMode)
         return;
     // Snap to the nearest grid vertex; exactly half a cell stays on the vertex before it.
     const auto& view = editor.view;
     const int i = cursor.MouseColumn;
     const int j = cursor.MouseRow;
-    if (pointer.clientX - static_cast<double>(i) * view.TilePixelWidth > view.TilePixelWidth / 2.0)
+    if (pointer.clientX - static_cast<double>(i) * view.TilePixels > view.TilePixels / 2.0)
         cursor.MouseColumn = i + 1;
-    if (pointer.clientY - static_cast<double>(j) * view.TilePixelHeight >
-        view.TilePixelHeight / 2.0)
+    if (pointer.clientY - static_cast<double>(j) * view.TilePixels > view.TilePixels / 2.0)
         cursor.MouseRow = j + 1;
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow ||
-        cursor.LeftButtonDown == 1) {
+        cursor.LeftButtonDown) {
         shell.Invalidate(WindowId::Main, false);
         shell.Update(WindowId::Main);
     }
 }
 
-bool PressLeftButton(Editor& editor, Shell& shell, int keyFlags) {
-    editor.cursor.LeftButtonDown = 1;
-    if (editor.VertexMode == 0)
+bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
+    editor.cursor.LeftButtonDown = true;
+    // Everything up to the release is one step.
+    editor.history->Begin(editor);
+    if (!editor.VertexMode)
         return true;
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, keyFlags);
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, modifiers);
     RecentreAfterEdit(editor, shell);
     return false;
 }
 
-void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY, int pressKeyFlags) {
+void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY,
+                     Modifiers pressModifiers) {
     UpdateCursorState(editor, clientX, clientY);
     const auto& cursor = editor.cursor;
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow)
         return;
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, pressKeyFlags);
+    // A stroke dragged off the block edits nothing the user cannot see.
+    const auto& block = editor.view;
+    if (clientX < 0 || clientY < 0 || cursor.MouseColumn >= block.ViewCells ||
+        cursor.MouseRow >= block.ViewCells)
+        return;
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, pressModifiers);
     // The cell's rectangle, kept within int even for a cursor far outside the window.
     const auto& view = editor.view;
     const auto pixel = [](int64_t value) {
         return static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
     };
-    const int64_t left = static_cast<int64_t>(cursor.MouseColumn) * view.TilePixelWidth;
-    const int64_t top = static_cast<int64_t>(cursor.MouseRow) * view.TilePixelHeight;
-    shell.InvalidateRect(WindowId::Main,
-                         {pixel(left), pixel(top), pixel(left + view.TilePixelWidth),
-                          pixel(top + view.TilePixelHeight)},
-                         false);
+    const int64_t left = static_cast<int64_t>(cursor.MouseColumn) * view.TilePixels;
+    const int64_t top = static_cast<int64_t>(cursor.MouseRow) * view.TilePixels;
+    shell.InvalidateRect(
+        WindowId::Main,
+        {pixel(left), pixel(top), pixel(left + view.TilePixels), pixel(top + view.TilePixels)},
+        false);
     shell.Update(WindowId::Main);
 }
 
@@ -76,23 +96,27 @@ void EndLeftButtonTracking(Editor& editor, Shell& shell) {
     RecentreAfterEdit(editor, shell);
 }
 
-void ReleaseLeftButton(Editor& editor, Shell& shell, int keyFlags) {
-    editor.cursor.LeftButtonDown = 0;
-    EditAtCursor(editor, shell, WM_LBUTTONUP, keyFlags);
+void ReleaseLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
+    editor.cursor.LeftButtonDown = false;
+    EditAtCursor(editor, shell, ButtonAction::LeftRelease, modifiers);
+    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::LeftRelease));
 }
 
-void PressRightButton(Editor& editor, Shell& shell, int keyFlags) {
-    EditAtCursor(editor, shell, WM_RBUTTONDOWN, keyFlags);
+void PressRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
+    EditAsOneStep(editor, shell, ButtonAction::RightPress, modifiers);
 }
 
-void ReleaseRightButton(Editor& editor, Shell& shell, int keyFlags) {
-    if (editor.EditMode == CreateRailsMode)
-        EditAtCursor(editor, shell, WM_RBUTTONUP, keyFlags);
+void ReleaseRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
+    if (editor.EditMode == ToolMode::CreateRails)
+        EditAsOneStep(editor, shell, ButtonAction::RightRelease, modifiers);
 }
 
-void PressMiddleButton(Editor& editor, Shell& shell, int keyFlags) {
-    if (editor.EditMode == CreateRailsMode && editor.rails.PendingRailPointCount != 0)
-        RemoveLastRailPoint(editor.rails);
-    else
-        EditAtCursor(editor, shell, WM_MBUTTONDOWN, keyFlags);
+void PressMiddleButton(Editor& editor, Shell& shell, Modifiers modifiers) {
+    if (editor.EditMode != ToolMode::CreateRails || editor.rails.PendingRailPointCount == 0) {
+        EditAsOneStep(editor, shell, ButtonAction::MiddlePress, modifiers);
+        return;
+    }
+    editor.history->Begin(editor);
+    RemoveLastRailPoint(editor.rails);
+    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::MiddlePress));
 }

@@ -2,33 +2,33 @@
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 
-void PressKey(Editor& editor, Shell& shell, int virtualKey) {
+void PressKey(Editor& editor, Shell& shell, Key key) {
     auto& view = editor.view;
-    switch (virtualKey) {
-    case VK_ESCAPE:
+    switch (key) {
+    case Key::Escape:
         if (ConfirmQuit(editor, shell, WindowId::Main))
             shell.DestroyMainWindow();
         return;
-    case VK_LEFT:
+    case Key::Left:
         view.ViewOriginColumn -= 1;
         break;
-    case VK_UP:
+    case Key::Up:
         view.ViewOriginRow -= 1;
         break;
-    case VK_RIGHT:
+    case Key::Right:
         view.ViewOriginColumn += 1;
         break;
-    case VK_DOWN:
+    case Key::Down:
         view.ViewOriginRow += 1;
         break;
-    case VK_F1:
+    case Key::F1:
         SelectTilePaintingMode(editor, shell);
         return;
-    case VK_F2:
+    case Key::F2:
         SelectHeightEditingMode(editor, shell, WindowId::ToolPalette);
         return;
     default:
-        HeightStampKeys(editor, shell, virtualKey);
+        HeightStampKeys(editor, shell, key);
         return;
     }
     RedrawAfterScroll(editor, shell);

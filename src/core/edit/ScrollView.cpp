@@ -12,29 +12,26 @@ void RedrawAfterScroll(Editor& editor, Shell& shell) {
     shell.Update(WindowId::HeightView);
 }
 
-void ScrollView(Editor& editor, Shell& shell, ScrollAxis axis, int request, int position) {
+void ScrollView(Editor& editor, Shell& shell, ScrollAxis axis, ScrollStep step, int position) {
     int32_t& origin =
         axis == ScrollAxis::Horizontal ? editor.view.ViewOriginColumn : editor.view.ViewOriginRow;
     // The origin is always within the scroll ranges here, so these sums cannot overflow;
     // RecentreViews clamps them back into range.
-    switch (request) {
-    case SB_LINEUP:
+    switch (step) {
+    case ScrollStep::LineBack:
         origin -= 1;
         break;
-    case SB_LINEDOWN:
+    case ScrollStep::LineForward:
         origin += 1;
         break;
-    case SB_PAGEUP:
+    case ScrollStep::PageBack:
         origin -= 10;
         break;
-    case SB_PAGEDOWN:
+    case ScrollStep::PageForward:
         origin += 10;
         break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
+    case ScrollStep::ToPosition:
         origin = static_cast<int16_t>(position);
-        break;
-    default:
         break;
     }
     RedrawAfterScroll(editor, shell);

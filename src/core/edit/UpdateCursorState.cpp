@@ -24,16 +24,16 @@ void UpdateCursorState(Editor& editor, int clientX, int clientY) {
     // C++ division truncates toward zero and the remainder takes the sign of x, as needed.
     cursor.MouseX = clientX;
     cursor.PrevMouseColumn = cursor.MouseColumn;
-    const int32_t i = clientX / view.TilePixelWidth;
-    const int32_t fx = clientX % view.TilePixelWidth;
+    const int32_t i = clientX / view.TilePixels;
+    const int32_t fx = clientX % view.TilePixels;
     cursor.MouseY = clientY;
     cursor.PrevMouseRow = cursor.MouseRow;
-    const int32_t j = clientY / view.TilePixelHeight;
-    const int32_t fy = clientY % view.TilePixelHeight;
+    const int32_t j = clientY / view.TilePixels;
+    const int32_t fy = clientY % view.TilePixels;
     cursor.MouseColumn = i;
     cursor.MouseRow = j;
     cursor.MouseWorldX =
-        WorldCoordinate(i, view.ViewOriginColumn, WorldOriginColumn, fx, view.TilePixelWidth);
+        WorldCoordinate(i, view.ViewOriginColumn, WorldOriginColumn, fx, view.TilePixels);
     cursor.MouseWorldY =
-        WorldCoordinate(j, view.ViewOriginRow, WorldOriginRow, fy, view.TilePixelHeight);
+        WorldCoordinate(j, view.ViewOriginRow, WorldOriginRow, fy, view.TilePixels);
 }

@@ -13,8 +13,8 @@ void ClampViewOrigin(Editor& editor, Shell& shell) {
 
 void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {
     auto& view = editor.view;
-    view.ViewOriginColumn = column - view.ViewColumns / 2;
-    view.ViewOriginRow = row - view.ViewRows / 2;
+    view.ViewOriginColumn = column - view.ViewCells / 2;
+    view.ViewOriginRow = row - view.ViewCells / 2;
     // The mesh follows the unclamped origin, so a window hanging over the map's top or left
     // edge shows flat water there; only the scroll origin is clamped.
     BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
@@ -23,6 +23,6 @@ void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {
 
 void RecentreViews(Editor& editor, Shell& shell) {
     const auto& view = editor.view;
-    CenterViewOn(editor, shell, view.ViewOriginColumn + view.ViewColumns / 2,
-                 view.ViewOriginRow + view.ViewRows / 2);
+    CenterViewOn(editor, shell, view.ViewOriginColumn + view.ViewCells / 2,
+                 view.ViewOriginRow + view.ViewCells / 2);
 }

@@ -1,34 +1,37 @@
 #include "core/edit/Zoom.h"
 
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/mesh/TerrainMesh.h"
 
 #include <array>
 
 namespace {
 constexpr std::array<ZoomStep, 6> ZoomSteps = {{
-    {CommandZoom400, 256, 4},
-    {CommandZoom200, 128, 8},
-    {CommandZoom150, 96, 10},
-    {CommandZoom100, 64, 16},
-    {CommandZoom50, 32, 32},
-    {CommandZoom25, 16, 64},
+    {CommandId::Zoom400, 256, 4},
+    {CommandId::Zoom200, 128, 8},
+    {CommandId::Zoom150, 96, 10},
+    {CommandId::Zoom100, 64, 16},
+    {CommandId::Zoom50, 32, 32},
+    {CommandId::Zoom25, 16, 64},
 }};
 } // namespace
 
-std::optional<ZoomStep> ZoomStepOf(int commandId) {
+std::optional<ZoomStep> ZoomStepOf(CommandId command) {
     for (const ZoomStep& step : ZoomSteps)
-        if (step.command == commandId)
+        if (step.command == command)
             return step;
     return std::nullopt;
 }
 
 void SelectZoom(Editor& editor, Shell& shell, const ZoomStep& step) {
     auto& view = editor.view;
-    view.TilePixelWidth = view.TilePixelHeight = step.tilePixels;
-    editor.checks.ZoomCommand = step.command;
+    view.TilePixels = step.tilePixels;
+    editor.checks.Zoom = step.command;
     shell.MenuChecksChanged();
-    view.ViewColumns = view.ViewRows = step.cells;
-    BuildTerrainGrid(editor.mesh, view.ViewColumns, view.ViewRows);
+    view.ViewCells = step.cells;
+    BuildTerrainGrid(editor.mesh, view.ViewCells, view.ViewCells);
+    // The 3D view shows the terrain of the new block at once, not a flat grid until the next
+    // scroll or edit.
+    BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
     shell.Invalidate(WindowId::None, true);
 }

@@ -7,13 +7,13 @@
 #include <optional>
 
 struct ZoomStep {
-    int command;
-    int tilePixels; // TilePixelWidth = TilePixelHeight
-    int cells;      // ViewColumns = ViewRows
+    CommandId command;
+    int tilePixels;
+    int cells;
 };
 
-// The step of a zoom command, or nothing for any other number.
-std::optional<ZoomStep> ZoomStepOf(int commandId);
+// The step of a zoom command, or nothing for any other command.
+std::optional<ZoomStep> ZoomStepOf(CommandId command);
 
 // Sets the tile size, moves the zoom check mark, sets the cell counts, lays the terrain grid
 // out anew and repaints every window. The origin stays, so the top-left cell stays.

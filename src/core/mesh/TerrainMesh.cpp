@@ -130,7 +130,7 @@ void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap&
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
     if (!editor.heightMap.HasHeightMap())
         return;
-    FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top,
-                    editor.view.ViewColumns, editor.view.ViewRows);
+    FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top, editor.view.ViewCells,
+                    editor.view.ViewCells);
     shell.DrawTerrainFrame();
 }

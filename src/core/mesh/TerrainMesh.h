@@ -62,6 +62,6 @@ void BuildTerrainGrid(TerrainMesh& mesh, int columns, int rows);
 void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles, int left,
                      int top, int columns, int rows);
 
-// Rebuilds the editor's mesh for the ViewColumns x ViewRows window at (left, top) and draws
+// Rebuilds the editor's mesh for the ViewCells x ViewCells window at (left, top) and draws
 // a 3D frame. Without a height map it does nothing at all, not even the frame.
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top);

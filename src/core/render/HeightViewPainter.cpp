@@ -64,7 +64,7 @@ void PaintHeightView(QPainter& painter, const Editor& editor) {
     const ViewState& view = editor.view;
     FrameRect(painter,
               PixelRect{view.ViewOriginColumn, view.ViewOriginRow,
-                        view.ViewOriginColumn + view.ViewColumns,
-                        view.ViewOriginRow + view.ViewRows},
+                        view.ViewOriginColumn + view.ViewCells,
+                        view.ViewOriginRow + view.ViewCells},
               Qt::white);
 }

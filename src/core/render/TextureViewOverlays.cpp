@@ -32,12 +32,12 @@ void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view) {
         DrawLine(painter, at, end);
         DrawTextAt(painter, label, whole ? QString::number(degree) : QStringLiteral("30"));
     };
-    for (int r = view.ViewOriginRow; r < view.ViewOriginRow + view.ViewRows; ++r) {
-        const int y = (r - view.ViewOriginRow) * view.TilePixelHeight;
+    for (int r = view.ViewOriginRow; r < view.ViewOriginRow + view.ViewCells; ++r) {
+        const int y = (r - view.ViewOriginRow) * view.TilePixels;
         degreeLine(r, LatitudeOfRow(r), QPoint(0, y), QPoint(client.width(), y), QPoint(0, y - 10));
     }
-    for (int k = view.ViewOriginColumn; k < view.ViewOriginColumn + view.ViewColumns; ++k) {
-        const int x = (k - view.ViewOriginColumn) * view.TilePixelWidth;
+    for (int k = view.ViewOriginColumn; k < view.ViewOriginColumn + view.ViewCells; ++k) {
+        const int x = (k - view.ViewOriginColumn) * view.TilePixels;
         degreeLine(k, LongitudeOfColumn(k), QPoint(x, 0), QPoint(x, client.height()),
                    QPoint(x - 10, 0));
     }
@@ -47,7 +47,7 @@ bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor) {
     const auto& pens = Pens();
     const auto& rails = editor.rails;
     const TextureViewMapping mapping = MappingOf(editor.view);
-    const bool moving = editor.EditMode == 3;
+    const bool moving = editor.EditMode == ToolMode::MoveRails;
     painter.setBrush(Qt::white);
 
     painter.setPen(pens.YellowPen);
@@ -70,7 +70,7 @@ bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor) {
             DrawMoveHandle(painter, pendingPixel(j - 1));
     }
 
-    if (rails.PendingRailPointCount < 1 || editor.EditMode != 2)
+    if (rails.PendingRailPointCount < 1 || editor.EditMode != ToolMode::CreateRails)
         return false;
     painter.setPen(pens.WideRedPen);
     DrawLine(painter, pendingPixel(rails.PendingRailPointCount - 1),
@@ -96,8 +96,8 @@ void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor) {
 }
 
 void PaintHeightEditCross(QPainter& painter, const ViewState& view, const CursorState& cursor) {
-    const int w = view.TilePixelWidth;
-    const int h = view.TilePixelHeight;
+    const int w = view.TilePixels;
+    const int h = view.TilePixels;
     const QPoint p(cursor.MouseColumn * w, cursor.MouseRow * h);
     painter.setPen(Pens().RedPen);
     DrawLine(painter, p, p + QPoint(w, 0));
@@ -108,17 +108,16 @@ void PaintHeightEditCross(QPainter& painter, const ViewState& view, const Cursor
 
 void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view) {
     FrameRect(painter,
-              PixelRect{0, 0, view.TilePixelWidth * view.ViewColumns,
-                        view.TilePixelHeight * view.ViewRows},
+              PixelRect{0, 0, view.TilePixels * view.ViewCells, view.TilePixels * view.ViewCells},
               Qt::white);
 }
 
-void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor, Shell& shell) {
+void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor) {
     const auto& flags = editor.flags;
     if (flags.ShowLatLong)
         PaintLatLongLines(painter, client, editor.view);
-    if (flags.ShowRailroads && PaintRailroads(painter, client, editor))
-        shell.Invalidate(WindowId::Main, false);
+    if (flags.ShowRailroads)
+        PaintRailroads(painter, client, editor);
     if (flags.ShowTargetAreas)
         PaintTargetAreas(painter, client, editor);
     if (flags.ShowMouseWorldLocation)

@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <QSize>
 
-// All overlays whose switches are on. While a rail is being laid the main window is
-// invalidated again, so that the rubber band keeps following the cursor.
-void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor, Shell& shell);
+// All overlays whose switches are on. Painting never asks for another paint: the pointer's
+// moves repaint the rubber band.
+void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& editor);
 
 void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view);
 // Sections, pending points, handles in move-rails mode and the rubber band in create-rails

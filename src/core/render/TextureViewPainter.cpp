@@ -10,7 +10,7 @@ TextureViewPainter::TextureViewPainter(const TileBitmaps& bitmaps)
       }) {}
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
-                                          Shell& shell) {
+                                          Shell& /*shell*/) {
     if (!editor.tileMap.HasTileMap()) {
         DrawNoDataMessage(painter, PixelRect{0, 0, client.width(), client.height()},
                           QStringLiteral("No texture data loaded."));
@@ -18,17 +18,17 @@ void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     PaintTiles(painter, editor);
-    PaintTextureViewOverlays(painter, client, editor, shell);
+    PaintTextureViewOverlays(painter, client, editor);
 }
 
 void TextureViewPainter::PaintTiles(QPainter& painter, const Editor& editor) {
     const ViewState& view = editor.view;
-    const int w = view.TilePixelWidth;
-    const int h = view.TilePixelHeight;
-    const bool grid = editor.flags.ShowGridlines != 0;
-    for (int row = view.ViewOriginRow; row < view.ViewOriginRow + view.ViewRows; ++row) {
+    const int w = view.TilePixels;
+    const int h = view.TilePixels;
+    const bool grid = editor.flags.ShowGridlines;
+    for (int row = view.ViewOriginRow; row < view.ViewOriginRow + view.ViewCells; ++row) {
         const int top = (row - view.ViewOriginRow) * h;
-        for (int column = view.ViewOriginColumn; column < view.ViewOriginColumn + view.ViewColumns;
+        for (int column = view.ViewOriginColumn; column < view.ViewOriginColumn + view.ViewCells;
              ++column) {
             const PixelRect cell{(column - view.ViewOriginColumn) * w, top,
                                  (column - view.ViewOriginColumn + 1) * w, top + h};

@@ -22,8 +22,7 @@ QPoint TextureViewMapping::ToPixel(int32_t worldX, int32_t worldY) const {
 
 TextureViewMapping MappingOf(const ViewState& view) {
     TextureViewMapping mapping;
-    mapping.scale =
-        static_cast<float>(view.TilePixelHeight) / static_cast<float>(WorldUnitsPerCell);
+    mapping.scale = static_cast<float>(view.TilePixels) / static_cast<float>(WorldUnitsPerCell);
     mapping.originX = (int64_t{view.ViewOriginColumn} - WorldOriginColumn) * WorldUnitsPerCell;
     mapping.originY = (int64_t{view.ViewOriginRow} - WorldOriginRow) * WorldUnitsPerCell;
     return mapping;

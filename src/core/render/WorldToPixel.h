@@ -5,7 +5,7 @@
 
 #include <QPoint>
 
-// The texture view's mapping: scale = TilePixelHeight / 2^18 pixels per world unit (single
+// The texture view's mapping: scale = TilePixels / 2^18 pixels per world unit (single
 // precision, the same on both axes) from the world point of the view's top-left corner.
 struct TextureViewMapping {
     float scale = 0;

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 inline void FillTiles(Editor& editor, TileCell cell) {
@@ -22,8 +23,8 @@ inline void FillHeights(Editor& editor, uint16_t height) {
 // An editor at 32 pixels per cell and 32 x 32 cells, as the program runs after start-up.
 inline std::unique_ptr<Editor> MakeEditor() {
     auto editor = std::make_unique<Editor>();
-    editor->view.TilePixelWidth = editor->view.TilePixelHeight = 32;
-    editor->view.ViewColumns = editor->view.ViewRows = 32;
+    editor->view.TilePixels = 32;
+    editor->view.ViewCells = 32;
     return editor;
 }
 
@@ -36,7 +37,7 @@ class EditorTest : public ::testing::Test {
 };
 
 // EditMode, VertexMode and PaletteMode, compared together.
-using ModeValues = std::array<int32_t, 3>;
+using ModeValues = std::tuple<ToolMode, bool, int32_t>;
 inline ModeValues Modes(const Editor& editor) {
     return {editor.EditMode, editor.VertexMode, editor.PaletteMode};
 }

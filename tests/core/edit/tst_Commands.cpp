@@ -1,4 +1,4 @@
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 
 #include "core/edit/LoadedEditor.h"
 
@@ -6,42 +6,44 @@ using Commands = EditorTest;
 
 TEST_F(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
     struct {
-        int command;
-        int32_t DisplayFlags::*flag;
-        int32_t start;
+        CommandId command;
+        bool DisplayFlags::*flag;
+        bool start;
         const char* calls;
     } const cases[] = {
-        {CommandShow3DView, &DisplayFlags::Show3DView, 0,
+        {CommandId::Show3DView, &DisplayFlags::Show3DView, false,
          "show TerrainView, checks, invalidate HeightView"},
-        {CommandShowHeightView, &DisplayFlags::ShowHeightView, 0, "show HeightView, checks"},
-        {CommandFocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, 0, "checks"},
-        {CommandShowTextures, &DisplayFlags::ShowTextures, 1,
+        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, false,
+         "show HeightView, checks"},
+        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, false, "checks"},
+        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, true,
          "checks, invalidate TerrainView, frame"},
-        {CommandShowGridlines, &DisplayFlags::ShowGridlines, 0, "checks, invalidate Main"},
-        {CommandShowLatLong, &DisplayFlags::ShowLatLong, 0,
+        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, false, "checks, invalidate Main"},
+        {CommandId::ShowLatLong, &DisplayFlags::ShowLatLong, false,
          "checks, invalidate Main, invalidate HeightView"},
-        {CommandShow3DGrid, &DisplayFlags::Show3DGrid, 0,
+        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, false,
          "checks, invalidate TerrainView erase, frame"},
-        {CommandAutoDrawRivers, &DisplayFlags::AutoDrawRivers, 1, "checks"},
-        {CommandShowRailroads, &DisplayFlags::ShowRailroads, 1, "checks, invalidate All"},
-        {CommandShowTargetAreas, &DisplayFlags::ShowTargetAreas, 1, "checks, invalidate All"},
-        {CommandMouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, 0, "checks"},
+        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, true, "checks"},
+        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, true, "checks, invalidate All"},
+        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, true,
+         "checks, invalidate All"},
+        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, false, "checks"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.command);
+        SCOPED_TRACE(static_cast<int>(c.command));
         shell.Clear();
         EXPECT_EQ(editor.flags.*c.flag, c.start);
         ExecuteCommand(editor, shell, c.command);
-        EXPECT_EQ(editor.flags.*c.flag, 1 - c.start);
-        EXPECT_EQ(CommandCheckMark(editor, c.command), 1 - c.start == 1);
+        EXPECT_EQ(editor.flags.*c.flag, !c.start);
+        EXPECT_EQ(CommandCheckMark(editor, c.command), !c.start);
         EXPECT_EQ(Joined(shell.calls), c.calls);
         ExecuteCommand(editor, shell, c.command);
         EXPECT_EQ(editor.flags.*c.flag, c.start);
     }
     // A window toggled off is hidden, not destroyed.
-    editor.flags.ShowHeightView = 1;
+    editor.flags.ShowHeightView = true;
     shell.Clear();
-    ExecuteCommand(editor, shell, CommandShowHeightView);
+    ExecuteCommand(editor, shell, CommandId::ShowHeightView);
     EXPECT_EQ(Joined(shell.calls), "hide HeightView, checks");
 }
 
@@ -49,34 +51,39 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     auto& view = editor.view;
     view.ViewOriginColumn = 100;
     editor.mesh.quads[0].vertices[1].position[1] = 99.0f;
-    ExecuteCommand(editor, shell, CommandZoom150);
-    EXPECT_EQ(view.TilePixelWidth * 1000 + view.TilePixelHeight, 96096);
-    EXPECT_EQ(view.ViewColumns * 100 + view.ViewRows, 1010);
-    EXPECT_EQ(editor.checks.ZoomCommand, CommandZoom150);
+    ExecuteCommand(editor, shell, CommandId::Zoom150);
+    EXPECT_EQ(view.TilePixels, 96);
+    EXPECT_EQ(view.ViewCells, 10);
+    EXPECT_EQ(editor.checks.Zoom, CommandId::Zoom150);
     EXPECT_EQ(view.ViewOriginColumn, 100); // the top-left cell stays
     EXPECT_EQ(Joined(shell.calls), "checks, invalidate All erase");
     // The grid is laid out flat for 10 x 10 cells, from -320.
     EXPECT_EQ(editor.mesh.quads[0].vertices[1].position[1], 0.0f);
     EXPECT_EQ(editor.mesh.quads[0].vertices[0].position[0], -320.0f);
-    ExecuteCommand(editor, shell, CommandZoom25); // the smallest scale shows 64 rows
-    EXPECT_EQ(view.TilePixelWidth * 100 + view.ViewRows, 1664);
+    ExecuteCommand(editor, shell, CommandId::Zoom25); // the smallest scale shows 64 rows
+    EXPECT_EQ(view.TilePixels, 16);
+    EXPECT_EQ(view.ViewCells, 64);
     // Only the chosen zoom item carries the mark; plain commands carry none.
-    EXPECT_EQ(CommandCheckMark(editor, CommandZoom25), true);
-    EXPECT_EQ(CommandCheckMark(editor, CommandZoom150), false);
-    EXPECT_EQ(CommandCheckMark(editor, CommandLoadTextureFile), std::nullopt);
+    EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom25), true);
+    EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom150), false);
+    EXPECT_EQ(CommandCheckMark(editor, CommandId::LoadTextureFile), std::nullopt);
+    // With heights, the 3D view shows the new block's terrain at once.
+    FillHeights(editor, 65535);
+    ExecuteCommand(editor, shell, CommandId::Zoom100);
+    EXPECT_FLOAT_EQ(editor.mesh.quads[0].vertices[0].position[1], 255.0f);
 }
 
 TEST_F(Commands, RailModeSwitchSequences) {
     const auto state = [&] {
-        return std::to_string(editor.EditMode) +
-               (*CommandCheckMark(editor, CommandCreateRails) ? " create" : "") +
-               (*CommandCheckMark(editor, CommandMoveRails) ? " move" : "");
+        return std::to_string(static_cast<int>(editor.EditMode)) +
+               (*CommandCheckMark(editor, CommandId::CreateRails) ? " create" : "") +
+               (*CommandCheckMark(editor, CommandId::MoveRails) ? " move" : "");
     };
-    const std::pair<int, const char*> steps[] = {{CommandMoveRails, "3 move"},
-                                                 {CommandMoveRails, "2 create"},
-                                                 {CommandCreateRails, "0"},
-                                                 {CommandCreateRails, "2 create"},
-                                                 {CommandCreateRails, "0"}};
+    const std::pair<CommandId, const char*> steps[] = {{CommandId::MoveRails, "3 move"},
+                                                       {CommandId::MoveRails, "2 create"},
+                                                       {CommandId::CreateRails, "0"},
+                                                       {CommandId::CreateRails, "2 create"},
+                                                       {CommandId::CreateRails, "0"}};
     for (const auto& [command, after] : steps) {
         shell.Clear();
         ExecuteCommand(editor, shell, command);
@@ -86,35 +93,36 @@ TEST_F(Commands, RailModeSwitchSequences) {
     // The palette's buttons: from height editing, creating rails turns VertexMode off and
     // the palette keeps its mode button; the rails check marks stay as they are.
     shell.Clear();
-    ExecuteCommand(editor, shell, CommandHeightEditingMode);
-    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
+    ExecuteCommand(editor, shell, CommandId::HeightEditingMode);
+    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::HeightEditing, true, 1}));
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate All");
-    ExecuteCommand(editor, shell, CommandCreateRails);
-    EXPECT_EQ(Modes(editor), (ModeValues{2, 0, 1}));
+    ExecuteCommand(editor, shell, CommandId::CreateRails);
+    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::CreateRails, false, 1}));
     shell.Clear();
-    ExecuteCommand(editor, shell, CommandTilePaintingMode);
+    ExecuteCommand(editor, shell, CommandId::TilePaintingMode);
     EXPECT_EQ(state(), "0 create");
-    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
+    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::TilePainting, false, 0}));
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette");
 }
 
 TEST_F(Commands, RailFileCommands) {
     // Saving a segment asks for a file only while creating rails with points pending.
     editor.rails.PendingRailPointCount = 1;
-    for (int mode : {0, 1, 3}) {
+    for (ToolMode mode : {ToolMode::TilePainting, ToolMode::HeightEditing, ToolMode::MoveRails}) {
         editor.EditMode = mode;
-        ExecuteCommand(editor, shell, CommandSaveSegment);
+        ExecuteCommand(editor, shell, CommandId::SaveSegment);
     }
-    editor.EditMode = 2;
+    editor.EditMode = ToolMode::CreateRails;
     editor.rails.PendingRailPointCount = 0;
-    ExecuteCommand(editor, shell, CommandSaveSegment);
+    ExecuteCommand(editor, shell, CommandId::SaveSegment);
     EXPECT_TRUE(shell.calls.empty());
     editor.rails.PendingRailPointCount = 1;
     shell.AnswerNextDialog(std::nullopt);
-    ExecuteCommand(editor, shell, CommandSaveSegment);
+    ExecuteCommand(editor, shell, CommandId::SaveSegment);
     EXPECT_EQ(Joined(shell.calls), "dialog");
     // Loads repaint every window, even when cancelled.
-    for (int command : {CommandLoadRrd, CommandLoadSegment, CommandAppendSegment}) {
+    for (CommandId command :
+         {CommandId::LoadRrd, CommandId::LoadSegment, CommandId::AppendSegment}) {
         shell.Clear();
         shell.AnswerNextDialog(std::nullopt);
         ExecuteCommand(editor, shell, command);
@@ -122,9 +130,9 @@ TEST_F(Commands, RailFileCommands) {
     }
 }
 
-TEST_F(Commands, DriverInfoExitAndIgnoredNumbers) {
+TEST_F(Commands, DriverInfoExitAndHeightViewItems) {
     editor.driver = {"Mesa", "llvmpipe", "2.1", std::string(600, 'x')};
-    ExecuteCommand(editor, shell, CommandDriverInfo);
+    ExecuteCommand(editor, shell, CommandId::DriverInfo);
     ASSERT_EQ(shell.messages.size(), 1u);
     const auto& m = shell.messages[0];
     // Shown whole, however long the extension list.
@@ -134,29 +142,26 @@ TEST_F(Commands, DriverInfoExitAndIgnoredNumbers) {
     EXPECT_EQ(m.icon, MessageIcon::Information);
     EXPECT_EQ(m.owner, WindowId::Main);
     shell.Clear();
-    for (int ignored : {2002, 2063, 40099, -1})
-        ExecuteCommand(editor, shell, ignored);
-    EXPECT_TRUE(shell.calls.empty());
     // The height view's menu commands go through here too; each asks for its file.
     shell.AnswerNextDialog(std::nullopt); // both dialogs cancelled
     shell.AnswerNextDialog(std::nullopt);
-    for (int heightViewCommand :
-         {CommandOpenHeightMap, CommandSaveHeightMap, CommandConvertDemFile})
+    for (CommandId heightViewCommand :
+         {CommandId::OpenHeightMap, CommandId::SaveHeightMap, CommandId::ConvertDemFile})
         ExecuteCommand(editor, shell, heightViewCommand);
     EXPECT_EQ(shell.dialogs.size(), 2u) << "saving without a height map asks for no file";
     EXPECT_EQ(shell.messages.size(), 1u);
     shell.Clear();
-    ExecuteCommand(editor, shell, CommandExit);
+    ExecuteCommand(editor, shell, CommandId::Exit);
     EXPECT_EQ(Joined(shell.calls), "destroy");
 }
 
 TEST_F(Commands, TileUtilitiesRepaintAndRecentre) {
     FillTiles(editor, 0); // "Field8.bmp" cells are marked as errors
     FillHeights(editor, 0);
-    const std::pair<int, const char*> steps[] = {
-        {CommandRandomizeTiles, "invalidate Main erase, frame, scroll"},
-        {CommandExpandFields, "frame, scroll, invalidate Main erase"},
-        {CommandMarkTileErrors, "frame, scroll, invalidate HeightView"}};
+    const std::pair<CommandId, const char*> steps[] = {
+        {CommandId::RandomizeTiles, "invalidate Main erase, frame, scroll"},
+        {CommandId::ExpandFields, "frame, scroll, invalidate Main erase"},
+        {CommandId::MarkTileErrors, "frame, scroll, invalidate HeightView"}};
     for (const auto& [command, calls] : steps) {
         shell.Clear();
         ExecuteCommand(editor, shell, command);
@@ -165,7 +170,7 @@ TEST_F(Commands, TileUtilitiesRepaintAndRecentre) {
     EXPECT_EQ(editor.heightShade[CellIndex(5, 5)], ShadeOfHeight(65535));
     editor.heightMap.FreeHeightMap();
     shell.Clear();
-    ExecuteCommand(editor, shell, CommandMarkTileErrors);
+    ExecuteCommand(editor, shell, CommandId::MarkTileErrors);
     EXPECT_EQ(Joined(shell.calls), "message Notice, scroll, invalidate HeightView");
     EXPECT_EQ(shell.messages[0].text, "No height data has been loaded.");
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);

@@ -14,10 +14,10 @@ class EditTools : public EditorTest {
         editor.cursor.MouseRow = 2;
     }
     // Puts `before` into cell (10, 20), applies the tool and returns the cell.
-    TileCell PaintOver(TileCell before, int message = WM_LBUTTONDOWN) {
+    TileCell PaintOver(TileCell before, ButtonAction action = ButtonAction::LeftPress) {
         shell.Clear();
         editor.tileMap.Set(10, 20, before);
-        EditAtCursor(editor, shell, message, 0);
+        EditAtCursor(editor, shell, action, {});
         EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
         return editor.tileMap.At(10, 20);
     }
@@ -25,10 +25,10 @@ class EditTools : public EditorTest {
 } // namespace
 
 TEST_F(EditTools, TurnClearPaintRiversAndRoads) {
-    EXPECT_EQ(PaintOver(MakeCell(3, 27), WM_RBUTTONDOWN), MakeCell(0, 27));
-    EXPECT_EQ(PaintOver(MakeCell(2, 27), WM_MBUTTONDOWN), MakeCell(2, 1));
+    EXPECT_EQ(PaintOver(MakeCell(3, 27), ButtonAction::RightPress), MakeCell(0, 27));
+    EXPECT_EQ(PaintOver(MakeCell(2, 27), ButtonAction::MiddlePress), MakeCell(2, 1));
     editor.SelectedTile = 60; // stored whole, rotation 0, by press and release alike
-    EXPECT_EQ(PaintOver(MakeCell(1, 5), WM_LBUTTONUP), 60);
+    EXPECT_EQ(PaintOver(MakeCell(1, 5), ButtonAction::LeftRelease), 60);
 
     editor.SelectedTile = 43;
     EXPECT_EQ(PaintOver(53), 53); // already a river: unchanged, still repainted
@@ -40,24 +40,23 @@ TEST_F(EditTools, TurnClearPaintRiversAndRoads) {
     EXPECT_EQ(PaintOver(45), 45);
     EXPECT_EQ(PaintOver(MakeCell(2, 38)), 35);
 
-    editor.flags.AutoDrawRivers = 0; // stored like any tile, over rivers too, no joining
+    editor.flags.AutoDrawRivers = false; // stored like any tile, over rivers too, no joining
     editor.SelectedTile = 43;
     editor.tileMap.Set(9, 20, 43);
     EXPECT_EQ(PaintOver(53), 43);
     EXPECT_EQ(editor.tileMap.At(9, 20), 43);
 }
 
-TEST_F(EditTools, NothingOutsideTheMapWithoutATileMapOrInAnUnknownMode) {
-    // Origin column, cursor column, mode, tile map: past the right edge, left of the left
-    // one, an unknown mode, no tile map.
-    const int cases[][4] = {{630, 10, 0, 1}, {0, -1, 0, 1}, {0, 1, 7, 1}, {0, 1, 0, 0}};
+TEST_F(EditTools, NothingOutsideTheMapOrWithoutATileMap) {
+    // Origin column, cursor column, tile map: past the right edge, left of the left one, no
+    // tile map.
+    const int cases[][3] = {{630, 10, 1}, {0, -1, 1}, {0, 1, 0}};
     for (const auto& c : cases) {
         editor.view.ViewOriginColumn = c[0];
         editor.cursor.MouseColumn = c[1];
-        editor.EditMode = c[2];
-        if (!c[3])
+        if (!c[2])
             editor.tileMap.DiscardTileMap();
-        EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+        EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     }
     EXPECT_TRUE(shell.calls.empty());
 }
@@ -114,26 +113,26 @@ TEST_F(EditTools, JoinRiverAtFirstNeighbourWinsAndEdgesStayInside) {
 }
 
 TEST_F(EditTools, HeightStepsSaturateAndRebuildTheMesh) {
-    editor.EditMode = 1;
+    editor.EditMode = ToolMode::HeightEditing;
     FillHeights(editor, 65530);
-    const auto edit = [&](uint16_t before, int message, int keys) {
+    const auto edit = [&](uint16_t before, ButtonAction action, Modifiers keys = {}) {
         editor.heightMap.Set(CellIndex(10, 20), before);
-        EditAtCursor(editor, shell, message, keys);
+        EditAtCursor(editor, shell, action, keys);
         return editor.heightMap.At(CellIndex(10, 20));
     };
-    EXPECT_EQ(edit(65530, WM_LBUTTONDOWN, 0), 65535);
+    EXPECT_EQ(edit(65530, ButtonAction::LeftPress), 65535);
     EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase");
     // Cell (10, 20) is column 3, row 2 of the mesh window: the first corner of quad 65.
     EXPECT_FLOAT_EQ(editor.mesh.quads[2 * 31 + 3].vertices[0].position[1], 255.0f);
-    EXPECT_EQ(edit(10, WM_RBUTTONDOWN, 0), 0);
-    EXPECT_EQ(edit(5, WM_RBUTTONDOWN, MK_CONTROL), 0);
-    EXPECT_EQ(edit(0, WM_LBUTTONDOWN, MK_SHIFT | MK_CONTROL), 1);
-    EXPECT_EQ(edit(1, WM_LBUTTONDOWN, MK_CONTROL), 101);
-    EXPECT_EQ(edit(7, WM_LBUTTONUP, 0), 7);
-    EXPECT_EQ(edit(7, WM_MBUTTONDOWN, 0), 7);
+    EXPECT_EQ(edit(10, ButtonAction::RightPress), 0);
+    EXPECT_EQ(edit(5, ButtonAction::RightPress, {false, true}), 0);
+    EXPECT_EQ(edit(0, ButtonAction::LeftPress, {true, true}), 1);
+    EXPECT_EQ(edit(1, ButtonAction::LeftPress, {false, true}), 101);
+    EXPECT_EQ(edit(7, ButtonAction::LeftRelease), 7);
+    EXPECT_EQ(edit(7, ButtonAction::MiddlePress), 7);
     editor.heightMap.FreeHeightMap();
     shell.Clear();
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_TRUE(shell.calls.empty());
 }
 
@@ -141,24 +140,24 @@ TEST_F(EditTools, RailsCreatedOnReleaseAndMovedOnPress) {
     auto& rails = editor.rails;
     editor.cursor.MouseWorldX = 1000;
     editor.cursor.MouseWorldY = -2000;
-    editor.EditMode = 2;
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+    editor.EditMode = ToolMode::CreateRails;
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_EQ(rails.PendingRailPointCount, 0);
-    EditAtCursor(editor, shell, WM_LBUTTONUP, 0);
+    EditAtCursor(editor, shell, ButtonAction::LeftRelease, {});
     EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{1000, -2000}));
     EXPECT_TRUE(shell.calls.empty());
 
-    editor.EditMode = 3;
+    editor.EditMode = ToolMode::MoveRails;
     editor.cursor.MouseWorldX = 5;
-    EditAtCursor(editor, shell, WM_LBUTTONUP, 0);
+    EditAtCursor(editor, shell, ButtonAction::LeftRelease, {});
     EXPECT_EQ(rails.PendingRailPoints[0].x, 1000);
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{5, -2000}));
     // Nothing to grab, or no tile map: no move and no repaint.
     rails.PendingRailPointCount = 0;
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     rails.PendingRailPointCount = 1;
     editor.tileMap.DiscardTileMap();
-    EditAtCursor(editor, shell, WM_LBUTTONDOWN, 0);
+    EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }

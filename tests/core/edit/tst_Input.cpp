@@ -16,38 +16,37 @@ int ColumnAndRow(const CursorState& c) {
 TEST_F(Input, ScrollRequestsMoveTheOriginAndRecentringClampsIt) {
     auto& view = editor.view;
     view.ViewOriginColumn = 635;
-    ScrollView(editor, shell, ScrollAxis::Horizontal, SB_PAGEDOWN);
+    ScrollView(editor, shell, ScrollAxis::Horizontal, ScrollStep::PageForward);
     EXPECT_EQ(view.ViewOriginColumn, 640);
     EXPECT_EQ(Joined(shell.calls), ScrollRedraw);
-    ScrollView(editor, shell, ScrollAxis::Vertical, SB_LINEUP);
+    ScrollView(editor, shell, ScrollAxis::Vertical, ScrollStep::LineBack);
     EXPECT_EQ(view.ViewOriginRow, 0);
-    for (int request : {SB_LINEDOWN, SB_PAGEDOWN, SB_PAGEDOWN, SB_PAGEUP, 8})
-        ScrollView(editor, shell, ScrollAxis::Vertical, request);
+    for (ScrollStep step : {ScrollStep::LineForward, ScrollStep::PageForward,
+                            ScrollStep::PageForward, ScrollStep::PageBack})
+        ScrollView(editor, shell, ScrollAxis::Vertical, step);
     EXPECT_EQ(view.ViewOriginRow, 11);
-    ScrollView(editor, shell, ScrollAxis::Horizontal, SB_THUMBTRACK, 123);
+    ScrollView(editor, shell, ScrollAxis::Horizontal, ScrollStep::ToPosition, 123);
     EXPECT_EQ(view.ViewOriginColumn, 123);
     // The box position is a signed 16-bit number: 65535 is -1, clamped to 0.
-    ScrollView(editor, shell, ScrollAxis::Vertical, SB_THUMBPOSITION, 65535);
+    ScrollView(editor, shell, ScrollAxis::Vertical, ScrollStep::ToPosition, 65535);
     EXPECT_EQ(view.ViewOriginRow, 0);
 }
 
 TEST_F(Input, KeysScrollSwitchModesAndClose) {
     FillHeights(editor, 0);
-    PressKey(editor, shell, VK_LEFT); // stays at 0 and still rebuilds the 3D view
+    PressKey(editor, shell, Key::Left); // stays at 0 and still rebuilds the 3D view
     EXPECT_EQ(Joined(shell.calls), std::string("frame, ") + ScrollRedraw);
-    for (int key : {VK_RIGHT, VK_DOWN, VK_DOWN, VK_UP})
+    for (Key key : {Key::Right, Key::Down, Key::Down, Key::Up})
         PressKey(editor, shell, key);
-    EXPECT_EQ(editor.view.ViewOriginColumn * 1000 + editor.view.ViewOriginRow, 1001);
+    EXPECT_EQ(editor.view.ViewOriginColumn, 1);
+    EXPECT_EQ(editor.view.ViewOriginRow, 1);
     shell.Clear();
-    PressKey(editor, shell, 'A');
-    PressKey(editor, shell, 0x79); // F10
-    EXPECT_TRUE(shell.calls.empty());
-    PressKey(editor, shell, VK_F2);
-    EXPECT_EQ(Modes(editor), (ModeValues{1, 1, 1}));
-    PressKey(editor, shell, VK_F1);
-    EXPECT_EQ(Modes(editor), (ModeValues{0, 0, 0}));
+    PressKey(editor, shell, Key::F2);
+    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::HeightEditing, true, 1}));
+    PressKey(editor, shell, Key::F1);
+    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::TilePainting, false, 0}));
     shell.AnswerNextQuestion(true); // the heights filled here are in no file
-    PressKey(editor, shell, VK_ESCAPE);
+    PressKey(editor, shell, Key::Escape);
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette, invalidate Main, "
                                    "invalidate ToolPalette, destroy");
     EXPECT_EQ(shell.questions.size(), 1u);
@@ -68,17 +67,17 @@ TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {
             text += std::to_string(editor.heightMap.At(column)) + " ";
         return text;
     };
-    PressKey(editor, shell, VK_F3);
+    PressKey(editor, shell, Key::F3);
     EXPECT_EQ(heights(), "0 0 1 1 1 1 1 500 ");
     EXPECT_EQ(editor.heightShade[MapCellCount - 1], ShadeOfHeight(1));
     EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate HeightView");
-    for (int key = VK_F5; key <= VK_F9; ++key)
+    for (Key key : {Key::F5, Key::F6, Key::F7, Key::F8, Key::F9})
         PressKey(editor, shell, key);
     EXPECT_EQ(heights(), "0 0 0 65535 65000 65535 65535 500 ");
     // Without a tile map the keys do nothing.
     editor.tileMap.DiscardTileMap();
     shell.Clear();
-    for (int key = VK_F3; key <= VK_F9; ++key)
+    for (Key key : {Key::F3, Key::F4, Key::F5, Key::F6, Key::F7, Key::F8, Key::F9})
         EXPECT_FALSE(HeightStampKeys(editor, shell, key));
     EXPECT_TRUE(shell.calls.empty());
 }
@@ -101,10 +100,10 @@ TEST_F(Input, CursorWorkedExampleAndTruncatingArithmetic) {
 }
 
 TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
-    editor.view.TilePixelWidth = editor.view.TilePixelHeight = 64;
+    editor.view.TilePixels = 64;
     MoveMouse(editor, shell, {500, 500, 40, 40}, true);
     EXPECT_TRUE(shell.calls.empty()); // no snapping or repaint outside VertexMode
-    editor.VertexMode = 1;
+    editor.VertexMode = true;
     MoveMouse(editor, shell, {500, 500, 32, 32}, true); // exactly half stays on vertex 0
     EXPECT_EQ(ColumnAndRow(editor.cursor), 0);
     MoveMouse(editor, shell, {500, 500, 33, 95}, true);
@@ -112,23 +111,32 @@ TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
     EXPECT_EQ(editor.cursor.MouseWorldX, -160 * 262144 + 33 * 262144 / 64); // not snapped
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
     MoveMouse(editor, shell, {500, 500, 40, 80}, true); // same vertex: no repaint
-    editor.cursor.LeftButtonDown = 1;
+    editor.cursor.LeftButtonDown = true;
     MoveMouse(editor, shell, {500, 500, 40, 80}, true); // unless dragging
     EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main, invalidate Main, update Main");
 
     // Focus follows the mouse when asked; the left edge hands over to the 3D view.
     shell.Clear();
-    editor.VertexMode = editor.cursor.LeftButtonDown = 0;
+    editor.VertexMode = false;
+    editor.cursor.LeftButtonDown = false;
     MoveMouse(editor, shell, {500, 300, 10, 10}, false);
-    editor.flags.FocusFollowsMouse = 1;
+    editor.flags.FocusFollowsMouse = true;
     MoveMouse(editor, shell, {500, 300, 10, 10}, true);
     EXPECT_TRUE(shell.calls.empty());
     MoveMouse(editor, shell, {2, 300, 10, 10}, false);
-    EXPECT_EQ(editor.cursor.PointerIn3D, 0);
+    EXPECT_EQ(editor.cursor.PointerIn3D, false);
     MoveMouse(editor, shell, {1, 300, -5, 10}, true);
-    EXPECT_EQ(editor.cursor.PointerIn3D, 1);
+    EXPECT_EQ(editor.cursor.PointerIn3D, true);
     EXPECT_EQ(editor.cursor.MouseX, -5); // the position read before the hand-over
     EXPECT_EQ(Joined(shell.calls), "focus, handover 300");
+
+    // While a rail is being laid, each move repaints the rubber band to the pointer.
+    editor.EditMode = ToolMode::CreateRails;
+    shell.Clear();
+    MoveMouse(editor, shell, {500, 300, 10, 10}, true);
+    editor.rails.PendingRailPointCount = 1;
+    MoveMouse(editor, shell, {500, 300, 12, 10}, true);
+    EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }
 
 TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
@@ -136,41 +144,51 @@ TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
     FillHeights(editor, 1000);
     editor.SelectedTile = 9;
     UpdateCursorState(editor, 40, 40); // cell (1, 1)
-    ASSERT_TRUE(PressLeftButton(editor, shell, 0));
-    EXPECT_EQ(editor.cursor.LeftButtonDown, 1);
+    ASSERT_TRUE(PressLeftButton(editor, shell, {}));
+    EXPECT_EQ(editor.cursor.LeftButtonDown, true);
     // The first reading finds the cell of the last move: a click edits at once.
-    TrackLeftButton(editor, shell, 41, 41, 0);
+    TrackLeftButton(editor, shell, 41, 41, {});
     EXPECT_EQ(editor.tileMap.At(1, 1), 9);
     EXPECT_EQ(Joined(shell.calls),
               "invalidate Main, update Main, invalidateRect Main 32 32 64 64, update Main");
     // A cell entered during the drag is edited from its second reading on.
-    TrackLeftButton(editor, shell, 70, 41, 0);
+    TrackLeftButton(editor, shell, 70, 41, {});
     EXPECT_EQ(editor.tileMap.At(1, 2), 1);
-    TrackLeftButton(editor, shell, 71, 42, 0);
+    TrackLeftButton(editor, shell, 71, 42, {});
     EXPECT_EQ(editor.tileMap.At(1, 2), 9);
     shell.Clear();
     EndLeftButtonTracking(editor, shell);
     EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate HeightView, update HeightView");
     editor.tileMap.Set(1, 2, 1);
-    ReleaseLeftButton(editor, shell, 0);
-    EXPECT_EQ(editor.cursor.LeftButtonDown, 0);
+    ReleaseLeftButton(editor, shell, {});
+    EXPECT_EQ(editor.cursor.LeftButtonDown, false);
     EXPECT_EQ(editor.tileMap.At(1, 2), 9); // the release paints once more
     // Height editing outside VertexMode is tracked too, with the press's key flags.
-    editor.EditMode = 1;
-    TrackLeftButton(editor, shell, 71, 42, MK_CONTROL);
+    editor.EditMode = ToolMode::HeightEditing;
+    TrackLeftButton(editor, shell, 71, 42, Modifiers{false, true});
     EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1100);
-    // Far outside the window the cell's rectangle is kept within int.
+    // Dragged past the block's edges (32 cells of 32 pixels) the stroke edits nothing, however
+    // far out, and goes on where the pointer comes back.
     shell.Clear();
-    TrackLeftButton(editor, shell, INT32_MAX, 0, 0);
-    TrackLeftButton(editor, shell, INT32_MAX, 0, 0);
-    EXPECT_EQ(Joined(shell.calls), "invalidateRect Main 2147483616 0 2147483647 32, update Main");
+    for (const auto& [x, y] : {std::pair{1030, 41}, {-5, 41}, {41, 1030}, {INT32_MAX, 0}}) {
+        TrackLeftButton(editor, shell, x, y, {});
+        TrackLeftButton(editor, shell, x, y, {});
+    }
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 32)), 1000);
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 0)), 1000);
+    EXPECT_EQ(editor.heightMap.At(CellIndex(32, 1)), 1000);
+    EXPECT_TRUE(shell.calls.empty());
+    TrackLeftButton(editor, shell, 71, 42, {});
+    TrackLeftButton(editor, shell, 71, 42, {});
+    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1110);
 }
 
 TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
     FillHeights(editor, 1000);
-    editor.EditMode = editor.VertexMode = 1;
+    editor.EditMode = ToolMode::HeightEditing;
+    editor.VertexMode = true;
     UpdateCursorState(editor, 40, 40);
-    EXPECT_FALSE(PressLeftButton(editor, shell, MK_SHIFT));
+    EXPECT_FALSE(PressLeftButton(editor, shell, Modifiers{true, false}));
     EXPECT_EQ(editor.heightMap.At(CellIndex(1, 1)), 1001);
     EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase, frame, scroll, "
                                    "invalidate HeightView, update HeightView");
@@ -178,21 +196,21 @@ TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
 
 TEST_F(Input, OtherButtonsRoutedByMode) {
     FillTiles(editor, MakeCell(3, 20));
-    PressRightButton(editor, shell, 0); // turned a quarter, then cleared keeping the turn
-    PressMiddleButton(editor, shell, 0);
+    PressRightButton(editor, shell, {}); // turned a quarter, then cleared keeping the turn
+    PressMiddleButton(editor, shell, {});
     EXPECT_EQ(editor.tileMap.At(0), MakeCell(0, 1));
     // The right release reaches the tool only while creating rails: it commits.
     auto& rails = editor.rails;
     rails.PendingRailPointCount = 2;
-    ReleaseRightButton(editor, shell, 0);
+    ReleaseRightButton(editor, shell, {});
     EXPECT_EQ(rails.PendingRailPointCount, 2);
-    editor.EditMode = 2;
-    ReleaseRightButton(editor, shell, 0);
+    editor.EditMode = ToolMode::CreateRails;
+    ReleaseRightButton(editor, shell, {});
     EXPECT_EQ(rails.RailSectionCount * 10 + rails.PendingRailPointCount, 10);
     // The middle button drops the last pending point without a repaint.
     rails.PendingRailPointCount = 3;
     shell.Clear();
-    PressMiddleButton(editor, shell, 0);
+    PressMiddleButton(editor, shell, {});
     EXPECT_EQ(rails.PendingRailPointCount, 2);
     EXPECT_TRUE(shell.calls.empty());
 }

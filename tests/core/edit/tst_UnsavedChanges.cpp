@@ -3,7 +3,7 @@
 // Each layer is loaded, changed and saved through its file commands and their dialogs.
 
 #include "LoadedEditor.h"
-#include "core/edit/Commands.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/height/HeightMapFile.h"
@@ -72,7 +72,7 @@ class UnsavedChanges : public ::testing::TestWithParam<LayerCase> {
     }
     bool Quits() {
         shell.calls.clear();
-        ExecuteCommand(editor, shell, CommandExit);
+        ExecuteCommand(editor, shell, CommandId::Exit);
         return shell.calls == std::vector<std::string>{"destroy"};
     }
 };
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Layers, UnsavedChanges, ::testing::ValuesIn(Layers),
 TEST(UnsavedChangesQuit, NothingLoadedQuitsAtOnceAndEscapeAsksLikeExit) {
     auto editor = MakeEditor();
     RecordingShell shell;
-    ExecuteCommand(*editor, shell, CommandExit);
+    ExecuteCommand(*editor, shell, CommandId::Exit);
     EXPECT_EQ(Joined(shell.calls), "destroy");
     EXPECT_TRUE(shell.questions.empty());
 
@@ -136,7 +136,7 @@ TEST(UnsavedChangesQuit, NothingLoadedQuitsAtOnceAndEscapeAsksLikeExit) {
               (std::vector<SavedLayer>{SavedLayer::TextureMap, SavedLayer::RailSegment}));
     CommitRailPoints(editor->rails, shell); // the segment becomes railroads
     shell.Clear();
-    PressKey(*editor, shell, VK_ESCAPE);
+    PressKey(*editor, shell, Key::Escape);
     EXPECT_TRUE(shell.calls.empty());
     ASSERT_EQ(shell.questions.size(), 1u);
     EXPECT_EQ(shell.questions[0].text, "The texture map and the railroads have changes that are "

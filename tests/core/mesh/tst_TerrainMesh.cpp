@@ -98,7 +98,7 @@ TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
 
 TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
     FillHeights(editor, 0);
-    editor.view.ViewColumns = editor.view.ViewRows = 4;
+    editor.view.ViewCells = 4;
     BuildTerrainGrid(editor.mesh, 4, 4);
     editor.heightMap.Set(CellIndex(11, 11), 65535); // the centre of the 3 x 3 quads
     BuildTerrainMesh(editor, shell, 10, 10);

@@ -57,10 +57,10 @@ inline int32_t WorldY(int row) {
 inline Editor MakeTestEditor(int tileSize, int cellsPerAxis, TileCell cell = 7) {
     Editor editor;
     editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, cell));
-    editor.view.TilePixelWidth = editor.view.TilePixelHeight = tileSize;
-    editor.view.ViewColumns = editor.view.ViewRows = cellsPerAxis;
-    editor.flags.ShowRailroads = 0;
-    editor.flags.ShowTargetAreas = 0;
+    editor.view.TilePixels = tileSize;
+    editor.view.ViewCells = cellsPerAxis;
+    editor.flags.ShowRailroads = false;
+    editor.flags.ShowTargetAreas = false;
     return editor;
 }
 

@@ -24,11 +24,11 @@ Editor HeightEditor() {
         heights[static_cast<size_t>(i)] = static_cast<uint16_t>((i % MapWidth) * 100);
     editor.heightMap.Replace(std::move(heights));
     RebuildHeightShade(editor.heightMap, editor.heightShade);
-    editor.view.TilePixelWidth = editor.view.TilePixelHeight = 32;
-    editor.view.ViewColumns = editor.view.ViewRows = 32;
+    editor.view.TilePixels = 32;
+    editor.view.ViewCells = 32;
     editor.view.ViewOriginColumn = 400;
     editor.view.ViewOriginRow = 200;
-    editor.flags.ShowRailroads = 0;
+    editor.flags.ShowRailroads = false;
     return editor;
 }
 
@@ -54,13 +54,13 @@ TEST(HeightViewPainter, ShadesThroughThePaletteAndFramesThePreviewedBlock) {
 
 TEST(HeightViewPainter, DegreeLinesYellowEveryFiveDegreesAndRailsAtOnePixelPerCell) {
     Editor editor = HeightEditor();
-    editor.flags.ShowLatLong = 1;
+    editor.flags.ShowLatLong = true;
     ExpectPixels(RenderHeightView(editor),
                  {At(600, 32, Red), At(600, 160, Yellow), At(32, 300, Red), At(320, 300, Yellow),
                   At(600, 33, HeightPaletteEntry(ShadeOfHeight(60000)))});
 
-    editor.flags.ShowLatLong = 0;
-    editor.flags.ShowRailroads = 1;
+    editor.flags.ShowLatLong = false;
+    editor.flags.ShowRailroads = true;
     // Inside cell 100's last world unit: still pixel 100.
     editor.rails.RailSections[0] =
         RailSection{WorldX(100), WorldX(111) - 1, WorldY(40), WorldY(40), 0, 0};
@@ -72,13 +72,13 @@ TEST(HeightViewPainter, DegreeLinesYellowEveryFiveDegreesAndRailsAtOnePixelPerCe
     ExpectPixels(image, {At(100, 40, Yellow), At(109, 40, Yellow), At(50, 89, Blue)});
     EXPECT_NE(image.pixel(110, 40), Yellow);
     EXPECT_NE(image.pixel(50, 90), Blue);
-    editor.flags.ShowRailroads = 0;
+    editor.flags.ShowRailroads = false;
     EXPECT_NE(RenderHeightView(editor).pixel(100, 40), Yellow);
 }
 
 TEST(HeightViewPainter, WithoutHeightsOnlyTheMessage) {
     Editor editor;
-    editor.flags.ShowLatLong = 1;
+    editor.flags.ShowLatLong = true;
     const QImage image = RenderHeightView(editor);
     ExpectPixels(image,
                  {At(0, 0, White), At(32, 300, White), At(639, 319, White)}); // no lines, frame

@@ -45,7 +45,7 @@ TEST(TextureViewPainter, OriginAtColumn630At50PercentShowsTenColumnsOfTiles) {
 
 TEST(TextureViewPainter, GridFramesLieInsideCellsButNotOnCodesWithoutPicture) {
     Editor editor = MakeTestEditor(32, 32);
-    editor.flags.ShowGridlines = 1;
+    editor.flags.ShowGridlines = true;
     editor.view.ViewOriginRow = 319; // view row 1 and below are outside the map
     editor.tileMap.Set(319, 1, MakeCell(0, 60));
     RecordingShell shell;
@@ -60,7 +60,7 @@ TEST(TextureViewPainter, GridFramesLieInsideCellsButNotOnCodesWithoutPicture) {
 
     // A missing picture keeps the old pixels and still gets its frame.
     editor = MakeTestEditor(64, 16);
-    editor.flags.ShowGridlines = 1;
+    editor.flags.ShowGridlines = true;
     ExpectPixels(RenderTextureView(editor, shell,
                                    [](int rotation, int code) {
                                        return code == 7 ? QImage()
@@ -71,8 +71,8 @@ TEST(TextureViewPainter, GridFramesLieInsideCellsButNotOnCodesWithoutPicture) {
 
 TEST(TextureViewPainter, WithoutTileMapShowsOnlyTheMessageOnWhite) {
     Editor editor;
-    editor.flags.ShowLatLong = 1;
-    editor.VertexMode = 1;
+    editor.flags.ShowLatLong = true;
+    editor.VertexMode = true;
     RecordingShell shell;
     const QImage image = RenderTextureView(editor, shell);
     ExpectPixels(image, {At(0, 0, White), At(1023, 1023, White)});
@@ -93,7 +93,7 @@ TEST(TextureViewPainter, PicturesAreScaledOncePerZoomStep) {
     QImage image(1024, 1024, QImage::Format_RGB32);
     QPainter qpainter(&image);
     for (const int size : {16, 16, 32}) {
-        editor.view.TilePixelWidth = editor.view.TilePixelHeight = size;
+        editor.view.TilePixels = size;
         painter.PaintTextureView(qpainter, image.size(), editor, shell);
     }
     EXPECT_EQ(calls, 2 * 4 * 59);

@@ -1,0 +1,44 @@
+#include "app/InputAdapter.h"
+
+#include <QAbstractSlider>
+
+Modifiers ModifiersOf(Qt::KeyboardModifiers modifiers) {
+    return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};
+}
+
+std::optional<Key> KeyOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Down:
+        return Key::Down;
+    default:
+        break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F9)
+        return static_cast<Key>(static_cast<int>(Key::F1) + (qtKey - Qt::Key_F1));
+    return std::nullopt;
+}
+
+std::optional<ScrollStep> ScrollStepOf(int sliderAction) {
+    switch (sliderAction) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollStep::LineBack;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollStep::LineForward;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollStep::PageBack;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollStep::PageForward;
+    case QAbstractSlider::SliderMove:
+        return ScrollStep::ToPosition;
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,93 @@
+#include "core/commands/CommandRegistry.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+using C = CommandId;
+using M = MenuId;
+
+const std::vector<CommandEntry>& Entries() {
+    static const std::vector<CommandEntry> entries = {
+        {C::LoadTextureFile, M::File, "&Load Texture File..."},
+        {C::SaveTextureFile, M::File, "&Save Texture File..."},
+        {C::AutoDrawRivers, M::FilePreferences, "&AutoDraw Rivers", true, true},
+        {C::FocusFollowsMouse, M::FilePreferences, "Use &X-Windows Mouse Focus", true},
+        {C::Exit, M::File, "&Exit", false, true},
+        {C::Undo, M::Edit, "&Undo", false, false, {"Ctrl+Z"}},
+        {C::Redo, M::Edit, "&Redo", false, false, {"Ctrl+Shift+Z", "Ctrl+Y"}},
+        {C::Zoom400, M::ViewZoom, "400%", true},
+        {C::Zoom200, M::ViewZoom, "200%", true},
+        {C::Zoom150, M::ViewZoom, "150%", true},
+        {C::Zoom100, M::ViewZoom, "100%", true},
+        {C::Zoom50, M::ViewZoom, "50%", true},
+        {C::Zoom25, M::ViewZoom, "25%", true},
+        {C::ShowGridlines, M::ViewShow, "&Gridlines", true},
+        {C::ShowLatLong, M::ViewShow, "&Latitude && Longitude", true},
+        {C::ShowRailroads, M::ViewShow, "&Railroads", true},
+        {C::ShowTargetAreas, M::ViewShow, "&Target Areas", true},
+        {C::MouseWorldLocation, M::ViewShow, "Mouse World Location", true},
+        {C::ShowHeightView, M::ViewShow, "&Height Map", true},
+        {C::Show3DView, M::ViewShow, "3D View", true},
+        {C::RandomizeTiles, M::TileUtilities, "&Randomize Tiles"},
+        {C::ExpandFields, M::TileUtilities, "&Expand Fields"},
+        {C::FieldTransitions, M::TileUtilities, "Field Transitions"},
+        {C::MarkTileErrors, M::TileUtilities, "&Mark Tile Errors"},
+        {C::DriverInfo, M::Preview, "OpenGL Driver Info"},
+        {C::ShowTextures, M::Preview, "Show &Textures", true, true},
+        {C::Show3DGrid, M::Preview, "Show 3d Grid", true},
+        {C::CreateRails, M::Railroads, "&Create Rails", true},
+        {C::MoveRails, M::Railroads, "&Move Rails", true},
+        {C::SaveRrd, M::Railroads, "Save RRD", false, true},
+        {C::LoadRrd, M::Railroads, "Load RRD"},
+        {C::SaveSegment, M::Railroads, "Save Segment", false, true},
+        {C::LoadSegment, M::Railroads, "Load Segment"},
+        {C::AppendSegment, M::Railroads, "Append Segment"},
+        {C::OpenHeightMap, M::HeightViewOptions, "&Open"},
+        {C::SaveHeightMap, M::HeightViewOptions, "&Save"},
+        {C::ConvertDemFile, M::HeightViewOptions, "&Convert DEM File..."},
+        {C::TilePaintingMode, M::None, "Tile Painting"},
+        {C::HeightEditingMode, M::None, "Height Editing"},
+    };
+    return entries;
+}
+} // namespace
+
+std::span<const CommandEntry> CommandRegistry() {
+    return Entries();
+}
+
+const CommandEntry& CommandEntryOf(CommandId id) {
+    const auto& entries = Entries();
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [id](const CommandEntry& entry) { return entry.id == id; });
+    if (found == entries.end())
+        throw std::logic_error("a command without a registry entry");
+    return *found;
+}
+
+std::vector<std::string_view> MenuPath(MenuId menu) {
+    switch (menu) {
+    case M::File:
+        return {"&File"};
+    case M::FilePreferences:
+        return {"&File", "Preferences"};
+    case M::Edit:
+        return {"&Edit"};
+    case M::ViewZoom:
+        return {"&View", "&Zoom"};
+    case M::ViewShow:
+        return {"&View", "&Show"};
+    case M::TileUtilities:
+        return {"Tile &Utilities"};
+    case M::Preview:
+        return {"3d &Preview"};
+    case M::Railroads:
+        return {"&Railroads"};
+    case M::HeightViewOptions:
+        return {"&Options"};
+    case M::None:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,273 @@
+#include "core/commands/Commands.h"
+
+#include "core/Messages.h"
+#include "core/commands/CommandRegistry.h"
+#include "core/edit/EditModes.h"
+#include "core/edit/UnsavedChanges.h"
+#include "core/edit/ViewOps.h"
+#include "core/edit/Zoom.h"
+#include "core/height/DemConversion.h"
+#include "core/height/HeightMap.h"
+#include "core/height/HeightMapFile.h"
+#include "core/rails/RailSegmentFile.h"
+#include "core/rails/RailroadDefinitionFile.h"
+#include "core/tilemap/TextureMapFile.h"
+#include "core/tilemap/TileUtilities.h"
+
+#include <ctime>
+#include <optional>
+#include <vector>
+
+namespace {
+// A display toggle: the flag it flips (its menu item's check mark follows the new value),
+// the window shown and hidden with it, and the repaints that follow, in order.
+struct Repaint {
+    WindowId window; // WindowId::None: every window
+    bool erase;
+};
+
+struct ToggleCommand {
+    CommandId command;
+    bool DisplayFlags::*flag;
+    std::optional<WindowId> shownWindow;
+    std::vector<Repaint> repaints;
+    bool drawsFrame;
+};
+
+const std::vector<ToggleCommand>& ToggleCommands() {
+    using W = WindowId;
+    static const std::vector<ToggleCommand> toggles = {
+        {CommandId::Show3DView,
+         &DisplayFlags::Show3DView,
+         W::TerrainView,
+         {{W::HeightView, false}},
+         false},
+        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, {}, false},
+        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, {}, false},
+        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, {}, {{W::TerrainView, false}}, true},
+        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, {}, {{W::Main, false}}, false},
+        {CommandId::ShowLatLong,
+         &DisplayFlags::ShowLatLong,
+         {},
+         {{W::Main, false}, {W::HeightView, false}},
+         false},
+        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, {}, {{W::TerrainView, true}}, true},
+        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, {}, false},
+        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, {}, {{W::None, false}}, false},
+        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, {{W::None, false}}, false},
+        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, {}, false},
+    };
+    return toggles;
+}
+
+const ToggleCommand* FindToggle(CommandId command) {
+    for (const ToggleCommand& toggle : ToggleCommands())
+        if (toggle.command == command)
+            return &toggle;
+    return nullptr;
+}
+
+void ExecuteToggle(Editor& editor, Shell& shell, const ToggleCommand& toggle) {
+    bool& flag = editor.flags.*toggle.flag;
+    flag = !flag;
+    // The height view and the 3D view are shown and hidden, never destroyed.
+    if (toggle.shownWindow)
+        shell.SetWindowVisible(*toggle.shownWindow, flag);
+    shell.MenuChecksChanged();
+    for (const Repaint& repaint : toggle.repaints)
+        shell.Invalidate(repaint.window, repaint.erase);
+    if (toggle.drawsFrame)
+        shell.DrawTerrainFrame();
+}
+
+void SeedWithTime(Editor& editor) {
+    editor.random.Seed(static_cast<uint32_t>(std::time(nullptr)));
+}
+
+void MarkErrors(Editor& editor, Shell& shell) {
+    if (!MarkTileErrors(editor.tileMap, editor.heightMap))
+        ShowFailureNotice(shell, WindowId::Main, "No height data has been loaded.");
+    RecentreViews(editor, shell);
+    if (editor.heightMap.HasHeightMap())
+        RebuildHeightShade(editor.heightMap, editor.heightShade);
+    shell.Invalidate(WindowId::HeightView, false);
+}
+
+void ExecuteTileUtility(Editor& editor, Shell& shell, CommandId command) {
+    switch (command) {
+    case CommandId::RandomizeTiles:
+        SeedWithTime(editor);
+        RandomizeTiles(editor.tileMap, editor.random);
+        shell.Invalidate(WindowId::Main, true);
+        RecentreViews(editor, shell);
+        break;
+    case CommandId::ExpandFields:
+        ExpandFields(editor.tileMap, editor.random);
+        RecentreViews(editor, shell);
+        shell.Invalidate(WindowId::Main, true);
+        break;
+    case CommandId::FieldTransitions:
+        SeedWithTime(editor);
+        FieldTransitions(editor.tileMap, editor.random);
+        shell.Invalidate(WindowId::Main, true);
+        RecentreViews(editor, shell);
+        break;
+    case CommandId::MarkTileErrors:
+        MarkErrors(editor, shell);
+        break;
+    default:
+        break;
+    }
+}
+
+void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
+    switch (command) {
+    case CommandId::SaveRrd:
+        SaveRailroadDefinition(editor, shell);
+        break;
+    case CommandId::LoadRrd:
+        LoadRailroadDefinition(editor, shell);
+        shell.Invalidate(WindowId::None, false);
+        break;
+    case CommandId::LoadSegment:
+        LoadRailSegment(editor, shell);
+        shell.Invalidate(WindowId::None, false);
+        break;
+    case CommandId::SaveSegment:
+        if (editor.EditMode == ToolMode::CreateRails && editor.rails.PendingRailPointCount != 0)
+            SaveRailSegment(editor, shell);
+        break;
+    case CommandId::AppendSegment:
+        AppendRailSegment(editor, shell);
+        shell.Invalidate(WindowId::None, false);
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
+std::string DriverInfoText(const DriverStrings& driver) {
+    return " \n Vendor: " + driver.Vendor + " \n Renderer: " + driver.Renderer +
+           " \n Version: " + driver.Version + " \n Extensions: " + driver.Extensions;
+}
+
+namespace {
+void CarryOut(Editor& editor, Shell& shell, CommandId command) {
+    if (const auto zoom = ZoomStepOf(command)) {
+        SelectZoom(editor, shell, *zoom);
+        return;
+    }
+    switch (command) {
+    case CommandId::Exit:
+        if (ConfirmQuit(editor, shell, WindowId::Main))
+            shell.DestroyMainWindow();
+        break;
+    case CommandId::LoadTextureFile:
+        LoadTextureMap(editor, shell);
+        break;
+    case CommandId::SaveTextureFile:
+        SaveTextureMap(editor, shell);
+        break;
+    // The height view's own menu.
+    case CommandId::OpenHeightMap:
+        OpenHeightMap(editor, shell);
+        break;
+    case CommandId::SaveHeightMap:
+        SaveHeightMap(editor, shell);
+        break;
+    case CommandId::ConvertDemFile:
+        ConvertDemFile(editor, shell);
+        break;
+    case CommandId::DriverInfo:
+        shell.ShowMessage(WindowId::Main, DriverInfoText(editor.driver),
+                          "OpenGL Implementation Information", MessageIcon::Information);
+        break;
+    case CommandId::CreateRails:
+        SwitchToCreateRails(editor, shell);
+        break;
+    case CommandId::MoveRails:
+        SwitchToMoveRails(editor, shell);
+        break;
+    case CommandId::TilePaintingMode:
+        SelectTilePaintingMode(editor, shell);
+        break;
+    case CommandId::HeightEditingMode:
+        SelectHeightEditingMode(editor, shell, WindowId::None);
+        break;
+    case CommandId::RandomizeTiles:
+    case CommandId::ExpandFields:
+    case CommandId::FieldTransitions:
+    case CommandId::MarkTileErrors:
+        ExecuteTileUtility(editor, shell, command);
+        break;
+    case CommandId::SaveRrd:
+    case CommandId::LoadRrd:
+    case CommandId::LoadSegment:
+    case CommandId::SaveSegment:
+    case CommandId::AppendSegment:
+        ExecuteRailFileCommand(editor, shell, command);
+        break;
+    default:
+        if (const ToggleCommand* toggle = FindToggle(command))
+            ExecuteToggle(editor, shell, *toggle);
+        break;
+    }
+}
+
+// The undo step a command makes of its changes: its menu label without the mnemonic and the
+// dots.
+std::string StepNameOf(CommandId command) {
+    if (command == CommandId::OpenHeightMap)
+        return "Open Height Map";
+    std::string name;
+    const std::string_view label = CommandEntryOf(command).label;
+    for (size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == '&' && i + 1 < label.size())
+            ++i;
+        name += label[i];
+    }
+    if (name.ends_with("..."))
+        name.resize(name.size() - 3);
+    return name;
+}
+
+// After an undo or a redo: the height view's shade, the 3D block and every view follow.
+void ShowHistoryMove(Editor& editor, Shell& shell) {
+    if (editor.heightMap.HasHeightMap())
+        RebuildHeightShade(editor.heightMap, editor.heightShade);
+    RecentreViews(editor, shell);
+    shell.Invalidate(WindowId::None, false);
+}
+} // namespace
+
+void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
+    EditHistory& history = *editor.history;
+    if (command == CommandId::Undo || command == CommandId::Redo) {
+        // Not in the middle of a stroke: its step is not complete yet.
+        if (history.IsOpen())
+            return;
+        if (command == CommandId::Undo ? history.Undo(editor) : history.Redo(editor))
+            ShowHistoryMove(editor, shell);
+        return;
+    }
+    // Whatever a command changes in the layers is one step, named after it.
+    const bool ownStep = !history.IsOpen();
+    if (ownStep)
+        history.Begin(editor);
+    CarryOut(editor, shell, command);
+    if (ownStep)
+        history.Commit(editor, StepNameOf(command));
+}
+
+std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {
+    if (ZoomStepOf(command))
+        return editor.checks.Zoom == command;
+    if (command == CommandId::CreateRails)
+        return editor.checks.CreateRails;
+    if (command == CommandId::MoveRails)
+        return editor.checks.MoveRails;
+    if (const ToggleCommand* toggle = FindToggle(command))
+        return editor.flags.*toggle->flag;
+    return std::nullopt;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The one place that carries out the commands of the menus and the tool palette's mode
+// buttons. The menus only mirror the editor state afterwards (display flags and
+// editor.checks, on Shell::MenuChecksChanged).
+
+#include "core/Shell.h"
+#include "core/commands/CommandId.h"
+#include "core/edit/Editor.h"
+
+#include <optional>
+#include <string>
+
+// Carries out one command.
+void ExecuteCommand(Editor& editor, Shell& shell, CommandId command);
+
+// Whether the menu item of a command carries a check mark in this state, or nothing for a
+// command whose item has none.
+std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command);
+
+// The text of the "OpenGL Driver Info" box, shown whole however long the extension list.
+std::string DriverInfoText(const DriverStrings& driver);

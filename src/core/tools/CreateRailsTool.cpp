@@ -1,0 +1,23 @@
+#include "core/tools/CreateRailsTool.h"
+
+#include "core/edit/Editor.h"
+
+void CreateRailsTool::Act(Editor& editor, Shell& shell, ButtonAction action,
+                          Modifiers /*modifiers*/, int /*row*/, int /*column*/) const {
+    if (!editor.tileMap.HasTileMap())
+        return;
+    if (action == ButtonAction::LeftRelease) {
+        AddRailPoint(editor.rails, shell, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
+    } else if (action == ButtonAction::RightRelease) {
+        CommitRailPoints(editor.rails, shell);
+        // The height view draws the committed sections too.
+        shell.Invalidate(WindowId::Main, false);
+        shell.Invalidate(WindowId::HeightView, false);
+    }
+}
+
+std::string CreateRailsTool::StepName(ButtonAction action) const {
+    if (action == ButtonAction::RightRelease)
+        return "Commit Rails";
+    return action == ButtonAction::MiddlePress ? "Remove Rail Point" : "Lay Rail Point";
+}

@@ -1,0 +1,33 @@
+#include "core/tools/HeightEditingTool.h"
+
+#include "core/edit/Editor.h"
+#include "core/mesh/TerrainMesh.h"
+
+int HeightStep(Modifiers modifiers) {
+    if (modifiers.shift)
+        return 1;
+    if (modifiers.control)
+        return 100;
+    return 10;
+}
+
+void HeightEditingTool::Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers,
+                            int row, int column) const {
+    HeightMap& heights = editor.heightMap;
+    if (!heights.HasHeightMap())
+        return;
+    const int index = CellIndex(row, column);
+    const int step = HeightStep(modifiers);
+    int height = heights.At(index);
+    if (action == ButtonAction::LeftPress)
+        height = height + step < 65536 ? height + step : 65535;
+    else if (action == ButtonAction::RightPress)
+        height = step < height ? height - step : 0;
+    heights.Set(index, static_cast<uint16_t>(height));
+    BuildTerrainMesh(editor, shell, editor.view.ViewOriginColumn, editor.view.ViewOriginRow);
+    shell.Invalidate(WindowId::TerrainView, true);
+}
+
+std::string HeightEditingTool::StepName(ButtonAction /*action*/) const {
+    return "Edit Heights";
+}

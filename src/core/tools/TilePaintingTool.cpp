@@ -1,0 +1,57 @@
+#include "core/tools/TilePaintingTool.h"
+
+#include "core/edit/EditTools.h"
+#include "core/edit/Editor.h"
+
+namespace {
+constexpr TileCode RiverEndCode = 43;   // "Rivrnd.bmp"
+constexpr TileCode RoadCode = 35;       // "Road2.bmp"
+constexpr TileCode GrassCode = 1;       // "Grass.bmp"
+constexpr TileCode RiverMouthCode = 21; // "River8.bmp"
+
+bool IsRiverMouthCoast(int code) {
+    return code == 3 || code == 32 || code == 44;
+}
+
+// The left button's tile: a river end or a road joined to its neighbours, or SelectedTile.
+void PaintSelectedTile(Editor& editor, int row, int column, TileCell old) {
+    TileMap& tiles = editor.tileMap;
+    const bool autoDraw = editor.flags.AutoDrawRivers;
+    if (autoDraw && editor.SelectedTile == RiverEndCode) {
+        if (tiles.IsRiverAt(row, column))
+            return;
+        tiles.Set(row, column, MakeCell(0, RiverEndCode));
+        JoinRiverAt(tiles, row, column);
+        // A river end painted on the coast becomes a river mouth facing the old shore.
+        if (IsRiverMouthCoast(CodeOf(old)))
+            tiles.Set(row, column, MakeCell(RotationOf(old) + 3, RiverMouthCode));
+    } else if (autoDraw && editor.SelectedTile == RoadCode) {
+        if (!tiles.IsRoadAt(row, column))
+            tiles.SetRoadAt(row, column);
+    } else {
+        tiles.Set(row, column, editor.SelectedTile);
+    }
+}
+} // namespace
+
+void TilePaintingTool::Act(Editor& editor, Shell& shell, ButtonAction action,
+                           Modifiers /*modifiers*/, int row, int column) const {
+    TileMap& tiles = editor.tileMap;
+    if (!tiles.HasTileMap())
+        return;
+    const TileCell old = tiles.At(row, column);
+    if (action == ButtonAction::RightPress)
+        tiles.Set(row, column, MakeCell(RotationOf(old) + 1, CodeOf(old)));
+    else if (action == ButtonAction::MiddlePress)
+        tiles.Set(row, column, MakeCell(RotationOf(old), GrassCode));
+    else
+        PaintSelectedTile(editor, row, column, old);
+    shell.Invalidate(WindowId::Main, false);
+    shell.Update(WindowId::Main);
+}
+
+std::string TilePaintingTool::StepName(ButtonAction action) const {
+    if (action == ButtonAction::RightPress)
+        return "Turn Tile";
+    return action == ButtonAction::MiddlePress ? "Clear Tile" : "Paint Tiles";
+}

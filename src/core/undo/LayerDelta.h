@@ -1,0 +1,45 @@
+#pragma once
+// What one edit changed in the layers: the changed cells of the tile and height maps, whether
+// each map was loaded before and after, and the changed rail records and counts.
+
+#include "core/rails/RailNetwork.h"
+#include "core/tilemap/TileCatalogue.h"
+#include "core/undo/ArrayDelta.h"
+#include "core/undo/LayerSnapshot.h"
+
+#include <cstddef>
+#include <cstdint>
+
+struct Editor;
+
+class LayerDelta {
+  public:
+    // The changes from `before` to the editor's layers now.
+    static LayerDelta Since(const LayerSnapshot& before, const Editor& editor);
+
+    bool Empty() const;
+    size_t Bytes() const;
+
+    // Puts the layers into the state after the edit (`forward`) or before it.
+    void Apply(Editor& editor, bool forward) const;
+
+  private:
+    struct Presence {
+        bool before = false;
+        bool after = false;
+        bool operator==(const Presence&) const = default;
+    };
+    struct Counts {
+        int32_t before = 0;
+        int32_t after = 0;
+    };
+
+    Presence hasTiles_;
+    Presence hasHeights_;
+    ArrayDelta<TileCell> tiles_;
+    ArrayDelta<uint16_t> heights_;
+    ArrayDelta<RailSection> sections_;
+    ArrayDelta<RailPoint> pending_;
+    Counts sectionCount_;
+    Counts pendingCount_;
+};
