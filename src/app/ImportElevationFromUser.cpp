@@ -4,6 +4,7 @@
 #include "core/edit/UnsavedChanges.h"
 #include "core/elevation/ElevationImportResultReport.h"
 #include "core/io/FileCommands.h"
+#include "core/undo/EditHistory.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -45,5 +46,6 @@ void ImportElevationFromUser(Editor& editor, Shell& shell, QWidget* parent,
     };
     ElevationImportResult result = ImportElevation({*source}, *options, report);
     progress.close();
-    ApplyElevationImport(editor, shell, std::move(result));
+    editor.history->Record(editor, "Import Elevation",
+                           [&] { ApplyElevationImport(editor, shell, std::move(result)); });
 }

@@ -1,5 +1,7 @@
 #include "app/HeightViewWindow.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
+#include "core/undo/EditHistory.h"
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
 #ifdef MAPEDITOR_WITH_GDAL
@@ -112,6 +114,9 @@ TEST_F(HeightViewFixture, ImportElevationReplacesTheHeightsAfterAsking) {
     EXPECT_EQ(editor->heightShade[CellIndex(5 * 32 + 10, 5 * 32 + 10)], 127);
     ASSERT_FALSE(shell.messages.empty());
     EXPECT_EQ(shell.messages.back().text.rfind("Process Complete.\n204800 Items Read.", 0), 0u);
+    ASSERT_EQ(editor->history->UndoName(), "Import Elevation");
+    ExecuteCommand(*editor, shell, CommandId::Undo);
+    EXPECT_EQ(editor->heightMap.At(0), 7) << "one undo step brings the old heights back";
 #else
     import->trigger();
     ASSERT_EQ(shell.messages.size(), 1u);

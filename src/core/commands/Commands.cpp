@@ -252,12 +252,7 @@ void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
         return;
     }
     // Whatever a command changes in the layers is one step, named after it.
-    const bool ownStep = !history.IsOpen();
-    if (ownStep)
-        history.Begin(editor);
-    CarryOut(editor, shell, command);
-    if (ownStep)
-        history.Commit(editor, StepNameOf(command));
+    history.Record(editor, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
 }
 
 std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {

@@ -56,6 +56,16 @@ void EditHistory::Commit(const Editor& editor, const std::string& name) {
     DropOldestOverCap();
 }
 
+void EditHistory::Record(const Editor& editor, const std::string& name,
+                         const std::function<void()>& change) {
+    const bool ownStep = !IsOpen();
+    if (ownStep)
+        Begin(editor);
+    change();
+    if (ownStep)
+        Commit(editor, name);
+}
+
 bool EditHistory::Undo(Editor& editor) {
     return Move(editor, stack_.canUndo(), &QUndoStack::undo);
 }

@@ -9,6 +9,7 @@
 #include <QUndoStack>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,8 @@ class EditHistory {
     // Ends the open edit: its changes, if any, become the step `name`.
     void Commit(const Editor& editor, const std::string& name);
     bool IsOpen() const { return before_.has_value(); }
+    // Carries out `change` as the step `name`, or as part of the edit already open.
+    void Record(const Editor& editor, const std::string& name, const std::function<void()>& change);
 
     // Takes the last step back or does the next one again; false when there is none.
     bool Undo(Editor& editor);
