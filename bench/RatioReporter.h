@@ -13,9 +13,11 @@
 
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
-    // Pairs of (benchmark, its baseline), by function name.
-    explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs)
-        : pairs_(std::move(pairs)) {}
+    // Pairs of (benchmark, its baseline), by function name. With `manualTime` the ratios are
+    // of the times the benchmarks set themselves (for CPU time spent in child processes).
+    explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs,
+                           bool manualTime = false)
+        : pairs_(std::move(pairs)), manualTime_(manualTime) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
@@ -24,7 +26,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
             if (!run.error_occurred &&
                 (run.run_type == Run::RT_Iteration ||
                  (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")))
-                times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
+                times_[run.run_name.function_name] =
+                    manualTime_ ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     }
 
     void Finalize() override {
@@ -45,6 +48,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   private:
     std::vector<std::pair<std::string, std::string>> pairs_;
     std::map<std::string, double> times_;
+    bool manualTime_ = false;
 };
 
 // main() for a benchmark file that reports ratios.

@@ -7,6 +7,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+    # Elevation rasters; gdal-bin for the benchmark that times the gdalwarp command.
+    libgdal-dev gdal-bin
     xvfb xauth
     # Software OpenGL (llvmpipe) for the 3D view under Xvfb, and a font for the views' text;
     # both are only recommended by the packages above.

@@ -1,5 +1,6 @@
 #include "app/HeightViewWindow.h"
 
+#include "app/ImportElevationDialog.h"
 #include "app/MainMenu.h"
 #include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
@@ -40,8 +41,8 @@ class HeightViewCanvas : public QWidget {
 };
 
 HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(editor),
-      shell_(shell) {
+    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(editor), shell_(shell),
+      askImportOptions_([this] { return ImportElevationDialog::Ask(this); }) {
     setObjectName(QStringLiteral("Height Map View"));
     setWindowTitle(QStringLiteral("Height View"));
     setFocusPolicy(Qt::StrongFocus);
@@ -51,6 +52,10 @@ HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
         menuBar, [](MenuId menu) { return menu == MenuId::HeightViewOptions; },
         [this](CommandId command) { ExecuteCommand(editor_, shell_, command); });
     options_ = menuBar->actions().front()->menu();
+    // Imports need the progress dialog with Cancel that only the app has.
+    QAction* import = options_->addAction(QStringLiteral("Import Elevation..."));
+    connect(import, &QAction::triggered, this,
+            [this] { ImportElevationFromUser(editor_, shell_, this, askImportOptions_); });
 
     canvas_ = new HeightViewCanvas(*this, editor_);
     auto* layout = new QVBoxLayout(this);

@@ -1,13 +1,15 @@
 #pragma once
 // The height view: a fixed-size top-level window owned by the main window that shows the
-// whole height map at one pixel per cell. Its "&Options" menu opens and saves height files
-// and converts elevation grids; a left click or drag re-centres the texture view and the 3D
-// preview on the cell under the pointer; closing it only hides it.
+// whole height map at one pixel per cell. Its "&Options" menu opens and saves height files,
+// converts elevation grids and imports elevation rasters; a left click or drag re-centres the
+// texture view and the 3D preview on the cell under the pointer; closing it only hides it.
 //
 // How the application uses it:
 //   auto* view = new HeightViewWindow(editor, shell, mainWindow);
 //   if (view->CreateHeightView() != 0) { /* "Height Window failed to initialize!" */ }
 //   shell.SetWindow(WindowId::HeightView, view); // shown and hidden by "&Height Map"
+
+#include "app/ImportElevationFromUser.h"
 
 #include <QWidget>
 
@@ -24,6 +26,8 @@ class HeightViewWindow : public QWidget {
     int CreateHeightView();
 
     QMenu* OptionsMenu() const { return options_; }
+    // How "Import Elevation..." asks for its options (a dialog unless replaced).
+    void SetImportOptionsAsker(ImportOptionsAsker asker) { askImportOptions_ = std::move(asker); }
     // The 640 x 320 area that shows the map (below the menu bar).
     QWidget* Canvas() const { return canvas_; }
 
@@ -38,4 +42,5 @@ class HeightViewWindow : public QWidget {
     Shell& shell_;
     QMenu* options_ = nullptr;
     QWidget* canvas_ = nullptr;
+    ImportOptionsAsker askImportOptions_;
 };

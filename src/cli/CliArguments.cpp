@@ -1,6 +1,8 @@
 #include "cli/CliArguments.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -14,7 +16,8 @@ std::optional<uint32_t> ParseSeed(const std::string& text) {
     return value;
 }
 
-std::optional<ParsedArguments> Refuse(const std::string& reason) {
+// Prints the reason; the empty result of any parser.
+std::nullopt_t Refuse(const std::string& reason) {
     std::fprintf(stderr, "maptool: %s\n", reason.c_str());
     return std::nullopt;
 }
@@ -45,4 +48,32 @@ std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& ar
         return Refuse("expected " + std::to_string(fileCount) + " file name" +
                       (fileCount == 1 ? "" : "s") + ", got " + std::to_string(parsed.files.size()));
     return parsed;
+}
+
+std::optional<OptionArguments> ParseOptionArguments(const std::vector<std::string>& arguments,
+                                                    const std::vector<std::string>& optionNames) {
+    OptionArguments parsed;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.size() < 2 || argument[0] != '-') {
+            parsed.files.push_back(argument);
+            continue;
+        }
+        if (std::find(optionNames.begin(), optionNames.end(), argument) == optionNames.end())
+            return Refuse("unknown option '" + argument + "'");
+        if (i + 1 == arguments.size())
+            return Refuse(argument + " needs a value");
+        parsed.values[argument] = arguments[++i];
+    }
+    return parsed;
+}
+
+std::optional<double> ParsePositiveNumber(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, failure] = std::from_chars(text.data(), end, value);
+    if (text.empty() || failure != std::errc() || stop != end || !std::isfinite(value) ||
+        value <= 0)
+        return std::nullopt;
+    return value;
 }

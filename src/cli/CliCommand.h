@@ -27,6 +27,8 @@ int RunFieldTransitions(const std::vector<std::string>& arguments);
 int RunMarkErrors(const std::vector<std::string>& arguments);
 int RunRender(const std::vector<std::string>& arguments);
 int RunInfo(const std::vector<std::string>& arguments);
+int RunImportElevation(const std::vector<std::string>& arguments);
+int RunExportHeights(const std::vector<std::string>& arguments);
 
 // Prints "usage: maptool NAME ARGUMENTS" and the summary to the stream.
 void PrintCommandUsage(const CliCommand& command, std::FILE* stream);

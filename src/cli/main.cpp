@@ -20,6 +20,21 @@ const CliCommand Commands[] = {
      "Converts an elevation grid into trv16.hm (height map) and trv.hm (8-bit raw image)\n"
      "beside it and prints the summary.",
      RunConvertDem},
+    {"import-elevation",
+     "SRC... [--resample average|bilinear|cubic|nearest] [--top METRES]\n"
+     "       [--out-hm FILE] [--out-raw FILE]",
+     "Imports elevation rasters that GDAL reads (GeoTIFF, SRTM .hgt, ESRI ASCII grids, ...;\n"
+     "several sources are mosaicked), warped onto the map's grid (EPSG:4326, 5 W-15 E,\n"
+     "45 N-55 N, 640 x 320) with the given resampling (average by default). The height rule\n"
+     "is Convert DEM File's: no-data and sea become 0, land below sea level the lowest land\n"
+     "height, METRES (4110 by default) and above the highest. Writes the height map\n"
+     "(trv16.hm beside the first source unless --out-hm) and the 8-bit image (trv.hm unless\n"
+     "--out-raw) and prints the summary.",
+     RunImportElevation},
+    {"export-heights", "HEIGHTS.hm OUT.tif [--top METRES]",
+     "Writes the height map as a GeoTIFF in metres (the height rule inverted for METRES,\n"
+     "4110 by default), sea as no-data, georeferenced in EPSG:4326 on the map's grid.",
+     RunExportHeights},
     {"randomize", "IN.tm OUT.tm [--seed N]",
      "Varies plain tiles and turns them at random. Without --seed the random generator is\n"
      "seeded with the time, as the editor's Randomize Tiles does; --seed N starts it at N.",

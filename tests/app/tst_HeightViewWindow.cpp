@@ -1,6 +1,10 @@
 #include "app/HeightViewWindow.h"
 #include "core/edit/Editor.h"
 #include "support/RecordingShell.h"
+#include "support/TempDir.h"
+#ifdef MAPEDITOR_WITH_GDAL
+#include "support/SyntheticRaster.h"
+#endif
 
 #include <QMenu>
 #include <QTest>
@@ -40,7 +44,7 @@ TEST_F(HeightViewFixture, TitleMenuSizeAndClose) {
     QStringList items;
     for (QAction* action : window.OptionsMenu()->actions())
         items << action->text();
-    EXPECT_EQ(items.join("|"), "&Open|&Save|&Convert DEM File...");
+    EXPECT_EQ(items.join("|"), "&Open|&Save|&Convert DEM File...|Import Elevation...");
     EXPECT_EQ(window.Canvas()->size(), QSize(640, 320));
 
     editor->flags.ShowHeightView = true;
@@ -80,6 +84,39 @@ TEST_F(HeightViewFixture, OptionsCommandsSaveAndOpenHeightFiles) {
                                          heights.begin()); // the shade is rebuilt after the load
     EXPECT_NE(editor->heightShade[highest], editor->heightShade[0]);
     EXPECT_EQ(editor->heightShade[highest], ShadeOfHeight(heights[highest]));
+}
+
+TEST_F(HeightViewFixture, ImportElevationReplacesTheHeightsAfterAsking) {
+    QAction* import = window.OptionsMenu()->actions()[3];
+#ifdef MAPEDITOR_WITH_GDAL
+    TempDir dir;
+    ASSERT_TRUE(WriteSyntheticRaster(
+        dir.File("tile.tif"), LatLongRaster(0, 50, 64, 64, 64, [](int, int) { return 2055; })));
+    int asked = 0;
+    window.SetImportOptionsAsker([&asked]() -> std::optional<ElevationImportOptions> {
+        ++asked;
+        return ElevationImportOptions{Resampling::Bilinear, 4110};
+    });
+    editor->heightMap.Replace(std::vector<uint16_t>(MapCellCount, 7)); // unsaved heights
+    shell.AnswerNextDialog(dir.File("tile.tif"));
+    import->trigger();
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(editor->heightMap.At(0), 7) << "kept when the user keeps the changes";
+
+    shell.AnswerNextQuestion(true);
+    shell.AnswerNextDialog(dir.File("tile.tif"));
+    import->trigger();
+    EXPECT_EQ(editor->heightMap.At(0), 0);
+    EXPECT_EQ(editor->heightMap.At(CellIndex(5 * 32 + 10, 5 * 32 + 10)), 32767);
+    EXPECT_EQ(editor->heightShade[CellIndex(5 * 32 + 10, 5 * 32 + 10)], 127);
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_EQ(shell.messages.back().text.rfind("Process Complete.\n204800 Items Read.", 0), 0u);
+#else
+    import->trigger();
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, ElevationRastersUnavailableText);
+#endif
 }
 
 TEST_F(HeightViewFixture, PaintsTheMessageThenTheHeights) {

@@ -87,6 +87,8 @@ class RandomSession : public SessionFixture {
         Execute(CommandId::LoadTextureFile, folder.File("sample.tm"));
         shell.answers.assign({folder.File("sample.hm")});
         HeightView().OptionsMenu()->actions().front()->trigger(); // "&Open"
+        // An import's options dialog would wait for the user: the session takes the defaults.
+        HeightView().SetImportOptionsAsker([] { return std::optional(ElevationImportOptions{}); });
         Execute(CommandId::LoadRrd, folder.File("sample.rrd"));
         Execute(CommandId::LoadSegment, folder.File("sample.seg"));
         ASSERT_TRUE(editor().tileMap.HasTileMap());

@@ -28,8 +28,9 @@ TEST(Maptool, AnswersHelpUsageAndFailuresWithTheirExitStatus) {
         ASSERT_EQ(mkfifo(dir.File(fifo).c_str(), 0600), 0);
     const MaptoolResult help = RunMaptool(dir, "--help");
     EXPECT_EQ(help.status, 0);
-    for (const char* name : {"info", "render", "convert-dem", "randomize", "expand-fields",
-                             "field-transitions", "mark-errors"})
+    for (const char* name :
+         {"info", "render", "convert-dem", "randomize", "expand-fields", "field-transitions",
+          "mark-errors", "import-elevation", "export-heights"})
         EXPECT_TRUE(Contains(help.out, name)) << name;
     const struct {
         const char* arguments;
@@ -47,6 +48,11 @@ TEST(Maptool, AnswersHelpUsageAndFailuresWithTheirExitStatus) {
         {"render a.tm out.png --overlays grid,clouds", 2, "unknown overlay 'clouds'"},
         {"render a.tm out.png --origin 5", 2, "--origin takes COLUMN,ROW, not '5'"},
         {"render a.tm", 2, "expected a map file and an output file"},
+        {"import-elevation --help", 0, "usage: maptool import-elevation SRC... [--resample"},
+        {"import-elevation a.tif --resample spline", 2, "--resample takes average, bilinear"},
+        {"import-elevation a.tif --top -3", 2, "--top takes a number of metres above 0"},
+        {"import-elevation --out-hm x.hm", 2, "expected at least one elevation source"},
+        {"export-heights in.hm", 2, "expected a height map and an output file"},
         {"randomize none.tm out.tm --seed 1", 1, "Unable to open file... none.tm"},
         {"field-transitions in.tm no/such/out.tm", 1, "Unable to open file... no/such/out.tm"},
         {"mark-errors in.tm none.hm out.hm", 1, "Unable to open file... none.hm"},

@@ -1,5 +1,7 @@
 #include "core/height/DemWindowConversion.h"
 
+#include "core/height/ElevationRule.h"
+
 #include <cstdio>
 
 namespace {
@@ -31,15 +33,11 @@ const std::array<int, MapWidth>& DemSourceColumns() {
 }
 
 uint16_t DemHeightOf(int v) {
-    const double scaled = v * 65535.0 / DemFullScale;
-    return scaled >= 65535.0 ? uint16_t{65535} : static_cast<uint16_t>(scaled);
+    return ScaledHeightOf(v, DemFullScale);
 }
 
 uint8_t DemRawShadeOf(int v) {
-    if (v == 0)
-        return 0;
-    const double scaled = v * 255.0 / DemFullScale;
-    return scaled >= 255.0 ? uint8_t{255} : static_cast<uint8_t>(scaled);
+    return ScaledShadeOf(v, DemFullScale);
 }
 
 const DemScaleTables& DemScales() {
@@ -58,13 +56,14 @@ DemWindowConversion::DemWindowConversion()
     : scales_(DemScales()), heightBytes_(2 * static_cast<size_t>(MapCellCount)),
       rawImage_(static_cast<size_t>(MapCellCount)) {}
 
-std::string DemSummaryText(const DemCounters& c) {
+std::string DemSummaryText(const DemCounters& c, bool rawImageWritten) {
     char text[512];
     std::snprintf(text, sizeof text,
                   "Process Complete.\n%d Items Read.\n%d Items Written.\n%d Land Items Converted "
                   "to Water.\n%d Water Items Translated to 0.\n%d is the maximum elevation.\nSea "
-                  "Level is %d.\n\n[Raw image generated]",
+                  "Level is %d.%s",
                   c.itemsRead, c.itemsWritten, c.landItemsConverted, c.waterItemsTranslated,
-                  int{c.maximumElevation}, int{c.seaLevel});
+                  int{c.maximumElevation}, int{c.seaLevel},
+                  rawImageWritten ? "\n\n[Raw image generated]" : "");
     return text;
 }

@@ -114,5 +114,6 @@ inline int16_t DemSampleFromBytes(const uint8_t* bytes) {
     return static_cast<int16_t>(static_cast<uint16_t>((bytes[0] << 8) | bytes[1]));
 }
 
-// "Process Complete.\n..." with the counters, as reported to the user.
-std::string DemSummaryText(const DemCounters& counters);
+// "Process Complete.\n..." with the counters, as reported to the user; the last line tells
+// that the 8-bit raw image was written too.
+std::string DemSummaryText(const DemCounters& counters, bool rawImageWritten = true);

@@ -27,8 +27,12 @@ void ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
     std::vector<uint16_t> heights(MapCellCount);
     for (size_t i = 0; i < heights.size(); ++i)
         heights[i] = static_cast<uint16_t>((*bytes)[2 * i] | ((*bytes)[2 * i + 1] << 8));
-    editor.heightMap.Replace(std::move(heights));
+    ReplaceHeightMap(editor, shell, std::move(heights));
     MarkLayerSaved(editor, SavedLayer::HeightMap);
+}
+
+void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> heights) {
+    editor.heightMap.Replace(std::move(heights));
     RebuildHeightShade(editor.heightMap, editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
     CenterViewOn(editor, shell, 0, 0);

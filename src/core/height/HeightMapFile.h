@@ -17,6 +17,9 @@ constexpr size_t HeightMapFileSize = MapCellCount * 2;
 void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path = {});
 // The same for a file of the program's own making, without the question.
 void ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path);
+// Replaces the height map by `heights` (MapCellCount values), rebuilds the shade image,
+// repaints the height view and centres the preview on cell (0, 0).
+void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> heights);
 // What the height map's file holds: each height as two bytes, low byte first.
 std::vector<uint8_t> HeightMapFileBytes(const HeightMap& heights);
 
