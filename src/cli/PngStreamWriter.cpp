@@ -4,33 +4,23 @@
 
 #include <png.h>
 
-#include <cerrno>
 #include <csetjmp>
-#include <cstring>
 
 namespace {
 
 // Compressed bytes are collected and written in blocks of this size.
 constexpr size_t BufferSize = 1 << 20;
 
-std::string SystemError(int error) {
-    return error != 0 ? std::strerror(error) : "unknown cause";
-}
-
 } // namespace
 
 PngStreamWriter::PngStreamWriter(const std::string& path, int width, int height,
                                  Compression compression)
-    : file_(QString::fromStdString(path)), path_(path), rowsLeft_(height) {
+    : file_(path), path_(path), rowsLeft_(height) {
     buffer_.reserve(BufferSize);
-    // A device node or FIFO is never replaced by a regular file.
-    if (IsNonRegularFile(path)) {
-        Fail("unable to save " + path + ": " + NotRegularFileText);
-        return;
-    }
-    // Unbuffered, so that a failing write reports its own cause.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Fail("unable to create " + path + ": " + file_.errorString().toStdString());
+    if (!file_.IsOpen()) {
+        // A device node or FIFO is refused rather than replaced by a regular file.
+        Fail((IsNonRegularFile(path) ? "unable to save " : "unable to create ") + path + ": " +
+             file_.Error());
         return;
     }
     png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, this, LibraryError, LibraryWarning);
@@ -45,8 +35,6 @@ PngStreamWriter::PngStreamWriter(const std::string& path, int width, int height,
 PngStreamWriter::~PngStreamWriter() {
     if (png_ != nullptr)
         png_destroy_write_struct(&png_, info_ != nullptr ? &info_ : nullptr);
-    if (file_.isOpen())
-        file_.cancelWriting();
 }
 
 bool PngStreamWriter::Start(int width, int height, Compression compression) {
@@ -99,8 +87,8 @@ bool PngStreamWriter::Finish() {
     png_write_end(png_, info_);
     if (!FlushBuffer())
         return false;
-    if (!file_.commit()) {
-        Fail("unable to save " + path_ + ": " + file_.errorString().toStdString());
+    if (!file_.Commit()) {
+        Fail("unable to save " + path_ + ": " + file_.Error());
         return false;
     }
     return true;
@@ -110,20 +98,15 @@ void PngStreamWriter::Fail(const std::string& error) {
     if (!failed_)
         error_ = error;
     failed_ = true;
-    if (file_.isOpen())
-        file_.cancelWriting();
 }
 
 bool PngStreamWriter::FlushBuffer() {
     if (failed_ || buffer_.empty())
         return !failed_;
-    errno = 0;
-    const auto size = static_cast<qint64>(buffer_.size());
-    const qint64 written = file_.write(reinterpret_cast<const char*>(buffer_.data()), size);
-    const int cause = errno;
+    const bool written = file_.Append(buffer_);
     buffer_.clear();
-    if (written != size) {
-        Fail("unable to write " + path_ + ": " + SystemError(cause));
+    if (!written) {
+        Fail("unable to write " + path_ + ": " + file_.Error());
         return false;
     }
     return true;

@@ -1,10 +1,11 @@
 #pragma once
 // Writes a PNG picture row by row, so that a picture larger than memory can be painted in
-// strips. The file is written through a QSaveFile: it appears only when every row was
-// written, and a failed write names its cause (a full disk, a file size limit, ...).
+// strips. The file appears only when every row was written, and a failed write names its
+// cause (a full disk, a file size limit, ...). Any name the file system accepts will do.
+
+#include "core/io/FileIO.h"
 
 #include <QImage>
-#include <QSaveFile>
 
 #include <memory>
 #include <string>
@@ -39,7 +40,7 @@ class PngStreamWriter {
     bool FlushBuffer();
     void Fail(const std::string& error);
 
-    QSaveFile file_;
+    AtomicFileWriter file_;
     std::string path_;
     png_struct_def* png_ = nullptr;
     png_info_def* info_ = nullptr;

@@ -55,8 +55,13 @@ TEST_F(RenderCommandTest, RegionAndWholeMapInStripsWithWorldFile) {
     const QImage block = Render("map.tm", overlays + "--origin 100,0");
     EXPECT_EQ(region.copy(0, 0, 1024, 128), block.copy(0, 0, 1024, 128));
 
-    RunMaptool(dir, "render map.tm out.png --zoom 50 --region 160,32,8,8 --world-file");
-    const auto text = ReadBytes(dir.File("out.pgw"));
+    // A Latin-1 name is no valid UTF-8; the picture and its world file are written all the same.
+    const MaptoolResult latin1 =
+        RunMaptool(dir, "render map.tm 'caf\xe9.png' --zoom 50 --region 160,32,8,8 --world-file");
+    ASSERT_EQ(latin1.status, 0) << latin1.err;
+    const auto png = ReadBytes(dir.File("caf\xe9.png"));
+    EXPECT_EQ(QImage::fromData(png.data(), static_cast<int>(png.size())).size(), QSize(256, 256));
+    const auto text = ReadBytes(dir.File("caf\xe9.pgw"));
     EXPECT_EQ(std::string(text.begin(), text.end()),
               "0.000976562500\n0.000000000000\n0.000000000000\n-0.000976562500\n"
               "0.000488281250\n53.999511718750\n");

@@ -129,44 +129,76 @@ std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size
     return bytes;
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
-                         std::string* error, WriteFailure* failure) {
-    const auto fail = [&](WriteFailure step, const std::string& reason) {
-        if (error)
-            *error = reason;
-        if (failure)
-            *failure = step;
-        return false;
-    };
+AtomicFileWriter::AtomicFileWriter(const std::string& path) {
     // A device node or FIFO is never replaced by a regular file.
-    if (path.empty() || IsNonRegularFile(path))
-        return fail(WriteFailure::Open,
-                    path.empty() ? "No file name was given." : NotRegularFileText);
-    const std::string target = SaveTarget(path);
-    std::string temporary;
-    Descriptor file(CreateTemporaryBeside(target, temporary));
-    if (file.get() < 0)
-        return fail(WriteFailure::Open, std::strerror(errno));
+    if (path.empty() || IsNonRegularFile(path)) {
+        Fail(WriteFailure::Open, path.empty() ? "No file name was given." : NotRegularFileText);
+        return;
+    }
+    target_ = SaveTarget(path);
+    fd_ = CreateTemporaryBeside(target_, temporary_);
+    if (fd_ < 0) {
+        Fail(WriteFailure::Open, std::strerror(errno));
+        return;
+    }
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ::fchmod(file.get(), old.st_mode & 07777); // the replaced file keeps its permissions
+    if (::stat(target_.c_str(), &old) == 0)
+        ::fchmod(fd_, old.st_mode & 07777); // the replaced file keeps its permissions
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    Discard();
+}
+
+bool AtomicFileWriter::Fail(WriteFailure step, const std::string& reason) {
+    if (failure_ == WriteFailure::None) {
+        failure_ = step;
+        error_ = reason;
+    }
+    Discard();
+    return false;
+}
+
+void AtomicFileWriter::Discard() {
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(temporary_.c_str());
+}
+
+bool AtomicFileWriter::Append(std::span<const uint8_t> bytes) {
+    if (fd_ < 0)
+        return false;
+    return WriteFully(fd_, bytes) || Fail(WriteFailure::Write, std::strerror(errno));
+}
+
+bool AtomicFileWriter::Commit() {
+    if (fd_ < 0)
+        return false;
     // The sync is checked here: a disk that cannot keep the bytes must not see the old file
     // replaced and the user told it was saved.
-    const bool written = WriteFully(file.get(), bytes) && ::fdatasync(file.get()) == 0;
-    const int writeError = errno;
-    if (!file.Close() || !written) {
-        const int reason = written ? errno : writeError;
-        ::unlink(temporary.c_str());
-        return fail(WriteFailure::Write, std::strerror(reason));
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (::fdatasync(fd_) != 0)
+        return Fail(WriteFailure::Write, std::strerror(errno));
+    Descriptor file(fd_);
+    fd_ = -1;
+    if (!file.Close() || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         const int reason = errno;
-        ::unlink(temporary.c_str());
-        return fail(WriteFailure::Write, std::strerror(reason));
+        ::unlink(temporary_.c_str());
+        return Fail(WriteFailure::Write, std::strerror(reason));
     }
-    if (failure)
-        *failure = WriteFailure::None;
     return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                         std::string* error, WriteFailure* failure) {
+    AtomicFileWriter file(path);
+    const bool saved = file.Append(bytes) && file.Commit();
+    if (error && !saved)
+        *error = file.Error();
+    if (failure)
+        *failure = file.Failure();
+    return saved;
 }
 
 bool CanReplaceFile(const std::string& path) {

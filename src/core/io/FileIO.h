@@ -30,6 +30,39 @@ std::string NonRegularFileReason(const std::string& path);
 // writing, syncing or replacing the target went wrong after it was.
 enum class WriteFailure { None, Open, Write };
 
+// Writes a file piece by piece into a temporary file beside `path`, which replaces the target
+// only on Commit(), after every byte reached the disk. Until then, and whenever a step fails,
+// any existing file stays untouched; the temporary file is removed when the writer goes away
+// uncommitted.
+class AtomicFileWriter {
+  public:
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // False when the temporary file could not be created (Error() says why).
+    bool IsOpen() const { return fd_ >= 0; }
+    // Appends `bytes`; false once anything failed.
+    bool Append(std::span<const uint8_t> bytes);
+    // Syncs the content to disk and puts it in place of the target; false when any step
+    // failed, the target then being untouched.
+    bool Commit();
+    // The system's reason for the first failure, and the step it happened at.
+    const std::string& Error() const { return error_; }
+    WriteFailure Failure() const { return failure_; }
+
+  private:
+    bool Fail(WriteFailure step, const std::string& reason);
+    void Discard();
+
+    std::string target_;
+    std::string temporary_;
+    int fd_ = -1;
+    WriteFailure failure_ = WriteFailure::None;
+    std::string error_;
+};
+
 // Writes `bytes` as the whole new content of `path`. On failure returns false, leaves any
 // existing file untouched and puts the system's reason into `error` (and the failed step into
 // `failure`) when given.
