@@ -73,21 +73,6 @@ TEST_F(HeightViewFixture, LeftClickAndDragRecentreOnTheCell) {
     EXPECT_EQ(editor->view.ViewOriginColumn, 200 - 16) << "a drag beyond the map is ignored";
 }
 
-TEST_F(HeightViewFixture, OptionsCommandsSaveAndOpenHeightFiles) {
-    window.OptionsMenu()->actions()[1]->trigger(); // "&Save"
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, "No height data has been loaded.");
-
-    shell.AnswerNextDialog(std::string(TEST_DATA_DIR) + "/samples/central-europe.hm");
-    window.OptionsMenu()->actions()[0]->trigger(); // "&Open"
-    ASSERT_TRUE(editor->heightMap.HasHeightMap());
-    const auto heights = editor->heightMap.Heights();
-    const int highest = static_cast<int>(std::max_element(heights.begin(), heights.end()) -
-                                         heights.begin()); // the shade is rebuilt after the load
-    EXPECT_NE(editor->heightShade[highest], editor->heightShade[0]);
-    EXPECT_EQ(editor->heightShade[highest], ShadeOfHeight(heights[highest]));
-}
-
 TEST_F(HeightViewFixture, ImportElevationReplacesTheHeightsAfterAsking) {
     QAction* import = window.OptionsMenu()->actions()[3];
 #ifdef MAPEDITOR_WITH_GDAL

@@ -1,4 +1,4 @@
-// The main window as the user meets it: the state right after start-up, the menu, commands
+// The main window as the user meets it: the state right after start-up, commands
 // chosen through the real menu items, the scroll bars and the end of the program.
 
 #include "SessionFixture.h"
@@ -6,28 +6,9 @@
 #include "core/commands/Commands.h"
 
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 
-#include <set>
 #include <tuple>
-
-namespace {
-
-// The menu as text: items by label, "-" for separators, popups as "label[...]".
-std::string Describe(const QList<QAction*>& actions) {
-    std::string text;
-    for (QAction* action : actions) {
-        text += text.empty() ? "" : "|";
-        text += action->isSeparator() ? "-" : action->text().toStdString();
-        if (action->menu())
-            text += "[" + Describe(action->menu()->actions()) + "]";
-    }
-    return text;
-}
-
-} // namespace
 
 using MainWindowTest = SessionFixture;
 
@@ -51,19 +32,6 @@ TEST_F(MainWindowTest, StartsAtFiftyPercentWithBothSecondaryWindowsShownAndCheck
     EXPECT_EQ(main().HorizontalBar().maximum(), 640);
     EXPECT_EQ(main().VerticalBar().maximum(), 320);
     EXPECT_EQ(main().HorizontalBar().pageStep(), 10);
-}
-
-TEST_F(MainWindowTest, MenuHasEveryLabelSeparatorAndPopup) {
-    EXPECT_EQ(Describe(main().menuBar()->actions()),
-              "&File[&Load Texture File...|&Save Texture File...|-|Preferences[&AutoDraw "
-              "Rivers|Use &X-Windows Mouse Focus]|-|&Exit]|&Edit[&Undo|&Redo]|"
-              "&View[&Zoom[400%|200%|150%|100%|50%|25%]|&Show[&Gridlines|&Latitude && "
-              "Longitude|&Railroads|&Target Areas|Mouse World Location|&Height Map|3D View]]|"
-              "Tile &Utilities[&Randomize Tiles|&Expand Fields|Field Transitions|&Mark Tile "
-              "Errors]|"
-              "3d &Preview[OpenGL Driver Info|-|Show &Textures|Show 3d Grid]|"
-              "&Railroads[&Create Rails|&Move Rails|-|Save RRD|Load RRD|-|Save Segment|Load "
-              "Segment|Append Segment]");
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTogglesAndZoom) {

@@ -9,7 +9,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 inline void FillTiles(Editor& editor, TileCell cell) {
@@ -35,12 +34,6 @@ class EditorTest : public ::testing::Test {
     Editor& editor = *owned;
     RecordingShell shell;
 };
-
-// EditMode, VertexMode and PaletteMode, compared together.
-using ModeValues = std::tuple<ToolMode, bool, int32_t>;
-inline ModeValues Modes(const Editor& editor) {
-    return {editor.EditMode, editor.VertexMode, editor.PaletteMode};
-}
 
 // Recorded shell calls as one line: "checks, invalidate Main".
 inline std::string Joined(const std::vector<std::string>& calls) {

@@ -4,49 +4,6 @@
 
 using Commands = EditorTest;
 
-TEST_F(Commands, TogglesFlipTheirFlagAndRepaintInOrder) {
-    struct {
-        CommandId command;
-        bool DisplayFlags::*flag;
-        bool start;
-        const char* calls;
-    } const cases[] = {
-        {CommandId::Show3DView, &DisplayFlags::Show3DView, false,
-         "show TerrainView, checks, invalidate HeightView"},
-        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, false,
-         "show HeightView, checks"},
-        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, false, "checks"},
-        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, true,
-         "checks, invalidate TerrainView, frame"},
-        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, false, "checks, invalidate Main"},
-        {CommandId::ShowLatLong, &DisplayFlags::ShowLatLong, false,
-         "checks, invalidate Main, invalidate HeightView"},
-        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, false,
-         "checks, invalidate TerrainView erase, frame"},
-        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, true, "checks"},
-        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, true, "checks, invalidate All"},
-        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, true,
-         "checks, invalidate All"},
-        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, false, "checks"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.command));
-        shell.Clear();
-        EXPECT_EQ(editor.flags.*c.flag, c.start);
-        ExecuteCommand(editor, shell, c.command);
-        EXPECT_EQ(editor.flags.*c.flag, !c.start);
-        EXPECT_EQ(CommandCheckMark(editor, c.command), !c.start);
-        EXPECT_EQ(Joined(shell.calls), c.calls);
-        ExecuteCommand(editor, shell, c.command);
-        EXPECT_EQ(editor.flags.*c.flag, c.start);
-    }
-    // A window toggled off is hidden, not destroyed.
-    editor.flags.ShowHeightView = true;
-    shell.Clear();
-    ExecuteCommand(editor, shell, CommandId::ShowHeightView);
-    EXPECT_EQ(Joined(shell.calls), "hide HeightView, checks");
-}
-
 TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     auto& view = editor.view;
     view.ViewOriginColumn = 100;
@@ -71,38 +28,6 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     FillHeights(editor, 65535);
     ExecuteCommand(editor, shell, CommandId::Zoom100);
     EXPECT_FLOAT_EQ(editor.mesh.quads[0].vertices[0].position[1], 255.0f);
-}
-
-TEST_F(Commands, RailModeSwitchSequences) {
-    const auto state = [&] {
-        return std::to_string(static_cast<int>(editor.EditMode)) +
-               (*CommandCheckMark(editor, CommandId::CreateRails) ? " create" : "") +
-               (*CommandCheckMark(editor, CommandId::MoveRails) ? " move" : "");
-    };
-    const std::pair<CommandId, const char*> steps[] = {{CommandId::MoveRails, "3 move"},
-                                                       {CommandId::MoveRails, "2 create"},
-                                                       {CommandId::CreateRails, "0"},
-                                                       {CommandId::CreateRails, "2 create"},
-                                                       {CommandId::CreateRails, "0"}};
-    for (const auto& [command, after] : steps) {
-        shell.Clear();
-        ExecuteCommand(editor, shell, command);
-        EXPECT_EQ(state(), after);
-        EXPECT_EQ(Joined(shell.calls), "checks, invalidate Main");
-    }
-    // The palette's buttons: from height editing, creating rails turns VertexMode off and
-    // the palette keeps its mode button; the rails check marks stay as they are.
-    shell.Clear();
-    ExecuteCommand(editor, shell, CommandId::HeightEditingMode);
-    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::HeightEditing, true, 1}));
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate All");
-    ExecuteCommand(editor, shell, CommandId::CreateRails);
-    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::CreateRails, false, 1}));
-    shell.Clear();
-    ExecuteCommand(editor, shell, CommandId::TilePaintingMode);
-    EXPECT_EQ(state(), "0 create");
-    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::TilePainting, false, 0}));
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette");
 }
 
 TEST_F(Commands, RailFileCommands) {
@@ -153,25 +78,4 @@ TEST_F(Commands, DriverInfoExitAndHeightViewItems) {
     shell.Clear();
     ExecuteCommand(editor, shell, CommandId::Exit);
     EXPECT_EQ(Joined(shell.calls), "destroy");
-}
-
-TEST_F(Commands, TileUtilitiesRepaintAndRecentre) {
-    FillTiles(editor, 0); // "Field8.bmp" cells are marked as errors
-    FillHeights(editor, 0);
-    const std::pair<CommandId, const char*> steps[] = {
-        {CommandId::RandomizeTiles, "invalidate Main erase, frame, scroll"},
-        {CommandId::ExpandFields, "frame, scroll, invalidate Main erase"},
-        {CommandId::MarkTileErrors, "frame, scroll, invalidate HeightView"}};
-    for (const auto& [command, calls] : steps) {
-        shell.Clear();
-        ExecuteCommand(editor, shell, command);
-        EXPECT_EQ(Joined(shell.calls), calls);
-    }
-    EXPECT_EQ(editor.heightShade[CellIndex(5, 5)], ShadeOfHeight(65535));
-    editor.heightMap.FreeHeightMap();
-    shell.Clear();
-    ExecuteCommand(editor, shell, CommandId::MarkTileErrors);
-    EXPECT_EQ(Joined(shell.calls), "message Notice, scroll, invalidate HeightView");
-    EXPECT_EQ(shell.messages[0].text, "No height data has been loaded.");
-    EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
 }

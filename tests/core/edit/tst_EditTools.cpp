@@ -61,38 +61,6 @@ TEST_F(EditTools, NothingOutsideTheMapOrWithoutATileMap) {
     EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST_F(EditTools, JoinRiverAtEveryNeighbourAndRotation) {
-    // Neighbour offset, its rotation, whether a river lies at the cell the rule tests, the
-    // painted cell's new rotation and the neighbour's new cell.
-    struct {
-        int dRow, dColumn, rotation;
-        bool river;
-        int testDRow, testDColumn, painted;
-        TileCell neighbour;
-    } const cases[] = {
-        {-1, 0, 0, true, -1, -1, 1, MakeCell(3, 16)}, {-1, 0, 0, false, -1, -1, 1, MakeCell(3, 43)},
-        {-1, 0, 1, false, 0, 0, 1, MakeCell(1, 14)},  {-1, 0, 2, false, 0, 0, 1, MakeCell(2, 16)},
-        {-1, 0, 3, false, 0, 0, 1, MakeCell(1, 14)},  {1, 0, 0, true, 1, -1, 3, MakeCell(0, 16)},
-        {1, 0, 0, false, 1, -1, 3, MakeCell(1, 43)},  {1, 0, 1, false, 0, 0, 3, MakeCell(1, 14)},
-        {1, 0, 2, false, 0, 0, 3, MakeCell(1, 16)},   {1, 0, 3, false, 0, 0, 3, MakeCell(1, 14)},
-        {0, 1, 0, true, 0, 2, 2, MakeCell(0, 15)},    {0, 1, 0, false, 0, 2, 2, MakeCell(0, 43)},
-        {0, 1, 1, false, 0, 0, 2, MakeCell(0, 16)},   {0, 1, 2, false, 0, 0, 2, MakeCell(0, 14)},
-        {0, 1, 3, false, 0, 0, 2, MakeCell(3, 16)},   {0, -1, 0, true, 0, -2, 0, MakeCell(0, 15)},
-        {0, -1, 0, false, 0, -2, 0, MakeCell(2, 43)}, {0, -1, 1, false, 0, 0, 0, MakeCell(1, 16)},
-        {0, -1, 2, false, 0, 0, 0, MakeCell(2, 16)},  {0, -1, 3, false, 0, 0, 0, MakeCell(2, 16)},
-    };
-    editor.SelectedTile = 43; // painted through the tool: the whole left-press path
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.dRow << "," << c.dColumn << " r" << c.rotation);
-        FillTiles(editor, 1);
-        editor.tileMap.Set(10 + c.dRow, 20 + c.dColumn, MakeCell(c.rotation, 43));
-        if (c.river)
-            editor.tileMap.Set(10 + c.testDRow, 20 + c.testDColumn, 14);
-        EXPECT_EQ(PaintOver(1), MakeCell(c.painted, 43));
-        EXPECT_EQ(editor.tileMap.At(10 + c.dRow, 20 + c.dColumn), c.neighbour);
-    }
-}
-
 TEST_F(EditTools, JoinRiverAtFirstNeighbourWinsAndEdgesStayInside) {
     TileMap& tiles = editor.tileMap;
     tiles.Set(10, 20, 43);

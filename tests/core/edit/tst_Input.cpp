@@ -32,26 +32,6 @@ TEST_F(Input, ScrollRequestsMoveTheOriginAndRecentringClampsIt) {
     EXPECT_EQ(view.ViewOriginRow, 0);
 }
 
-TEST_F(Input, KeysScrollSwitchModesAndClose) {
-    FillHeights(editor, 0);
-    PressKey(editor, shell, Key::Left); // stays at 0 and still rebuilds the 3D view
-    EXPECT_EQ(Joined(shell.calls), std::string("frame, ") + ScrollRedraw);
-    for (Key key : {Key::Right, Key::Down, Key::Down, Key::Up})
-        PressKey(editor, shell, key);
-    EXPECT_EQ(editor.view.ViewOriginColumn, 1);
-    EXPECT_EQ(editor.view.ViewOriginRow, 1);
-    shell.Clear();
-    PressKey(editor, shell, Key::F2);
-    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::HeightEditing, true, 1}));
-    PressKey(editor, shell, Key::F1);
-    EXPECT_EQ(Modes(editor), (ModeValues{ToolMode::TilePainting, false, 0}));
-    shell.AnswerNextQuestion(true); // the heights filled here are in no file
-    PressKey(editor, shell, Key::Escape);
-    EXPECT_EQ(Joined(shell.calls), "invalidate Main, invalidate ToolPalette, invalidate Main, "
-                                   "invalidate ToolPalette, destroy");
-    EXPECT_EQ(shell.questions.size(), 1u);
-}
-
 TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {
     FillTiles(editor, MakeCell(2, 1)); // grass
     FillHeights(editor, 0);

@@ -47,24 +47,3 @@ TEST_F(TileLoading, UnreadableOrWronglySizedTilesCostOneNoticeEachAndLeaveTheirS
     }
     EXPECT_TRUE(tiles.palettes[1].empty());
 }
-
-TEST_F(TileLoading, PaletteImagesFollowTheButtonTableAndFindTheirFilesWithoutRegardToCase) {
-    const std::vector<std::pair<int, const char*>> names = {
-        {0, "drawtileup.bmp"},  {64, "drawtiledown.bmp"}, {1, "heightup.bmp"},
-        {65, "heightdown.bmp"}, {2, "Field8.bmp"},        {51, "Alcty8.bmp"},
-        {52, "Coastu1.bmp"},    {116, "CoastU1.bmp"},     {53, "Coastu2.bmp"},
-        {60, "CoastTBR.BMP"},   {124, "CoastTBR.BMP"},    {61, "blank.bmp"},
-        {63, "blank.bmp"}};
-    for (const auto& [button, name] : names)
-        EXPECT_EQ(PaletteImageName(button), name) << button;
-
-    PaletteImages palette;
-    LoadPaletteImages(palette);
-    for (int index = 0; index < PaletteImageCount; ++index)
-        EXPECT_TRUE(palette.bitmaps[index].has_value()) << PaletteImageName(index);
-    EXPECT_EQ(palette.images[0].size(), QSize(48, 48));
-    EXPECT_EQ(palette.images[65].size(), QSize(48, 48));
-    EXPECT_EQ(palette.images[2].size(), QSize(64, 64));
-    EXPECT_EQ(palette.bitmaps[52]->bytes, palette.bitmaps[64 + 52]->bytes);
-    EXPECT_NE(palette.images[0], palette.images[64]) << "pressed and released differ";
-}

@@ -157,12 +157,3 @@ TEST_F(TerrainMeshTest, RefillingChangedCellsMatchesAFullBuildByteForByte) {
         EXPECT_EQ(partial.QuadTile, full->QuadTile);
     }
 }
-
-TEST(VectorHelpers, NormaliseKeepsTheShortVectorQuirk) {
-    Vector3 v{3, 0, 4};
-    NormalizeVector(v);
-    ExpectNear(v, {0.6f, 0, 0.8f});
-    Vector3 tiny{1e-5f, 0, 0};
-    NormalizeVector(tiny);
-    EXPECT_FLOAT_EQ(tiny[0], 1000.0f); // too short to normalise: multiplied by 1e8
-}

@@ -34,15 +34,6 @@ INSTANTIATE_TEST_SUITE_P(AllZoomSteps, TextureViewTiles,
                          testing::Values(ZoomStep{256, 4}, ZoomStep{128, 8}, ZoomStep{96, 10},
                                          ZoomStep{64, 16}, ZoomStep{32, 32}, ZoomStep{16, 64}));
 
-TEST(TextureViewPainter, OriginAtColumn630At50PercentShowsTenColumnsOfTiles) {
-    Editor editor = MakeTestEditor(32, 32);
-    editor.view.ViewOriginColumn = 630;
-    RecordingShell shell;
-    const QImage image = RenderTextureView(editor, shell);
-    for (int column = 0; column < 32; ++column)
-        EXPECT_EQ(image.pixel(column * 32 + 16, 500), column < 10 ? Tile : Magenta) << column;
-}
-
 TEST(TextureViewPainter, GridFramesLieInsideCellsButNotOnCodesWithoutPicture) {
     Editor editor = MakeTestEditor(32, 32);
     editor.flags.ShowGridlines = true;
@@ -79,26 +70,6 @@ TEST(TextureViewPainter, WithoutTileMapShowsOnlyTheMessageOnWhite) {
     EXPECT_GT(DarkPixelsOnRow(image, 512), 3) << "the centred text crosses the middle row";
     for (int y = 0; y < 1024; y += 7)
         EXPECT_EQ(image.pixel(16, y), White) << "no text or lines at the left";
-}
-
-TEST(TextureViewPainter, PicturesAreScaledOnFirstUseOncePerZoomStep) {
-    std::vector<std::pair<int, int>> made;
-    TextureViewPainter painter([&made](int rotation, int code) {
-        made.emplace_back(rotation, code);
-        return TestTilePicture(rotation, code);
-    });
-    EnsureGuiApplication();
-    Editor editor = MakeTestEditor(16, 64);
-    editor.tileMap.Set(3, 4, MakeCell(2, 30));
-    RecordingShell shell;
-    QImage image(1024, 1024, QImage::Format_RGB32);
-    QPainter qpainter(&image);
-    for (const int size : {16, 16, 32}) {
-        editor.view.TilePixels = size;
-        painter.PaintTextureView(qpainter, image.size(), editor, shell);
-    }
-    const std::vector<std::pair<int, int>> expected{{0, 7}, {2, 30}, {0, 7}, {2, 30}};
-    EXPECT_EQ(made, expected);
 }
 
 // Tiles written straight into the image must match painting them cell by cell, whatever the

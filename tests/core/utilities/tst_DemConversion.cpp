@@ -56,20 +56,6 @@ uint16_t HeightAt(const DemWindowConversion& conversion, int cell) {
 
 } // namespace
 
-TEST(DemSampling, WindowCoordinatesScalingAndClamps) {
-    const auto& rows = DemSourceRows();
-    EXPECT_EQ((std::array{rows[0], rows[1], rows[2], rows[32], rows[319]}),
-              (std::array{4200, 4203, 4207, 4320, 5396})); // 32 cells cover 120 samples
-    EXPECT_EQ(DemSourceColumns()[3] * 10000 + DemSourceColumns()[639], 18114196);
-    // Sample, height, raw shade: full scale at 4110, clamped above it.
-    const int cases[][3] = {{0, 0, 0},          {1, 15, 0},         {2055, 32767, 127},
-                            {4110, 65535, 255}, {4111, 65535, 255}, {32767, 65535, 255}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(DemHeightOf(static_cast<int16_t>(c[0])), c[1]) << c[0];
-        EXPECT_EQ(DemRawShadeOf(static_cast<int16_t>(c[0])), c[2]) << c[0];
-    }
-}
-
 TEST(DemSampling, UnreadableSampleRepeatsThePreviousRawValue) {
     DemWindowConversion conversion;
     conversion.AddSample(std::nullopt); // nothing read yet: height 0
