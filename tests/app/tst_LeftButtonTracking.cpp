@@ -1,6 +1,5 @@
-// The held left button over the texture view: readings come from a timer, the first one at
-// once; a cell is painted from its second reading on; the end comes with the button. Keys and
-// the hand-over to the 3D view wait until the stroke has ended.
+// The held left button over the texture view: tracking ends with the button, height editing
+// never starts it, and keys and the hand-over to the 3D view wait until the stroke has ended.
 
 #include "SessionFixture.h"
 
@@ -26,8 +25,6 @@ class LeftButtonTracking : public SessionFixture {
         held = true;
         QTest::mousePress(&main().View(), Qt::LeftButton, Qt::NoModifier, cursor);
     }
-    // Lets the timer take one more reading.
-    void WaitForReading() { QTest::qWait(2 * LeftButtonTracker::PollIntervalMs + 5); }
     int CodeAt(int row, int column) { return editor().tileMap.At(row, column) & 63; }
 
     bool held = false;
@@ -35,21 +32,6 @@ class LeftButtonTracking : public SessionFixture {
 };
 
 } // namespace
-
-TEST_F(LeftButtonTracking, ClickPaintsAtOnceAndANewCellFromItsSecondReading) {
-    PressOverCell();
-    EXPECT_EQ(CodeAt(0, 1), 7);
-    EXPECT_TRUE(tracker().IsActive());
-    EXPECT_EQ(editor().cursor.LeftButtonDown, 1);
-    cursor = {40, 70}; // view cell (1, 2), read only by the tracker
-    tracker().Poll();
-    EXPECT_EQ(CodeAt(2, 1), 0);
-    WaitForReading();
-    EXPECT_EQ(CodeAt(2, 1), 7);
-    held = false; // found up by the timer
-    WaitForReading();
-    EXPECT_FALSE(tracker().IsActive());
-}
 
 TEST_F(LeftButtonTracking, ReleaseEndsTrackingFirstAndHeightEditingNeverStartsIt) {
     PressOverCell();

@@ -30,31 +30,6 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     EXPECT_FLOAT_EQ(editor.mesh.quads[0].vertices[0].position[1], 255.0f);
 }
 
-TEST_F(Commands, RailFileCommands) {
-    // Saving a segment asks for a file only while creating rails with points pending.
-    editor.rails.PendingRailPointCount = 1;
-    for (ToolMode mode : {ToolMode::TilePainting, ToolMode::HeightEditing, ToolMode::MoveRails}) {
-        editor.EditMode = mode;
-        ExecuteCommand(editor, shell, CommandId::SaveSegment);
-    }
-    editor.EditMode = ToolMode::CreateRails;
-    editor.rails.PendingRailPointCount = 0;
-    ExecuteCommand(editor, shell, CommandId::SaveSegment);
-    EXPECT_TRUE(shell.calls.empty());
-    editor.rails.PendingRailPointCount = 1;
-    shell.AnswerNextDialog(std::nullopt);
-    ExecuteCommand(editor, shell, CommandId::SaveSegment);
-    EXPECT_EQ(Joined(shell.calls), "dialog");
-    // Loads repaint every window, even when cancelled.
-    for (CommandId command :
-         {CommandId::LoadRrd, CommandId::LoadSegment, CommandId::AppendSegment}) {
-        shell.Clear();
-        shell.AnswerNextDialog(std::nullopt);
-        ExecuteCommand(editor, shell, command);
-        EXPECT_EQ(Joined(shell.calls), "dialog, invalidate All");
-    }
-}
-
 TEST_F(Commands, DriverInfoExitAndHeightViewItems) {
     editor.driver = {"Mesa", "llvmpipe", "2.1", std::string(600, 'x')};
     ExecuteCommand(editor, shell, CommandId::DriverInfo);

@@ -24,26 +24,6 @@ void ExpectNear(const Vector3& actual, Vector3 expected, bool normalise = false)
 }
 } // namespace
 
-TEST(TerrainMesh, OneBlockOfQuadsAndItsFlatGrid) {
-    Editor editor;
-    EXPECT_EQ(editor.mesh.quads.size(), 10000u);
-    const auto* base = reinterpret_cast<const char*>(editor.mesh.VertexData());
-    EXPECT_EQ(reinterpret_cast<const char*>(&editor.mesh.quads[3].vertices[2]) - base,
-              3 * 192 + 2 * 48);
-    EXPECT_EQ(TerrainQuadCount(4, 4), 9);
-    EXPECT_EQ(TerrainQuadCount(64, 64), 3969);
-    EXPECT_EQ(TerrainQuadCount(1, 64) + TerrainQuadCount(102, 102), 0);
-
-    BuildTerrainGrid(editor.mesh, 4, 4);
-    const auto& q0 = editor.mesh.quads[0].vertices;
-    const Vector3 corners[] = {{-128, 0, -128}, {-128, 0, -64}, {-64, 0, -64}, {-64, 0, -128}};
-    for (size_t k = 0; k < 4; ++k)
-        ExpectNear(q0[k].position, corners[k]);
-    EXPECT_EQ(q0[3].s * 10 + q0[3].t, 10.0f);
-    EXPECT_EQ(q0[1].alpha, 0.5f);
-    ExpectNear(editor.mesh.quads[8].vertices[2].position, {64, 0, 64}); // ends at 32 w - 64
-}
-
 TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     FillHeights(editor, 0);
     FillTiles(editor, MakeCell(2, 30));

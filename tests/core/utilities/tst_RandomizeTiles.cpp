@@ -7,24 +7,6 @@ namespace {
 constexpr uint32_t Seed = 12345;
 } // namespace
 
-TEST(RandomizeTiles, LeavesCodesOutsideItsTableAloneWithoutDrawing) {
-    const int untouched[] = {0,  5,  8,  10, 11, 12, 13, 16, 17, 18, 19, 20, 21, 23, 24,
-                             25, 26, 30, 31, 34, 38, 39, 40, 41, 42, 43, 45, 46, 47, 48,
-                             49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63};
-    TileMap tiles = FilledTileMap(MakeCell(0, 5));
-    int index = 0;
-    for (int rotation = 0; rotation < 4; ++rotation)
-        for (int code : untouched)
-            tiles.Set(index++ * 37, MakeCell(rotation, code));
-    const TileMap before = tiles;
-    ClassicRandom random, fresh;
-    random.Seed(Seed);
-    fresh.Seed(Seed);
-    RandomizeTiles(tiles, random);
-    EXPECT_TRUE(ChangedCells(before, tiles).empty());
-    EXPECT_EQ(random.Next(), fresh.Next());
-}
-
 TEST(RandomizeTiles, DrawsInTheOrderOfEachRule) {
     TileMap tiles = FilledTileMap(MakeCell(0, 5));
     const TileCell start[] = {MakeCell(2, 1),  MakeCell(3, 44), MakeCell(1, 4),  MakeCell(0, 6),
