@@ -2,6 +2,7 @@
 
 #include "app/InputAdapter.h"
 #include "app/MainMenu.h"
+#include "app/MapClipboard.h"
 #include "app/QtShell.h"
 #include "app/TextureViewWidget.h"
 #include "core/commands/Commands.h"
@@ -82,7 +83,18 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Execute(CommandId command) {
+    // Paste takes what another editor copied, when the clipboard holds map cells.
+    if (command == CommandId::Paste) {
+        QString error;
+        if (auto clip = ClipFromClipboard(&error))
+            editor_.area.clip = std::move(*clip);
+        else if (!error.isEmpty())
+            shell_.ShowMessage(WindowId::Main, error.toStdString(), "Notice",
+                               MessageIcon::Exclamation);
+    }
     ExecuteCommand(editor_, shell_, command);
+    if (command == CommandId::Copy || command == CommandId::Cut)
+        PutClipOnClipboard(editor_.area.clip);
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);
 }

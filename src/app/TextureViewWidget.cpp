@@ -4,6 +4,7 @@
 
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
+#include "core/tools/AreaToolSupport.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -48,9 +49,27 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
         return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
     };
     tracker_.cursorPosition = [this] { return mapFromGlobal(QCursor::pos()); };
+    marchTimer_.setInterval(150);
+    connect(&marchTimer_, &QTimer::timeout, this, [this] { MarchSelectionFrame(); });
+}
+
+void TextureViewWidget::MarchSelectionFrame() {
+    const auto& selection = editor_.area.selection;
+    if (!selection) {
+        marchTimer_.stop();
+        return;
+    }
+    ++editor_.area.marchPhase;
+    // Only the frame's four edges repaint.
+    const QRect frame = ViewPixelsOf(editor_, *selection);
+    const QRegion edges =
+        QRegion(frame.adjusted(-1, -1, 1, 1)) - QRegion(frame.adjusted(1, 1, -1, -1));
+    update(edges);
 }
 
 void TextureViewWidget::paintEvent(QPaintEvent*) {
+    if (editor_.area.selection && !marchTimer_.isActive())
+        marchTimer_.start();
     QPainter painter(this);
     painter_.PaintTextureView(painter, size(), editor_, shell_);
 }

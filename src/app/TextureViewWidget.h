@@ -6,6 +6,7 @@
 #include "core/edit/InputEvents.h"
 #include "core/render/TextureViewPainter.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -30,7 +31,11 @@ class TextureViewWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // Moves the selection frame's dashes along while there is a selection.
+    void MarchSelectionFrame();
+
     Editor& editor_;
+    QTimer marchTimer_;
     Shell& shell_;
     TextureViewPainter painter_;
     LeftButtonTracker tracker_;

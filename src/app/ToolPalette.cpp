@@ -1,12 +1,15 @@
 #include "app/ToolPalette.h"
 
 #include "app/PaletteButton.h"
+#include "core/commands/CommandRegistry.h"
+#include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 
 namespace {
 
@@ -55,10 +58,54 @@ ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& i
             });
         buttons_[k] = button;
     }
+    AddToolButtons(origin);
     for (int i = 0; i < PaletteImageCount; ++i)
         scaled_[i] = ButtonPicture(images.images[i], i % PaletteButtonCount);
     FollowParentCorner();
     raise();
+}
+
+void ToolPalette::AddToolButtons(QPoint origin) {
+    // Each button's tooltip names the command and its shortcut.
+    struct Entry {
+        CommandId command;
+        const char* text;
+    };
+    static constexpr Entry Entries[] = {
+        {CommandId::SelectTool, "Select"},   {CommandId::FillSelection, "Fill"},
+        {CommandId::FloodFillTool, "Flood"}, {CommandId::LineTool, "Line"},
+        {CommandId::Paste, "Paste"},         {CommandId::HeightBrushTool, "Brush"},
+    };
+    const int top = origin.y() + PaletteMargin + PaletteButtonPitch * (PaletteButtonCount / 4);
+    for (size_t i = 0; i < std::size(Entries); ++i) {
+        auto* button = new QToolButton(this);
+        button->setText(Entries[i].text);
+        const CommandEntry& entry = CommandEntryOf(Entries[i].command);
+        QString tip =
+            QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size()))
+                .remove('&');
+        if (!entry.shortcuts.empty())
+            tip += QStringLiteral(" (%1)").arg(
+                QString::fromUtf8(entry.shortcuts.front().data(),
+                                  static_cast<qsizetype>(entry.shortcuts.front().size())));
+        button->setToolTip(tip);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setCheckable(CommandCheckMark(editor_, Entries[i].command).has_value());
+        const int slot = static_cast<int>(i);
+        button->setGeometry(origin.x() + PaletteMargin + PaletteButtonPitch * (slot % 4),
+                            top + PaletteButtonPitch * (slot / 4), PaletteButtonSize,
+                            PaletteButtonSize);
+        const CommandId command = Entries[i].command;
+        connect(button, &QToolButton::clicked, this, [this, command] { sendCommand_(command); });
+        toolButtons_.emplace_back(command, button);
+    }
+}
+
+QToolButton* ToolPalette::ToolButton(CommandId command) const {
+    for (const auto& [id, button] : toolButtons_)
+        if (id == command)
+            return button;
+    return nullptr;
 }
 
 QRect ToolPalette::ClientRect() const {
@@ -146,6 +193,10 @@ void ToolPalette::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ToolPalette::paintEvent(QPaintEvent* event) {
+    // The tool buttons show the current tool, as the menu's check marks do.
+    for (const auto& [command, button] : toolButtons_)
+        if (const auto current = CommandCheckMark(editor_, command))
+            button->setChecked(*current);
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect caption(EdgeWidth, EdgeWidth, PaletteClientWidth, CaptionHeight);

@@ -3,7 +3,8 @@
 // 64 picture buttons in 4 columns and 16 rows. Button 0 chooses tile painting, button 1
 // height editing, buttons 2 to 63 the tile that painting puts down (SelectedTile). The
 // palette records the choice while a button is held and hands its commands and keys on to
-// the main window, which does the work.
+// the main window, which does the work. Below them sit the area tools' buttons, which send
+// their commands the same way.
 
 #include "core/commands/CommandId.h"
 #include "core/tilemap/TileBitmaps.h"
@@ -14,16 +15,20 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class PaletteButton;
 class QPainter;
+class QToolButton;
 struct Editor;
 
 constexpr int PaletteButtonSize = 48;
 constexpr int PaletteButtonPitch = 52;
 constexpr int PaletteMargin = 4;
 constexpr int PaletteClientWidth = 212;
-constexpr int PaletteClientHeight = 836;
+constexpr int PaletteToolRows = 2; // the area tools' buttons below the tiles
+constexpr int PaletteClientHeight = 836 + PaletteToolRows * PaletteButtonPitch;
 constexpr int FirstTileButton = 2; // button 2 + t chooses TileCode t
 
 class ToolPalette : public QFrame {
@@ -36,6 +41,8 @@ class ToolPalette : public QFrame {
                 std::function<void(CommandId)> sendCommand, QWidget* keyTarget);
 
     PaletteButton* Button(int index) const { return buttons_[index]; }
+    // The button of an area tool's command (nullptr for other commands).
+    QToolButton* ToolButton(CommandId command) const;
     // Where the buttons sit: below the caption strip and inside the frame.
     QRect ClientRect() const;
     // Keeps the palette at the top right of its parent until the user drags it elsewhere.
@@ -55,9 +62,11 @@ class ToolPalette : public QFrame {
     void ButtonPressed(int index);
     bool IsCurrent(int index) const;
     void ForwardKey(QKeyEvent* event);
+    void AddToolButtons(QPoint origin);
 
     Editor& editor_;
     std::array<PaletteButton*, PaletteButtonCount> buttons_{};
+    std::vector<std::pair<CommandId, QToolButton*>> toolButtons_;
     std::array<QImage, PaletteImageCount> scaled_; // pictures at button size
     std::function<void(CommandId)> sendCommand_;
     QPointer<QWidget> keyTarget_;

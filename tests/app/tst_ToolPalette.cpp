@@ -30,7 +30,7 @@ TEST_F(ToolPaletteTest, SixtyFourButtonsInFourColumnsAtTheTopRight) {
     EXPECT_EQ(Button(5).geometry(), QRect(client + QPoint(4 + 52, 4 + 52), QSize(48, 48)));
     EXPECT_EQ(Button(63).geometry(),
               QRect(client + QPoint(4 + 3 * 52, 4 + 15 * 52), QSize(48, 48)));
-    EXPECT_EQ(palette().ClientRect().size(), QSize(212, 836));
+    EXPECT_EQ(palette().ClientRect().size(), QSize(212, 940));
     EXPECT_EQ(palette().geometry().right(), main().View().width() - 1);
     EXPECT_EQ(palette().y(), 0);
 }

@@ -16,6 +16,30 @@ const std::vector<CommandEntry>& Entries() {
         {C::Exit, M::File, "&Exit", false, true},
         {C::Undo, M::Edit, "&Undo", false, false, {"Ctrl+Z"}},
         {C::Redo, M::Edit, "&Redo", false, false, {"Ctrl+Shift+Z", "Ctrl+Y"}},
+        {C::Cut, M::Edit, "Cu&t", false, true, {"Ctrl+X"}},
+        {C::Copy, M::Edit, "&Copy", false, false, {"Ctrl+C"}},
+        {C::Paste, M::Edit, "&Paste", false, false, {"Ctrl+V"}},
+        {C::PasteTiles, M::EditPasteLayers, "Paste &Tiles", true},
+        {C::PasteHeights, M::EditPasteLayers, "Paste &Heights", true},
+        {C::SelectAll, M::Edit, "Select &All", false, true, {"Ctrl+A"}},
+        {C::SelectNone, M::Edit, "Select &None", false, false, {"Ctrl+Shift+A"}},
+        {C::FillSelection, M::Edit, "&Fill Selection", false, false, {"F"}},
+        {C::SelectTool, M::Tools, "&Select", true, false, {"S"}},
+        {C::FloodFillTool, M::Tools, "&Flood Fill", true, false, {"G"}},
+        {C::LineTool, M::Tools, "&Line", true, false, {"L"}},
+        {C::HeightBrushTool, M::Tools, "Height &Brush", true, false, {"B"}},
+        {C::BrushRaise, M::ToolsBrush, "&Raise", true, true},
+        {C::BrushLower, M::ToolsBrush, "&Lower", true},
+        {C::BrushFlatten, M::ToolsBrush, "&Flatten", true},
+        {C::BrushSmooth, M::ToolsBrush, "&Smooth", true},
+        {C::BrushSet, M::ToolsBrush, "S&et", true},
+        {C::BrushConstant, M::ToolsBrush, "&Constant Falloff", true, true},
+        {C::BrushLinear, M::ToolsBrush, "L&inear Falloff", true},
+        {C::BrushSmoothFalloff, M::ToolsBrush, "Smoot&h Falloff", true},
+        {C::BrushLarger, M::ToolsBrush, "Lar&ger", false, true, {"]"}},
+        {C::BrushSmaller, M::ToolsBrush, "Small&er", false, false, {"["}},
+        {C::BrushStronger, M::ToolsBrush, "S&tronger", false, false, {"="}},
+        {C::BrushWeaker, M::ToolsBrush, "&Weaker", false, false, {"-"}},
         {C::Zoom400, M::ViewZoom, "400%", true},
         {C::Zoom200, M::ViewZoom, "200%", true},
         {C::Zoom150, M::ViewZoom, "150%", true},
@@ -74,6 +98,12 @@ std::vector<std::string_view> MenuPath(MenuId menu) {
         return {"&File", "Preferences"};
     case M::Edit:
         return {"&Edit"};
+    case M::EditPasteLayers:
+        return {"&Edit", "Paste &Layers"};
+    case M::Tools:
+        return {"&Tools"};
+    case M::ToolsBrush:
+        return {"&Tools", "Height Brush &Options"};
     case M::ViewZoom:
         return {"&View", "&Zoom"};
     case M::ViewShow:

@@ -13,6 +13,7 @@
 #include "core/rails/RailroadDefinitionFile.h"
 #include "core/tilemap/TextureMapFile.h"
 #include "core/tilemap/TileUtilities.h"
+#include "core/tools/AreaCommands.h"
 
 #include <ctime>
 #include <optional>
@@ -209,6 +210,8 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
         ExecuteRailFileCommand(editor, shell, command);
         break;
     default:
+        if (ExecuteAreaCommand(editor, shell, command))
+            break;
         if (const ToggleCommand* toggle = FindToggle(command))
             ExecuteToggle(editor, shell, *toggle);
         break;
@@ -264,5 +267,5 @@ std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {
         return editor.checks.MoveRails;
     if (const ToggleCommand* toggle = FindToggle(command))
         return editor.flags.*toggle->flag;
-    return std::nullopt;
+    return AreaCommandCheckMark(editor, command);
 }

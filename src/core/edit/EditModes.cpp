@@ -32,6 +32,13 @@ void SelectHeightEditingMode(Editor& editor, Shell& shell, WindowId lastRepaint)
     shell.Invalidate(lastRepaint, false);
 }
 
+void SwitchTool(Editor& editor, Shell& shell, ToolMode mode) {
+    SetEditMode(editor, mode);
+    editor.PaletteMode = -1;
+    shell.Invalidate(WindowId::Main, false);
+    shell.Invalidate(WindowId::ToolPalette, false);
+}
+
 void SwitchToCreateRails(Editor& editor, Shell& shell) {
     if (editor.EditMode != ToolMode::CreateRails) {
         SetRailChecks(editor, shell, true, false);

@@ -11,6 +11,10 @@ void SelectTilePaintingMode(Editor& editor, Shell& shell);
 // Height editing. The palette button repaints every window, the F2 key only the palette.
 void SelectHeightEditingMode(Editor& editor, Shell& shell, WindowId lastRepaint);
 
+// One of the area tools (selection, flood fill, line, paste, height brush): neither palette
+// mode button shows pressed; the view and the palette repaint.
+void SwitchTool(Editor& editor, Shell& shell, ToolMode mode);
+
 // "&Create Rails": on to create rails, or off to tile painting when already creating.
 // The rails check marks show the last switch, not EditMode; PaletteMode is left alone.
 void SwitchToCreateRails(Editor& editor, Shell& shell);

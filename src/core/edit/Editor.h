@@ -12,6 +12,7 @@
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
+#include "core/tools/AreaToolState.h"
 #include "core/undo/EditHistory.h"
 
 #include <memory>
@@ -72,7 +73,17 @@ struct DriverStrings {
 };
 
 // The editing tools.
-enum class ToolMode { TilePainting, HeightEditing, CreateRails, MoveRails };
+enum class ToolMode {
+    TilePainting,
+    HeightEditing,
+    CreateRails,
+    MoveRails,
+    Select,
+    FloodFill,
+    Line,
+    Paste,
+    HeightBrush
+};
 
 struct Editor {
     // Data layers.
@@ -96,6 +107,7 @@ struct Editor {
     int32_t PaletteMode = 0; // which palette mode button shows pressed (0 tiles, 1 heights)
     TileCode SelectedTile = 0;
     ClassicRandom random; // shared by the tile utilities, seeded where they say so
+    AreaToolState area;   // selection, clip and brush of the area tools
 
     // The 3D preview of the block the texture view shows.
     TerrainMesh mesh;

@@ -2,6 +2,7 @@
 #include "core/edit/EditTools.h"
 #include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
+#include "core/tools/AreaToolSupport.h"
 #include "core/tools/Tool.h"
 
 #include <algorithm>
@@ -9,10 +10,26 @@
 #include <string>
 
 namespace {
+bool IsRelease(ButtonAction action) {
+    return action == ButtonAction::LeftRelease || action == ButtonAction::RightRelease;
+}
+
+// A button reaches the current tool: a classic tool acts at the cursor's cell, a tool that
+// takes the pointer gets the press or release itself.
+void ApplyTool(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
+    const Tool& tool = ToolFor(editor.EditMode);
+    if (!tool.TakesPointer())
+        EditAtCursor(editor, shell, action, modifiers);
+    else if (IsRelease(action))
+        tool.Release(editor, shell, action, modifiers, PointerCell(editor));
+    else
+        tool.Press(editor, shell, action, modifiers, PointerCell(editor));
+}
+
 // One click that is one undo step.
 void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
     editor.history->Begin(editor);
-    EditAtCursor(editor, shell, action, modifiers);
+    ApplyTool(editor, shell, action, modifiers);
     editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(action));
 }
 
@@ -38,6 +55,8 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
     if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
         editor.rails.PendingRailPointCount > 0)
         shell.Invalidate(WindowId::Main, false);
+    if (const Tool& tool = ToolFor(editor.EditMode); tool.TakesPointer())
+        tool.Move(editor, shell, PointerCell(editor), cursor.LeftButtonDown);
     if (!editor.VertexMode)
         return;
     // Snap to the nearest grid vertex; exactly half a cell stays on the vertex before it.
@@ -59,6 +78,10 @@ bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = true;
     // Everything up to the release is one step.
     editor.history->Begin(editor);
+    if (ToolFor(editor.EditMode).TakesPointer()) {
+        ApplyTool(editor, shell, ButtonAction::LeftPress, modifiers);
+        return false;
+    }
     if (!editor.VertexMode)
         return true;
     EditAtCursor(editor, shell, ButtonAction::LeftPress, modifiers);
@@ -98,7 +121,7 @@ void EndLeftButtonTracking(Editor& editor, Shell& shell) {
 
 void ReleaseLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = false;
-    EditAtCursor(editor, shell, ButtonAction::LeftRelease, modifiers);
+    ApplyTool(editor, shell, ButtonAction::LeftRelease, modifiers);
     editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::LeftRelease));
 }
 
@@ -107,7 +130,7 @@ void PressRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
 }
 
 void ReleaseRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
-    if (editor.EditMode == ToolMode::CreateRails)
+    if (editor.EditMode == ToolMode::CreateRails || ToolFor(editor.EditMode).TakesPointer())
         EditAsOneStep(editor, shell, ButtonAction::RightRelease, modifiers);
 }
 

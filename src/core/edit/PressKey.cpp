@@ -1,8 +1,11 @@
 #include "core/edit/EditModes.h"
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/tools/Tool.h"
 
 void PressKey(Editor& editor, Shell& shell, Key key) {
+    if (ToolFor(editor.EditMode).KeyPress(editor, shell, key))
+        return;
     auto& view = editor.view;
     switch (key) {
     case Key::Escape:

@@ -6,6 +6,7 @@
 #include "core/render/PaintPrimitives.h"
 #include "core/render/TextureViewPainter.h"
 #include "core/render/WorldToPixel.h"
+#include "core/tools/Tool.h"
 
 #include <utility>
 #include <vector>
@@ -131,8 +132,7 @@ void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& edi
         PaintTargetAreas(painter, client, editor);
     if (flags.ShowMouseWorldLocation)
         PaintMouseWorldLocation(painter, editor.cursor);
-    if (editor.VertexMode)
-        PaintHeightEditCross(painter, editor.view, editor.cursor);
+    ToolFor(editor.EditMode).PaintOverlay(painter, editor);
     if (editor.heightMap.HasHeightMap() && flags.Show3DView)
         PaintTerrainBlockFrame(painter, editor.view);
 }

@@ -21,3 +21,7 @@ std::string CreateRailsTool::StepName(ButtonAction action) const {
         return "Commit Rails";
     return action == ButtonAction::MiddlePress ? "Remove Rail Point" : "Lay Rail Point";
 }
+
+std::string CreateRailsTool::Hint() const {
+    return "Left: lay a rail point; right: commit the rail; middle: remove the last point.";
+}

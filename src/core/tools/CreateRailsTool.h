@@ -9,4 +9,5 @@ class CreateRailsTool : public Tool {
     void Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers, int row,
              int column) const override;
     std::string StepName(ButtonAction action) const override;
+    std::string Hint() const override;
 };

@@ -2,6 +2,7 @@
 
 #include "core/edit/Editor.h"
 #include "core/mesh/TerrainMesh.h"
+#include "core/render/TextureViewOverlays.h"
 
 int HeightStep(Modifiers modifiers) {
     if (modifiers.shift)
@@ -30,4 +31,12 @@ void HeightEditingTool::Act(Editor& editor, Shell& shell, ButtonAction action, M
 
 std::string HeightEditingTool::StepName(ButtonAction /*action*/) const {
     return "Edit Heights";
+}
+
+std::string HeightEditingTool::Hint() const {
+    return "Left: raise, right: lower the vertex by 10 (Shift: 1, Ctrl: 100).";
+}
+
+void HeightEditingTool::PaintOverlay(QPainter& painter, const Editor& editor) const {
+    PaintHeightEditCross(painter, editor.view, editor.cursor);
 }

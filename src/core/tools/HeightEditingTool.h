@@ -12,4 +12,6 @@ class HeightEditingTool : public Tool {
     void Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers, int row,
              int column) const override;
     std::string StepName(ButtonAction action) const override;
+    std::string Hint() const override;
+    void PaintOverlay(QPainter& painter, const Editor& editor) const override;
 };

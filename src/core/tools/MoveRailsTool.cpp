@@ -15,3 +15,7 @@ void MoveRailsTool::Act(Editor& editor, Shell& shell, ButtonAction action, Modif
 std::string MoveRailsTool::StepName(ButtonAction /*action*/) const {
     return "Move Rail Point";
 }
+
+std::string MoveRailsTool::Hint() const {
+    return "Left: move the nearest rail point to the pointer.";
+}

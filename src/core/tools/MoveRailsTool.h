@@ -8,4 +8,5 @@ class MoveRailsTool : public Tool {
     void Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers, int row,
              int column) const override;
     std::string StepName(ButtonAction action) const override;
+    std::string Hint() const override;
 };

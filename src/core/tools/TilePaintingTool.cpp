@@ -13,9 +13,12 @@ bool IsRiverMouthCoast(int code) {
     return code == 3 || code == 32 || code == 44;
 }
 
-// The left button's tile: a river end or a road joined to its neighbours, or SelectedTile.
-void PaintSelectedTile(Editor& editor, int row, int column, TileCell old) {
+} // namespace
+
+void PaintSelectedTile(Editor& editor, int row, int column) {
     TileMap& tiles = editor.tileMap;
+    const TileCell old = tiles.At(row, column);
+    editor.area.lastPainted = MapPoint{row, column};
     const bool autoDraw = editor.flags.AutoDrawRivers;
     if (autoDraw && editor.SelectedTile == RiverEndCode) {
         if (tiles.IsRiverAt(row, column))
@@ -32,7 +35,6 @@ void PaintSelectedTile(Editor& editor, int row, int column, TileCell old) {
         tiles.Set(row, column, editor.SelectedTile);
     }
 }
-} // namespace
 
 void TilePaintingTool::Act(Editor& editor, Shell& shell, ButtonAction action,
                            Modifiers /*modifiers*/, int row, int column) const {
@@ -45,7 +47,7 @@ void TilePaintingTool::Act(Editor& editor, Shell& shell, ButtonAction action,
     else if (action == ButtonAction::MiddlePress)
         tiles.Set(row, column, MakeCell(RotationOf(old), GrassCode));
     else
-        PaintSelectedTile(editor, row, column, old);
+        PaintSelectedTile(editor, row, column);
     shell.Invalidate(WindowId::Main, false);
     shell.Update(WindowId::Main);
 }
@@ -54,4 +56,8 @@ std::string TilePaintingTool::StepName(ButtonAction action) const {
     if (action == ButtonAction::RightPress)
         return "Turn Tile";
     return action == ButtonAction::MiddlePress ? "Clear Tile" : "Paint Tiles";
+}
+
+std::string TilePaintingTool::Hint() const {
+    return "Left: paint the chosen tile; right: turn a tile; middle: clear it to grass.";
 }

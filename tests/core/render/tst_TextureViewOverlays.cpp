@@ -130,6 +130,7 @@ TEST_F(Overlay, LatitudeAndLongitudeLinesAt50And25Percent) {
 }
 
 TEST_F(Overlay, HeightEditCrossHasArmsOneCellLong) {
+    editor.EditMode = ToolMode::HeightEditing;
     editor.VertexMode = true;
     editor.cursor.MouseColumn = 3;
     editor.cursor.MouseRow = 2;

@@ -1,0 +1,75 @@
+// The area tools' two heaviest operations against a plain copy of the layer bytes they touch:
+// a flood fill across the whole tile map, and a 64-cell-radius height brush dab.
+
+#include "RatioReporter.h"
+#include "core/area/FloodFill.h"
+#include "core/area/HeightBrush.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+constexpr int DabRadius = 64;
+constexpr size_t DabBytes = (2 * DabRadius + 1) * (2 * DabRadius + 1) * sizeof(uint16_t);
+
+// Grass in all four turns, so the fill has to look at every cell's code.
+TileMap TurnedGrass() {
+    std::vector<TileCell> cells(MapCellCount);
+    for (size_t i = 0; i < cells.size(); ++i)
+        cells[i] = MakeCell(static_cast<int>(i % 4), 1);
+    TileMap tiles;
+    tiles.Replace(std::move(cells));
+    return tiles;
+}
+
+void BM_CopyTileMap(benchmark::State& state) {
+    const std::vector<TileCell> from(MapCellCount, 1);
+    std::vector<TileCell> to(MapCellCount);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_FloodFillWholeMap(benchmark::State& state) {
+    TileMap tiles = TurnedGrass();
+    TileCode code = 2;
+    // Each fill turns the whole map from one code into the other.
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FloodFill(tiles, 160, 320, code));
+        code = code == 2 ? 1 : 2;
+    }
+}
+
+void BM_CopyDabBytes(benchmark::State& state) {
+    const std::vector<uint8_t> from(DabBytes, 1);
+    std::vector<uint8_t> to(DabBytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_BrushDab64(benchmark::State& state) {
+    HeightMap heights;
+    heights.Replace(std::vector<uint16_t>(MapCellCount, 30000));
+    BrushSettings brush;
+    brush.radius = DabRadius;
+    brush.strength = 50;
+    // Raise and lower by turns, so the heights stay away from the limits.
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ApplyBrushDab(heights, 160, 320, brush));
+        brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
+    }
+}
+} // namespace
+
+BENCHMARK(BM_CopyTileMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FloodFillWholeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyDabBytes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrushDab64)->Unit(benchmark::kMicrosecond);
+
+RATIO_BENCHMARK_MAIN({"BM_FloodFillWholeMap", "BM_CopyTileMap"},
+                     {"BM_BrushDab64", "BM_CopyDabBytes"})

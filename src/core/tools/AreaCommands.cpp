@@ -1,0 +1,158 @@
+#include "core/tools/AreaCommands.h"
+
+#include "core/area/FillRect.h"
+#include "core/edit/EditModes.h"
+#include "core/edit/Editor.h"
+#include "core/tools/AreaToolSupport.h"
+#include "core/tools/SelectTool.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+using C = CommandId;
+
+constexpr std::array<std::pair<C, ToolMode>, 4> ToolCommands = {{
+    {C::SelectTool, ToolMode::Select},
+    {C::FloodFillTool, ToolMode::FloodFill},
+    {C::LineTool, ToolMode::Line},
+    {C::HeightBrushTool, ToolMode::HeightBrush},
+}};
+constexpr std::array<std::pair<C, BrushMode>, 5> BrushModes = {{
+    {C::BrushRaise, BrushMode::Raise},
+    {C::BrushLower, BrushMode::Lower},
+    {C::BrushFlatten, BrushMode::Flatten},
+    {C::BrushSmooth, BrushMode::Smooth},
+    {C::BrushSet, BrushMode::Set},
+}};
+constexpr std::array<std::pair<C, BrushFalloff>, 3> Falloffs = {{
+    {C::BrushConstant, BrushFalloff::Constant},
+    {C::BrushLinear, BrushFalloff::Linear},
+    {C::BrushSmoothFalloff, BrushFalloff::Smooth},
+}};
+
+template <typename T, size_t N>
+const T* Find(const std::array<std::pair<C, T>, N>& table, C command) {
+    for (const auto& [id, value] : table)
+        if (id == command)
+            return &value;
+    return nullptr;
+}
+
+// The tiles of a rectangle changed: repaint them and bring the other views up to date.
+void ShowChangedCells(Editor& editor, Shell& shell, const CellRect& cells) {
+    if (cells.Empty())
+        return;
+    RepaintCells(editor, shell, cells);
+    FinishLayerEdit(editor, shell);
+}
+
+void Copy(Editor& editor) {
+    auto& area = editor.area;
+    if (area.selection)
+        area.clip = CopyClip(editor.tileMap, editor.heightMap, *area.selection);
+}
+
+void StartPasting(Editor& editor, Shell& shell) {
+    if (editor.area.clip.Empty())
+        return;
+    editor.area.pointer = PointerCell(editor);
+    SwitchTool(editor, shell, ToolMode::Paste);
+}
+
+void ChangeBrush(BrushSettings& brush, C command) {
+    switch (command) {
+    case C::BrushLarger:
+    case C::BrushSmaller:
+        brush.radius = std::clamp(brush.radius + (command == C::BrushLarger ? 1 : -1),
+                                  BrushSettings::MinRadius, BrushSettings::MaxRadius);
+        break;
+    case C::BrushStronger:
+        brush.strength = std::min(brush.strength * 2, 65535);
+        break;
+    case C::BrushWeaker:
+        brush.strength = std::max(brush.strength / 2, 1);
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
+bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
+    auto& area = editor.area;
+    if (const ToolMode* mode = Find(ToolCommands, command)) {
+        SwitchTool(editor, shell, *mode);
+        shell.MenuChecksChanged();
+    } else if (const BrushMode* brushMode = Find(BrushModes, command)) {
+        area.brush.mode = *brushMode;
+        shell.MenuChecksChanged();
+    } else if (const BrushFalloff* falloff = Find(Falloffs, command)) {
+        area.brush.falloff = *falloff;
+        shell.MenuChecksChanged();
+    } else {
+        switch (command) {
+        case C::SelectAll:
+            SetSelection(editor, shell, WholeMap);
+            break;
+        case C::SelectNone:
+            SetSelection(editor, shell, std::nullopt);
+            break;
+        case C::FillSelection:
+            if (area.selection)
+                ShowChangedCells(
+                    editor, shell,
+                    FillRect(editor.tileMap, *area.selection, editor.SelectedTile, editor.random));
+            break;
+        case C::Copy:
+            Copy(editor);
+            break;
+        case C::Cut:
+            Copy(editor);
+            if (area.selection)
+                ShowChangedCells(editor, shell, CutToGrass(editor.tileMap, *area.selection));
+            break;
+        case C::Paste:
+            StartPasting(editor, shell);
+            break;
+        case C::PasteTiles:
+            area.pasteTiles = !area.pasteTiles;
+            shell.MenuChecksChanged();
+            break;
+        case C::PasteHeights:
+            area.pasteHeights = !area.pasteHeights;
+            shell.MenuChecksChanged();
+            break;
+        case C::BrushLarger:
+        case C::BrushSmaller:
+        case C::BrushStronger:
+        case C::BrushWeaker:
+            ChangeBrush(area.brush, command);
+            RepaintCells(editor, shell,
+                         {area.pointer.column - BrushSettings::MaxRadius - 1,
+                          area.pointer.row - BrushSettings::MaxRadius - 1,
+                          area.pointer.column + BrushSettings::MaxRadius + 2,
+                          area.pointer.row + BrushSettings::MaxRadius + 2});
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<bool> AreaCommandCheckMark(const Editor& editor, CommandId command) {
+    const auto& area = editor.area;
+    if (const ToolMode* mode = Find(ToolCommands, command))
+        return editor.EditMode == *mode;
+    if (const BrushMode* brushMode = Find(BrushModes, command))
+        return area.brush.mode == *brushMode;
+    if (const BrushFalloff* falloff = Find(Falloffs, command))
+        return area.brush.falloff == *falloff;
+    if (command == C::PasteTiles)
+        return area.pasteTiles;
+    if (command == C::PasteHeights)
+        return area.pasteHeights;
+    return std::nullopt;
+}
