@@ -2,8 +2,11 @@
 // coordinate system, lakes and rivers, land cover, cities and an elevation raster; files that
 // cannot serve are refused with their name.
 
+#include "core/commands/Commands.h"
 #include "core/geodata/GeodataSources.h"
+#include "core/geodata/NewMapFromGeodata.h"
 #include "core/tilemap/MapGeometry.h"
+#include "support/RecordingShell.h"
 #include "support/SyntheticRaster.h"
 #include "support/SyntheticVector.h"
 #include "support/TempDir.h"
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -103,6 +107,41 @@ TEST_F(GeodataSourcesTest, FilesThatCannotServeAreRefusedByName) {
     read = ReadGeodata(sources);
     ASSERT_TRUE(read.layers) << read.error;
     EXPECT_EQ(read.layers->cover[CellOf(0, 50)], CoverClass::Mountain);
+}
+
+TEST_F(GeodataSourcesTest, NewMapReplacesBothLayersAsOneStepAfterAskingAboutUnsavedWork) {
+    Editor editor;
+    RecordingShell shell;
+    editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, 1)); // painted, in no file
+    NewMapRequest request;
+    request.sources.land = dir.File("land.tif");
+    ASSERT_TRUE(WriteSyntheticRaster(
+        request.sources.land,
+        LatLongRaster(-5, 55, 20, 10, 1, [](int column, int) { return column > 4; })));
+    request.sources.cities = dir.File("cities.geojson");
+    ASSERT_TRUE(WriteSyntheticVector(request.sources.cities, "GeoJSON", 4326,
+                                     {{"POINT(10 50)", {{"name", "Hafen"}}}}));
+    request.targetListPath = dir.File("TarList.dat");
+
+    shell.AnswerNextQuestion(false);
+    NewMapFromGeodata(editor, shell, request);
+    ASSERT_EQ(shell.questions.size(), 1u);
+    EXPECT_EQ(editor.tileMap.At(0), 1);
+    EXPECT_FALSE(editor.heightMap.HasHeightMap());
+    EXPECT_FALSE(std::filesystem::exists(request.targetListPath));
+
+    shell.AnswerNextQuestion(true);
+    NewMapFromGeodata(editor, shell, request);
+    EXPECT_EQ(CodeOf(editor.tileMap.At(0)), 2); // the sea in the west
+    ASSERT_TRUE(editor.heightMap.HasHeightMap());
+    ASSERT_EQ(editor.targetAreas.size(), 1u);
+    EXPECT_EQ(ReadBytes(request.targetListPath).size(), 4u + 48u);
+    ASSERT_FALSE(shell.messages.empty());
+    EXPECT_NE(shell.messages.back().text.find("disagree: 0."), std::string::npos);
+
+    ExecuteCommand(editor, shell, CommandId::Undo);
+    EXPECT_EQ(editor.tileMap.At(0), 1);
+    EXPECT_FALSE(editor.heightMap.HasHeightMap());
 }
 
 } // namespace
