@@ -66,6 +66,15 @@ bool CopyCellRows(uint32_t* row, const uint32_t* const* pictures, int count, int
     case 64:
         Copy<64>(row, pictures, count, inCell);
         return true;
+    case 96:
+        Copy<96>(row, pictures, count, inCell);
+        return true;
+    case 128:
+        Copy<128>(row, pictures, count, inCell);
+        return true;
+    case 256:
+        Copy<256>(row, pictures, count, inCell);
+        return true;
     default:
         return false;
     }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// For each of `count` cells of `width` pixels (16, 32 or 64), copies row `inCell` of
-// `pictures[i]` (rows `width` pixels apart) to `row + i * width`; cells whose picture is
-// null are left alone. Other widths copy nothing and return false.
+// For each of `count` cells of `width` pixels (the zoom steps' 16, 32, 64, 96, 128 or 256), copies
+// row `inCell` of `pictures[i]` (rows `width` pixels apart) to `row + i * width`; cells whose
+// picture is null are left alone. Other widths copy nothing and return false.
 bool CopyCellRows(uint32_t* row, const uint32_t* const* pictures, int count, int width, int inCell);
