@@ -1,7 +1,7 @@
 #include "cli/CommandEditor.h"
 
 #include "cli/CliCommand.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/TextureMapFile.h"
 
 #include <memory>
 

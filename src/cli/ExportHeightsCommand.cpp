@@ -4,7 +4,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ConsoleShell.h"
 #include "core/elevation/ElevationImport.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "core/io/FileIO.h"
 
 #include <memory>

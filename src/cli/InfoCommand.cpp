@@ -3,12 +3,13 @@
 #include "cli/CliCommand.h"
 #include "cli/ConsoleShell.h"
 #include "core/edit/Editor.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "core/io/MapFileKind.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/TextureMapFile.h"
 
 #include <algorithm>
 #include <array>

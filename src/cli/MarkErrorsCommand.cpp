@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandEditor.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "core/tilemap/TileUtilities.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandEditor.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/TextureMapFile.h"
 
 #include <ctime>
 
