@@ -4,9 +4,9 @@
 #include "cli/CliCommand.h"
 #include "core/geodata/GeodataSources.h"
 #include "core/geodata/MapGeneration.h"
-#include "core/geodata/TargetListBytes.h"
-#include "core/height/HeightMapFile.h"
+#include "core/height/HeightMapCodec.h"
 #include "core/io/FileIO.h"
+#include "core/rails/TargetAreas.h"
 
 #include <filesystem>
 

@@ -4,8 +4,9 @@
 // Each place is put at its cell of the map grid (32 cells per degree, row 0 on latitude 55,
 // column 0 on longitude -5) and stored in world units.
 
-#include "core/geodata/TargetListBytes.h"
+#include "core/geodata/TargetAreaAt.h"
 #include "core/io/FileIO.h"
+#include "core/rails/TargetAreas.h"
 
 #include <cstdio>
 #include <fstream>

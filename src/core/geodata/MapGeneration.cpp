@@ -4,7 +4,7 @@
 #include "core/geodata/GeneratedHeights.h"
 #include "core/geodata/GeodataPainter.h"
 #include "core/geodata/RiverRaster.h"
-#include "core/geodata/TargetListBytes.h"
+#include "core/geodata/TargetAreaAt.h"
 #include "core/tilemap/TileMap.h"
 #include "core/tilemap/TileUtilities.h"
 

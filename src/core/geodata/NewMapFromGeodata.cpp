@@ -2,9 +2,9 @@
 
 #include "core/Messages.h"
 #include "core/edit/UnsavedChanges.h"
-#include "core/geodata/TargetListBytes.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "core/io/FileIO.h"
+#include "core/rails/TargetAreas.h"
 #include "core/undo/EditHistory.h"
 
 namespace {
