@@ -15,10 +15,6 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
     return choice->Path();
 }
 
-std::string PathWithReason(const std::string& path, const std::string& reason) {
-    return reason.empty() ? path : path + "\n\n" + reason;
-}
-
 bool SaveFileReporting(Shell& shell, WindowId owner, const std::string& path,
                        std::span<const uint8_t> bytes, SaveFailureCaptions captions) {
     WriteFailure failure = WriteFailure::None;

@@ -19,9 +19,6 @@ std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
                                           const std::string& path, const std::string& description,
                                           const std::string& pattern);
 
-// The path, and after an empty line the reason, when there is one.
-std::string PathWithReason(const std::string& path, const std::string& reason);
-
 // The captions for a save that fails at creating the file or later, while writing or replacing.
 struct SaveFailureCaptions {
     const char* open;
