@@ -6,7 +6,11 @@
 
 #include "core/commands/CommandId.h"
 #include "core/edit/InputEvents.h"
+#include "core/geodata/NewMapFromGeodata.h"
 #include "core/render/ScaledTileCache.h"
+
+#include <functional>
+#include <optional>
 
 class MainMenu;
 class QScrollBar;
@@ -27,6 +31,10 @@ class MainWindow : public QMainWindow {
     // Queues a command behind the events already waiting, as a posted message.
     void PostCommand(CommandId command);
 
+    // How File > New Map from Geodata... asks for its files (a dialog unless replaced).
+    using NewMapAsker = std::function<std::optional<NewMapRequest>(QWidget* parent)>;
+    void SetNewMapAsker(NewMapAsker asker) { askNewMap_ = std::move(asker); }
+
     MainMenu& Menu() { return *menu_; }
     TextureViewWidget& View() { return *view_; }
     QScrollBar& HorizontalBar() { return *horizontal_; }
@@ -45,5 +53,6 @@ class MainWindow : public QMainWindow {
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
+    NewMapAsker askNewMap_;
     bool quitConfirmed_ = false; // the quit was asked for and agreed to already
 };

@@ -4,6 +4,11 @@
 #include "SessionFixture.h"
 
 #include "core/commands/Commands.h"
+#include "core/edit/UnsavedChanges.h"
+#include "support/TempDir.h"
+#ifdef MAPEDITOR_WITH_GDAL
+#include "support/SyntheticRaster.h"
+#endif
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -120,3 +125,26 @@ TEST_F(MainWindowTest, EditMenuUndoesAndRedoesByNameAndShortcut) {
     QTest::keyClick(&main().View(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_TRUE(std::equal(randomized.begin(), randomized.end(), editor().tileMap.Cells().begin()));
 }
+
+#ifdef MAPEDITOR_WITH_GDAL
+TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIsCancelled) {
+    TempDir dir;
+    NewMapRequest request;
+    request.sources.land = dir.File("land.tif");
+    ASSERT_TRUE(WriteSyntheticRaster(
+        request.sources.land,
+        LatLongRaster(-5, 55, 20, 10, 1, [](int column, int) { return column > 4; })));
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    MarkLayerSaved(editor(), SavedLayer::TextureMap); // nothing unsaved: no question
+    std::optional<NewMapRequest> answer;
+    main().SetNewMapAsker([&](QWidget*) { return answer; });
+
+    Item(CommandId::NewMapFromGeodata)->trigger(); // cancelled
+    EXPECT_EQ(editor().tileMap.At(0), MakeCell(0, 1));
+    answer = request;
+    Item(CommandId::NewMapFromGeodata)->trigger();
+    EXPECT_EQ(CodeOf(editor().tileMap.At(0)), 2); // the sea west of 0 E
+    EXPECT_TRUE(editor().heightMap.HasHeightMap());
+    EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo New Map from Geodata");
+}
+#endif

@@ -42,4 +42,5 @@ enum class CommandId {
     AppendSegment,      // "Append Segment"
     Undo,               // "&Undo", named after the step it takes back
     Redo,               // "&Redo", named after the step it does again
+    NewMapFromGeodata,  // "New Map from &Geodata..."
 };
