@@ -1,6 +1,7 @@
 #pragma once
-// The main window "Map Editor": the menu bar, the texture view with its two scroll bars,
-// and the hub through which menu items and palette buttons reach the command dispatcher.
+// The main window "Map Editor": the menu bar, the texture view with its two scroll bars, the
+// status bar, and the hub through which menu items and palette buttons reach the command
+// dispatcher.
 
 #include <QMainWindow>
 
@@ -8,6 +9,7 @@
 #include "core/edit/InputEvents.h"
 #include "core/render/ScaledTileCache.h"
 
+class EditorStatusBar;
 class MainMenu;
 class QScrollBar;
 class QtShell;
@@ -28,6 +30,7 @@ class MainWindow : public QMainWindow {
     void PostCommand(CommandId command);
 
     MainMenu& Menu() { return *menu_; }
+    EditorStatusBar& Status() { return *status_; }
     TextureViewWidget& View() { return *view_; }
     QScrollBar& HorizontalBar() { return *horizontal_; }
     QScrollBar& VerticalBar() { return *vertical_; }
@@ -42,6 +45,7 @@ class MainWindow : public QMainWindow {
     Editor& editor_;
     QtShell& shell_;
     MainMenu* menu_ = nullptr;
+    EditorStatusBar* status_ = nullptr;
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;

@@ -44,9 +44,6 @@ TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owne
     setFocusPolicy(Qt::StrongFocus);
     move(0, 0);
     resize(ClientWidth, ClientHeight);
-    // While the pointer belongs to this view, each finished frame asks for the next one, so
-    // frames follow at the display's pace without a busy loop.
-    connect(this, &QOpenGLWidget::frameSwapped, this, &TerrainViewWindow::NextPacedFrame);
 }
 
 TerrainViewWindow::~TerrainViewWindow() {
@@ -105,19 +102,13 @@ void TerrainViewWindow::paintGL() {
     if (!ready_ || !isVisible() || !editor_.flags.Show3DView) {
         return;
     }
-    renderer_.DrawTerrainFrame(editor_, QCursor::pos(), texturedPass_);
+    renderer_.DrawTerrainFrame(editor_, texturedPass_);
     ++framesDrawn_;
 }
 
 void TerrainViewWindow::DrawTerrainFrame() {
     if (ready_ && isVisible() && editor_.flags.Show3DView) {
         update();
-    }
-}
-
-void TerrainViewWindow::NextPacedFrame() {
-    if (editor_.cursor.PointerIn3D) {
-        DrawTerrainFrame();
     }
 }
 
@@ -130,6 +121,7 @@ void TerrainViewWindow::TakePointer(int screenY) {
     setCursor(Qt::BlankCursor);
     QCursor::setPos(ScreenWidth() - 5, screenY);
     grabMouse();
+    // The marker appears; it stands still, so frames follow only what changes.
     DrawTerrainFrame();
 }
 
@@ -138,6 +130,7 @@ void TerrainViewWindow::GiveBackPointer(int screenY) {
     unsetCursor();
     QCursor::setPos(5, screenY);
     releaseMouse();
+    DrawTerrainFrame(); // without the marker
 }
 
 void TerrainViewWindow::GiveBackPointerIfHeld() {
