@@ -76,7 +76,7 @@ void DrawFrames(benchmark::State& state, bool textured, TexturedPass pass) {
     view.editor.flags.ShowTextures = textured ? 1 : 0;
     view.window->makeCurrent(); // binds the window's framebuffer as well
     for (auto _ : state) {
-        view.window->Renderer().DrawTerrainFrame(view.editor, QCursor::pos(), pass);
+        view.window->Renderer().DrawTerrainFrame(view.editor, pass);
         glFinish();
     }
     view.window->doneCurrent();
