@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/EditorStatusBar.h"
 #include "app/InputAdapter.h"
 #include "app/MainMenu.h"
 #include "app/NewMapFromGeodataDialog.h"
@@ -56,6 +57,10 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
                 [this, bar] { ScrollRequest(bar, ScrollStep::ToPosition, bar->sliderPosition()); });
     }
 
+    status_ = new EditorStatusBar(this);
+    setStatusBar(status_);
+    connect(view_, &TextureViewWidget::inputHandled, this, [this] { status_->Refresh(editor_); });
+
     menu_ = new MainMenu(
         menuBar(), [](MenuId menu) { return menu != MenuId::HeightViewOptions; },
         [this](CommandId command) { Execute(command); });
@@ -72,6 +77,7 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
     connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this,
             [this] { menu_->MirrorChecks(editor_); });
     menu_->MirrorChecks(editor_);
+    status_->Refresh(editor_);
     ClampViewOrigin(editor_, shell_);
     view_->setFocus();
 }
@@ -92,6 +98,7 @@ void MainWindow::Execute(CommandId command) {
     ExecuteCommand(editor_, shell_, command);
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);
+    status_->Refresh(editor_);
 }
 
 void MainWindow::PostCommand(CommandId command) {
@@ -115,6 +122,8 @@ void MainWindow::MirrorScrollPositions() {
         bar->setSliderPosition(origin);
         bar->setValue(origin);
     }
+    // Under a pointer that stays, the map moved.
+    status_->Refresh(editor_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
-// The main window "Map Editor": the menu bar, the texture view with its two scroll bars,
-// and the hub through which menu items and palette buttons reach the command dispatcher.
+// The main window "Map Editor": the menu bar, the texture view with its two scroll bars, the
+// status bar, and the hub through which menu items and palette buttons reach the command
+// dispatcher.
 
 #include <QMainWindow>
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+class EditorStatusBar;
 class MainMenu;
 class QScrollBar;
 class QtShell;
@@ -36,6 +38,7 @@ class MainWindow : public QMainWindow {
     void SetNewMapAsker(NewMapAsker asker) { askNewMap_ = std::move(asker); }
 
     MainMenu& Menu() { return *menu_; }
+    EditorStatusBar& Status() { return *status_; }
     TextureViewWidget& View() { return *view_; }
     QScrollBar& HorizontalBar() { return *horizontal_; }
     QScrollBar& VerticalBar() { return *vertical_; }
@@ -50,6 +53,7 @@ class MainWindow : public QMainWindow {
     Editor& editor_;
     QtShell& shell_;
     MainMenu* menu_ = nullptr;
+    EditorStatusBar* status_ = nullptr;
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/QtShell.h"
 
 #include "app/FileDialogFilter.h"
+#include "app/ListMessageBox.h"
 #include "core/io/NativePath.h"
 
 #include <QApplication>
@@ -14,6 +15,11 @@ namespace {
 
 size_t Slot(WindowId id) {
     return static_cast<size_t>(id);
+}
+
+QStyle::StandardPixmap ListBoxIcon(MessageIcon icon) {
+    return icon == MessageIcon::Exclamation ? QStyle::SP_MessageBoxWarning
+                                            : QStyle::SP_MessageBoxInformation;
 }
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
@@ -61,6 +67,14 @@ void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::st
                           MessageIcon icon) {
     QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, BeforeModalBox(owner));
+    box.exec();
+}
+
+void QtShell::ShowMessageWithList(WindowId owner, const std::string& text, const std::string& list,
+                                  const std::string& caption, MessageIcon icon) {
+    ListMessageBox box(BeforeModalBox(owner), QString::fromStdString(caption),
+                       QString::fromStdString(text), QString::fromStdString(list),
+                       ListBoxIcon(icon));
     box.exec();
 }
 
@@ -172,8 +186,9 @@ void QtShell::SetWaitCursor(bool on) {
 }
 
 void QtShell::BeginProgress(const std::string& text, int steps) {
-    // Modeless and without an owner; the work runs on this thread, so each step repaints
-    // the dialog itself instead of waiting for the event loop.
+    // Modeless and without an owner. The work runs on this thread, so each step lets the
+    // event loop show and paint the dialog (a window is painted only once it is exposed);
+    // the user's input waits until the work is done.
     progress_ = std::make_unique<QProgressDialog>();
     progress_->setWindowTitle("Map Editor");
     progress_->setLabelText(QString::fromStdString(text));
@@ -185,7 +200,7 @@ void QtShell::BeginProgress(const std::string& text, int steps) {
     progress_->setRange(0, steps < 0 ? 0 : steps);
     progress_->setValue(0);
     progress_->show();
-    progress_->repaint();
+    PaintProgress();
 }
 
 void QtShell::StepProgress() {
@@ -193,7 +208,12 @@ void QtShell::StepProgress() {
         return;
     if (progress_->value() < progress_->maximum())
         progress_->setValue(progress_->value() + 1);
+    PaintProgress();
+}
+
+void QtShell::PaintProgress() {
     progress_->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtShell::EndProgress() {

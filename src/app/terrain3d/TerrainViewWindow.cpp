@@ -57,10 +57,7 @@ TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owne
     layout->addWidget(container);
     move(0, 0);
     resize(ClientWidth, ClientHeight);
-    // While the pointer belongs to this view, each finished frame asks for the next one, so
-    // frames follow at the display's pace without a busy loop.
     connect(glWindow_, &QOpenGLWindow::frameSwapped, this, &TerrainViewWindow::frameSwapped);
-    connect(glWindow_, &QOpenGLWindow::frameSwapped, this, &TerrainViewWindow::NextPacedFrame);
 }
 
 TerrainViewWindow::~TerrainViewWindow() {
@@ -139,7 +136,7 @@ void TerrainViewWindow::PaintGl() {
     if (!ready_ || !isVisible() || !editor_.flags.Show3DView) {
         return;
     }
-    renderer_.DrawTerrainFrame(editor_, QCursor::pos(), texturedPass_);
+    renderer_.DrawTerrainFrame(editor_, texturedPass_);
     ++framesDrawn_;
 }
 
@@ -153,12 +150,6 @@ void TerrainViewWindow::paintEvent(QPaintEvent*) {
     DrawTerrainFrame();
 }
 
-void TerrainViewWindow::NextPacedFrame() {
-    if (editor_.cursor.PointerIn3D) {
-        DrawTerrainFrame();
-    }
-}
-
 void TerrainViewWindow::TakePointer(int screenY) {
     if (!isVisible()) {
         editor_.cursor.PointerIn3D = false;
@@ -169,6 +160,7 @@ void TerrainViewWindow::TakePointer(int screenY) {
     glWindow_->setCursor(Qt::BlankCursor);
     QCursor::setPos(ScreenWidth() - 5, screenY);
     grabMouse();
+    // The marker appears; it stands still, so frames follow only what changes.
     DrawTerrainFrame();
 }
 
@@ -178,6 +170,7 @@ void TerrainViewWindow::GiveBackPointer(int screenY) {
     glWindow_->unsetCursor();
     QCursor::setPos(5, screenY);
     releaseMouse();
+    DrawTerrainFrame(); // without the marker
 }
 
 void TerrainViewWindow::GiveBackPointerIfHeld() {

@@ -39,7 +39,7 @@ class TerrainViewWindow : public QWidget {
 
     // The main window hands the pointer over at the left screen edge: hide the cursor, put it
     // at the right screen edge on row `screenY` and capture the mouse. While the pointer is
-    // here the view draws frame after frame at the display's pace. Declined (PointerIn3D
+    // here a red marker stands on the terrain where it left the texture view. Declined (PointerIn3D
     // cleared, nothing hidden) while the window is not shown, since a hidden window could
     // never give the pointer back.
     void TakePointer(int screenY);
@@ -83,7 +83,6 @@ class TerrainViewWindow : public QWidget {
     void ResizeGl(int width, int height);
     void PaintGl();
     void GiveBackPointer(int screenY);
-    void NextPacedFrame();
 
     TerrainGlWindow* glWindow_; // owned by its container widget
 
