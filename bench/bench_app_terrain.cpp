@@ -103,7 +103,8 @@ void BM_FullRepaintTextured(benchmark::State& state) {
     view.editor.flags.ShowTextures = 1;
     // Waits in the event loop (not by polling it) until the frame is on the screen.
     QEventLoop waiting;
-    QObject::connect(view.window.get(), &QOpenGLWidget::frameSwapped, &waiting, &QEventLoop::quit);
+    QObject::connect(view.window.get(), &TerrainViewWindow::frameSwapped, &waiting,
+                     &QEventLoop::quit);
     for (auto _ : state) {
         view.window->DrawTerrainFrame();
         waiting.exec();

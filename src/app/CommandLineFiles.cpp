@@ -1,11 +1,11 @@
 #include "app/CommandLineFiles.h"
 
 #include "core/Messages.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "core/io/MapFileKind.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TextureMapFile.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "core/Messages.h"
 #include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "core/tilemap/TileBitmaps.h"
 

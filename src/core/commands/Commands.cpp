@@ -7,12 +7,12 @@
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
 #include "core/height/HeightMap.h"
-#include "core/height/HeightMapFile.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/HeightMapFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TextureMapFile.h"
 #include "core/tilemap/TileUtilities.h"
 
 #include <ctime>

@@ -5,8 +5,9 @@
 #include "CountedFileBytes.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/files/FileCommandExpectations.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "support/TempDir.h"
 

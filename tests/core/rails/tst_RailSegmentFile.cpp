@@ -1,7 +1,7 @@
 #include "CountedFileBytes.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/files/FileCommandExpectations.h"
-#include "core/rails/RailSegmentFile.h"
+#include "core/files/RailSegmentFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

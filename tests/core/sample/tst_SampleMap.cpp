@@ -9,7 +9,7 @@
 #include "support/TempDir.h"
 
 #include "core/edit/Editor.h"
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
 #include "core/height/DemWindowConversion.h"
 #include "core/io/FileIO.h"
 

@@ -1,9 +1,10 @@
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 
 #include "core/Messages.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
-#include "core/io/FileCommands.h"
+#include "core/files/FileCommands.h"
+#include "core/height/HeightMapCodec.h"
 
 namespace {
 
@@ -18,17 +19,17 @@ void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
         ReadHeightMapFile(editor, shell, *chosen);
 }
 
-void ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
-    const auto bytes = ReadMapFile(shell, path, HeightMapFileSize, "height map file");
-    if (!bytes) {
+bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
+    auto decoded = DecodeHeightMapFile(path);
+    if (!decoded) {
+        ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
         shell.Invalidate(WindowId::Main, false);
-        return;
+        return false;
     }
-    std::vector<uint16_t> heights(MapCellCount);
-    for (size_t i = 0; i < heights.size(); ++i)
-        heights[i] = static_cast<uint16_t>((*bytes)[2 * i] | ((*bytes)[2 * i + 1] << 8));
-    ReplaceHeightMap(editor, shell, std::move(heights));
+    editor.history->Record(editor, "Open Height Map",
+                           [&] { ReplaceHeightMap(editor, shell, std::move(*decoded.layer)); });
     MarkLayerSaved(editor, SavedLayer::HeightMap);
+    return true;
 }
 
 void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> heights) {
@@ -36,16 +37,6 @@ void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> height
     RebuildHeightShade(editor.heightMap, editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
     CenterViewOn(editor, shell, 0, 0);
-}
-
-std::vector<uint8_t> HeightMapFileBytes(const HeightMap& heights) {
-    std::vector<uint8_t> bytes;
-    bytes.reserve(heights.Heights().size() * 2);
-    for (const uint16_t height : heights.Heights()) {
-        bytes.push_back(static_cast<uint8_t>(height & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(height >> 8));
-    }
-    return bytes;
 }
 
 void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {

@@ -1,8 +1,9 @@
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/TextureMapFile.h"
 
 #include "core/Messages.h"
 #include "core/edit/UnsavedChanges.h"
-#include "core/io/FileCommands.h"
+#include "core/files/FileCommands.h"
+#include "core/tilemap/TextureMapCodec.h"
 
 namespace {
 
@@ -13,14 +14,21 @@ const char* const Pattern = "*.tm";
 
 void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
-    if (!chosen || !ConfirmReplaceLayer(editor, shell, SavedLayer::TextureMap, WindowId::Main))
-        return;
-    auto bytes = ReadMapFile(shell, *chosen, MapCellCount, "texture map file");
-    if (bytes) {
-        editor.tileMap.Replace(std::move(*bytes));
+    if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::TextureMap, WindowId::Main))
+        ReadTextureMapFile(editor, shell, *chosen);
+}
+
+bool ReadTextureMapFile(Editor& editor, Shell& shell, const std::string& path) {
+    auto decoded = DecodeTextureMapFile(path);
+    if (decoded) {
+        editor.history->Record(editor, "Load Texture File",
+                               [&] { editor.tileMap.Replace(std::move(*decoded.layer)); });
         MarkLayerSaved(editor, SavedLayer::TextureMap);
+    } else {
+        ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
     }
     shell.Invalidate(WindowId::Main, false);
+    return decoded.layer.has_value();
 }
 
 void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path) {
@@ -32,7 +40,7 @@ void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     if (!chosen)
         return;
     // A map that cannot be created is an open failure; one that fails later was not saved.
-    if (!SaveFileReporting(shell, WindowId::Main, *chosen, editor.tileMap.Cells(),
+    if (!SaveFileReporting(shell, WindowId::Main, *chosen, EncodeTextureMap(editor.tileMap),
                            {"Unable to open file...", "Unable to save file..."}))
         return;
     MarkLayerSaved(editor, SavedLayer::TextureMap);

@@ -1,10 +1,10 @@
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
 
 #include "core/Messages.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/files/FileCommands.h"
+#include "core/files/HeightMapFile.h"
 #include "core/height/DemWindowReader.h"
-#include "core/height/HeightMapFile.h"
-#include "core/io/FileCommands.h"
 
 #include <cstdio>
 #include <filesystem>

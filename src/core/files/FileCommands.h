@@ -1,9 +1,10 @@
 #pragma once
 // The steps that every file command of the editor shares: getting the path (given, or asked
-// with the file dialog), reading a fixed-size map file, and saving with the user told how it
-// went.
+// with the file dialog), reading the start of a file for its codec, and saving with the user
+// told how it went.
 
 #include "core/Shell.h"
+#include "core/io/DecodeFile.h"
 #include "core/io/FileIO.h"
 
 #include <cstdint>
@@ -17,15 +18,6 @@
 std::optional<std::string> ChooseFilePath(Shell& shell, FileDialogMode mode,
                                           const std::string& path, const std::string& description,
                                           const std::string& pattern);
-
-// Reads a map file, which must be exactly `size` bytes: a file of any other size is no `kind`
-// ("texture map file", say) and is refused with both sizes named. When it cannot be opened or
-// is refused, shows "Unable to open file..." (owned by the main window) with the path.
-std::optional<std::vector<uint8_t>> ReadMapFile(Shell& shell, const std::string& path, size_t size,
-                                                const char* kind);
-
-// The path, and after an empty line the reason, when there is one.
-std::string PathWithReason(const std::string& path, const std::string& reason);
 
 // The captions for a save that fails at creating the file or later, while writing or replacing.
 struct SaveFailureCaptions {
