@@ -3,6 +3,7 @@
 #include "app/EditorStatusBar.h"
 #include "app/InputAdapter.h"
 #include "app/MainMenu.h"
+#include "app/NewMapFromGeodataDialog.h"
 #include "app/QtShell.h"
 #include "app/TextureViewWidget.h"
 #include "core/commands/Commands.h"
@@ -31,7 +32,7 @@ QScrollBar* MakeScrollBar(Qt::Orientation orientation, int maximum, QWidget* par
 } // namespace
 
 MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source tiles)
-    : editor_(editor), shell_(shell) {
+    : editor_(editor), shell_(shell), askNewMap_(&NewMapFromGeodataDialog::Ask) {
     setObjectName("MainWindow");
     setWindowTitle("Map Editor");
 
@@ -88,6 +89,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Execute(CommandId command) {
+    // The one command whose choices need a dialog of its own.
+    if (command == CommandId::NewMapFromGeodata) {
+        if (const auto request = askNewMap_(this))
+            NewMapFromGeodata(editor_, shell_, *request);
+        return;
+    }
     ExecuteCommand(editor_, shell_, command);
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);

@@ -7,7 +7,11 @@
 
 #include "core/commands/CommandId.h"
 #include "core/edit/InputEvents.h"
+#include "core/geodata/NewMapFromGeodata.h"
 #include "core/render/ScaledTileCache.h"
+
+#include <functional>
+#include <optional>
 
 class EditorStatusBar;
 class MainMenu;
@@ -29,6 +33,10 @@ class MainWindow : public QMainWindow {
     // Queues a command behind the events already waiting, as a posted message.
     void PostCommand(CommandId command);
 
+    // How File > New Map from Geodata... asks for its files (a dialog unless replaced).
+    using NewMapAsker = std::function<std::optional<NewMapRequest>(QWidget* parent)>;
+    void SetNewMapAsker(NewMapAsker asker) { askNewMap_ = std::move(asker); }
+
     MainMenu& Menu() { return *menu_; }
     EditorStatusBar& Status() { return *status_; }
     TextureViewWidget& View() { return *view_; }
@@ -49,5 +57,6 @@ class MainWindow : public QMainWindow {
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
+    NewMapAsker askNewMap_;
     bool quitConfirmed_ = false; // the quit was asked for and agreed to already
 };

@@ -8,6 +8,11 @@
 #include "app/InputAdapter.h"
 #include "app/SessionSettings.h"
 #include "core/commands/Commands.h"
+#include "core/edit/UnsavedChanges.h"
+#include "support/TempDir.h"
+#ifdef MAPEDITOR_WITH_GDAL
+#include "support/SyntheticRaster.h"
+#endif
 
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -132,6 +137,28 @@ TEST_F(MainWindowTest, EditMenuUndoesAndRedoesByNameAndShortcut) {
     EXPECT_TRUE(std::equal(randomized.begin(), randomized.end(), editor().tileMap.Cells().begin()));
 }
 
+#ifdef MAPEDITOR_WITH_GDAL
+TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIsCancelled) {
+    TempDir dir;
+    NewMapRequest request;
+    request.sources.land = dir.File("land.tif");
+    ASSERT_TRUE(WriteSyntheticRaster(
+        request.sources.land,
+        LatLongRaster(-5, 55, 20, 10, 1, [](int column, int) { return column > 4; })));
+    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    MarkLayerSaved(editor(), SavedLayer::TextureMap); // nothing unsaved: no question
+    std::optional<NewMapRequest> answer;
+    main().SetNewMapAsker([&](QWidget*) { return answer; });
+
+    Item(CommandId::NewMapFromGeodata)->trigger(); // cancelled
+    EXPECT_EQ(editor().tileMap.At(0), MakeCell(0, 1));
+    answer = request;
+    Item(CommandId::NewMapFromGeodata)->trigger();
+    EXPECT_EQ(CodeOf(editor().tileMap.At(0)), 2); // the sea west of 0 E
+    EXPECT_TRUE(editor().heightMap.HasHeightMap());
+    EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo New Map from Geodata");
+}
+#endif
 namespace {
 
 const std::string Sample = std::string(TEST_DATA_DIR) + "/samples/central-europe.";

@@ -42,6 +42,7 @@ enum class CommandId {
     AppendSegment,      // "Append Segment"
     Undo,               // "&Undo", named after the step it takes back
     Redo,               // "&Redo", named after the step it does again
+    NewMapFromGeodata,  // "New Map from &Geodata..."
     // Items that do what a key of the texture view does, so that the menus show every key.
     ScrollLeft,        // Left arrow
     ScrollUp,          // Up arrow

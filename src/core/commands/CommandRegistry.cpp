@@ -9,7 +9,8 @@ using M = MenuId;
 
 const std::vector<CommandEntry>& Entries() {
     static const std::vector<CommandEntry> entries = {
-        {C::LoadTextureFile, M::File, "&Load Texture File..."},
+        {C::NewMapFromGeodata, M::File, "New Map from &Geodata..."},
+        {C::LoadTextureFile, M::File, "&Load Texture File...", false, true},
         {C::SaveTextureFile, M::File, "&Save Texture File..."},
         {C::AutoDrawRivers, M::FilePreferences, "&AutoDraw Rivers", true, true},
         {C::FocusFollowsMouse, M::FilePreferences, "Use &X-Windows Mouse Focus", true},

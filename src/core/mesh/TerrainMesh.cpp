@@ -100,22 +100,26 @@ void FillFaces(TerrainMesh& mesh, const TileMap& tiles, const GridPoints& points
     float* const normal[3] = {normals.data(), normals.data() + lanes, normals.data() + 2 * lanes};
     const float* nothing = NothingToAdd(lanes);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
-        for (int q = 0; q < count; ++q) {
-            const int j = range.firstColumn + q;
-            const int index = r * stride + j;
-            const auto& v = mesh.quads[static_cast<size_t>(index)].vertices;
-            const auto corner = [&](int k) {
-                const Vector3& laid = v[static_cast<size_t>(k)].position;
-                return Vector3{laid[0], points.At(j + CornerColumn[k], r + CornerRow[k]).height,
-                               laid[2]};
+        const size_t first = static_cast<size_t>(r * stride + range.firstColumn);
+        const TerrainQuad* quads = mesh.quads.data() + first;
+        const GridPoint* upper = &points.At(range.firstColumn, r);
+        const GridPoint* lower = &points.At(range.firstColumn, r + 1);
+        for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
+            const auto& v = quads[q].vertices;
+            const auto corner = [&](size_t k, const GridPoint& point) {
+                return Vector3{v[k].position[0], point.height, v[k].position[2]};
             };
-            const Vector3 c = vector_math::QuadCross(corner(0), corner(2), corner(1));
+            const Vector3 c = vector_math::QuadCross(corner(0, upper[q]), corner(2, lower[q + 1]),
+                                                     corner(1, lower[q]));
             for (size_t component = 0; component < 3; ++component)
                 cross[component][q] = c[component];
-            if (tiles.HasTileMap())
-                mesh.QuadTile[static_cast<size_t>(index)] = IsInsideMap(top + r, left + j)
-                                                                ? tiles.At(top + r, left + j)
-                                                                : OutsideMapQuadTile;
+        }
+        if (tiles.HasTileMap()) {
+            for (int q = 0; q < count; ++q) {
+                const int column = left + range.firstColumn + q;
+                mesh.QuadTile[first + static_cast<size_t>(q)] =
+                    IsInsideMap(top + r, column) ? tiles.At(top + r, column) : OutsideMapQuadTile;
+            }
         }
         const CornerFaces alone{{cross[0], cross[1], cross[2]},
                                 {nothing, nothing, nothing},
@@ -200,6 +204,10 @@ void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, int stride, int qu
         const GridPoint* upper = &points.At(j, r);
         const GridPoint* lower = &points.At(j, r + 1);
         const GridPoint* const cornerPoints[4] = {upper, lower, lower + 1, upper + 1};
+        const float* const smoothed[4][3] = {{out(0, 0), out(0, 1), out(0, 2)},
+                                             {out(1, 0), out(1, 1), out(1, 2)},
+                                             {out(2, 0), out(2, 1), out(2, 2)},
+                                             {out(3, 0), out(3, 1), out(3, 2)}};
         for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
             for (size_t k = 0; k < 4; ++k) {
                 TerrainVertex& vertex = quads[q].vertices[k];
@@ -208,8 +216,8 @@ void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, int stride, int qu
                 // moves instead of seven single floats.
                 auto* bytes = reinterpret_cast<unsigned char*>(&vertex);
                 std::memcpy(bytes + ColourOffset, point.colour.data(), sizeof(point.colour));
-                const float normalAndX[4] = {out(k, 0)[q], out(k, 1)[q], out(k, 2)[q],
-                                             vertex.position[0]};
+                const float normalAndX[4] = {smoothed[k][0][q], smoothed[k][1][q],
+                                             smoothed[k][2][q], vertex.position[0]};
                 std::memcpy(bytes + NormalOffset, normalAndX, sizeof(normalAndX));
                 vertex.position[1] = point.height;
             }

@@ -52,30 +52,16 @@ void Copy(uint32_t* row, const uint32_t* const* pictures, int count, int inCell)
     CopyPortable<Width>(row, pictures, count, inCell);
 }
 
+// The copy for the one of `Widths` that equals `width`; false when none does.
+template <int... Widths>
+bool CopyForWidth(int width, uint32_t* row, const uint32_t* const* pictures, int count,
+                  int inCell) {
+    return ((width == Widths ? (Copy<Widths>(row, pictures, count, inCell), true) : false) || ...);
+}
+
 } // namespace
 
 bool CopyCellRows(uint32_t* row, const uint32_t* const* pictures, int count, int width,
                   int inCell) {
-    switch (width) {
-    case 16:
-        Copy<16>(row, pictures, count, inCell);
-        return true;
-    case 32:
-        Copy<32>(row, pictures, count, inCell);
-        return true;
-    case 64:
-        Copy<64>(row, pictures, count, inCell);
-        return true;
-    case 96:
-        Copy<96>(row, pictures, count, inCell);
-        return true;
-    case 128:
-        Copy<128>(row, pictures, count, inCell);
-        return true;
-    case 256:
-        Copy<256>(row, pictures, count, inCell);
-        return true;
-    default:
-        return false;
-    }
+    return CopyForWidth<16, 32, 64, 96, 128, 256>(width, row, pictures, count, inCell);
 }
