@@ -5,7 +5,7 @@
 #include "core/geodata/GeodataSources.h"
 #include "core/geodata/MapGeneration.h"
 #include "core/geodata/TargetListBytes.h"
-#include "core/height/HeightMapFile.h"
+#include "core/height/HeightMapCodec.h"
 #include "core/io/FileIO.h"
 
 #include <filesystem>

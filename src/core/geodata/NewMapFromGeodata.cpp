@@ -2,8 +2,8 @@
 
 #include "core/Messages.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/files/HeightMapFile.h"
 #include "core/geodata/TargetListBytes.h"
-#include "core/height/HeightMapFile.h"
 #include "core/io/FileIO.h"
 #include "core/undo/EditHistory.h"
 
