@@ -9,6 +9,7 @@
 #include "core/render/ScaledTileCache.h"
 
 class MainMenu;
+class QMenu;
 class QScrollBar;
 class QtShell;
 class TextureViewWidget;
@@ -28,6 +29,10 @@ class MainWindow : public QMainWindow {
     void PostCommand(CommandId command);
 
     MainMenu& Menu() { return *menu_; }
+    // File > Recent Maps, filled each time it opens.
+    QMenu& RecentMenu() { return *recent_; }
+    // Names the map and marks unsaved changes with '*' in the title.
+    void RefreshTitle();
     TextureViewWidget& View() { return *view_; }
     QScrollBar& HorizontalBar() { return *horizontal_; }
     QScrollBar& VerticalBar() { return *vertical_; }
@@ -41,7 +46,10 @@ class MainWindow : public QMainWindow {
 
     Editor& editor_;
     QtShell& shell_;
+    void FillRecentMenu();
+
     MainMenu* menu_ = nullptr;
+    QMenu* recent_ = nullptr;
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;

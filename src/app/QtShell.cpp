@@ -76,12 +76,31 @@ bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
     return box.clickedButton() == discard;
 }
 
+bool QtShell::ConfirmReplaceFile(const std::string& path) {
+    QMessageBox box(QMessageBox::Warning, "Notice",
+                    PathToText(path) + " already exists.\n\nReplace it?", QMessageBox::NoButton,
+                    BeforeModalBox(WindowId::Main));
+    QPushButton* replace = box.addButton("&Replace", QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == replace;
+}
+
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,
-                                               const std::string& pattern) {
+                                               const std::string& pattern,
+                                               const std::string& proposedPath) {
     BeforeModalBox(WindowId::None);
-    // No owner, the current folder, and neither an overwrite question nor an existence
-    // check: the callers report files they cannot open or write.
+    // No owner, and neither an overwrite question nor an existence check here: the callers
+    // ask about replacing and report files they cannot open or write. Without a proposal the
+    // dialog opens in the current folder.
     QFileDialog dialog(nullptr, QString(), QString(), FileDialogFilter(description, pattern));
+    if (!proposedPath.empty()) {
+        const QFileInfo proposed(PathToText(proposedPath));
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
     dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                       : QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -38,7 +38,9 @@ class QtShell : public Shell {
                      MessageIcon icon) override;
     bool ConfirmDiscardChanges(WindowId owner, const std::string& text) override;
     std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
-                                          const std::string& pattern) override;
+                                          const std::string& pattern,
+                                          const std::string& proposedPath) override;
+    bool ConfirmReplaceFile(const std::string& path) override;
     void Invalidate(WindowId window, bool erase) override;
     void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
     void Update(WindowId window) override;

@@ -8,6 +8,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Where QSettings keeps the recent maps.
+    QCoreApplication::setOrganizationName("Map Editor");
+    QCoreApplication::setApplicationName("Map Editor");
     QtShell shell;
     EditorSession session(shell);
     const int startStatus = session.StartUp();

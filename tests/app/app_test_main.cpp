@@ -1,6 +1,8 @@
 // The widget tests' entry point: one QApplication for the whole run, then GoogleTest.
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,10 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Settings such as the recent maps stay in a folder of this run, never the user's own.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName("Map Editor Tests");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

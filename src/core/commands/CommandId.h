@@ -42,4 +42,8 @@ enum class CommandId {
     AppendSegment,      // "Append Segment"
     Undo,               // "&Undo", named after the step it takes back
     Redo,               // "&Redo", named after the step it does again
+    NewMap,             // "&New Map"
+    OpenMap,            // "&Open Map..."
+    SaveMap,            // "Save &Map"
+    SaveMapAs,          // "Save Map &As..."
 };

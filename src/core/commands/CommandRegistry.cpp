@@ -9,7 +9,11 @@ using M = MenuId;
 
 const std::vector<CommandEntry>& Entries() {
     static const std::vector<CommandEntry> entries = {
-        {C::LoadTextureFile, M::File, "&Load Texture File..."},
+        {C::NewMap, M::File, "&New Map", false, false, {"Ctrl+N"}},
+        {C::OpenMap, M::File, "&Open Map...", false, false, {"Ctrl+O"}},
+        {C::SaveMap, M::File, "Save &Map", false, false, {"Ctrl+S"}},
+        {C::SaveMapAs, M::File, "Save Map &As...", false, false, {"Ctrl+Shift+S"}},
+        {C::LoadTextureFile, M::File, "&Load Texture File...", false, true},
         {C::SaveTextureFile, M::File, "&Save Texture File..."},
         {C::AutoDrawRivers, M::FilePreferences, "&AutoDraw Rivers", true, true},
         {C::FocusFollowsMouse, M::FilePreferences, "Use &X-Windows Mouse Focus", true},
