@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "app/EditorStatusBar.h"
 #include "app/InputAdapter.h"
 #include "app/MainMenu.h"
+#include "app/NewMapFromGeodataDialog.h"
 #include "app/QtShell.h"
 #include "app/TextureViewWidget.h"
 #include "core/commands/Commands.h"
@@ -34,7 +36,7 @@ QScrollBar* MakeScrollBar(Qt::Orientation orientation, int maximum, QWidget* par
 } // namespace
 
 MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source tiles)
-    : editor_(editor), shell_(shell) {
+    : editor_(editor), shell_(shell), askNewMap_(&NewMapFromGeodataDialog::Ask) {
     setObjectName("MainWindow");
     setWindowTitle("Map Editor");
 
@@ -58,6 +60,10 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
         connect(bar, &QAbstractSlider::sliderReleased, this,
                 [this, bar] { ScrollRequest(bar, ScrollStep::ToPosition, bar->sliderPosition()); });
     }
+
+    status_ = new EditorStatusBar(this);
+    setStatusBar(status_);
+    connect(view_, &TextureViewWidget::inputHandled, this, [this] { status_->Refresh(editor_); });
 
     menu_ = new MainMenu(
         menuBar(), [](MenuId menu) { return menu != MenuId::HeightViewOptions; },
@@ -85,6 +91,7 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
     connect(recent_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     RefreshTitle();
     menu_->MirrorChecks(editor_);
+    status_->Refresh(editor_);
     ClampViewOrigin(editor_, shell_);
     view_->setFocus();
 }
@@ -96,9 +103,16 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Execute(CommandId command) {
+    // The one command whose choices need a dialog of its own.
+    if (command == CommandId::NewMapFromGeodata) {
+        if (const auto request = askNewMap_(this))
+            NewMapFromGeodata(editor_, shell_, *request);
+        return;
+    }
     ExecuteCommand(editor_, shell_, command);
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);
+    status_->Refresh(editor_);
     RefreshTitle();
 }
 
@@ -145,6 +159,8 @@ void MainWindow::MirrorScrollPositions() {
         bar->setSliderPosition(origin);
         bar->setValue(origin);
     }
+    // Under a pointer that stays, the map moved.
+    status_->Refresh(editor_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

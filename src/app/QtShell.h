@@ -36,6 +36,8 @@ class QtShell : public Shell {
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    void ShowMessageWithList(WindowId owner, const std::string& text, const std::string& list,
+                             const std::string& caption, MessageIcon icon) override;
     bool ConfirmDiscardChanges(WindowId owner, const std::string& text) override;
     std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
                                           const std::string& pattern,
@@ -63,6 +65,10 @@ class QtShell : public Shell {
     // Frees a captured pointer before a modal box or dialog opens; returns the box's parent,
     // the window of `owner`.
     QWidget* BeforeModalBox(WindowId owner);
+    // A warning with `action` and Cancel (the default); true only when `action` was chosen.
+    bool AskBeforeLosing(WindowId owner, const QString& text, const QString& action);
+    // Paints the progress dialog and lets the event loop bring it to the screen.
+    void PaintProgress();
 
     static constexpr size_t WindowCount = 5;
     std::array<QPointer<QWidget>, WindowCount> windows_;

@@ -44,6 +44,15 @@ class Shell {
     virtual void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
 
+    // A message box whose text ends in a long list (words separated by blanks): the list is
+    // shown in a scrolled area under the text, so that the box fits the screen. Shells without
+    // such an area show the two as one text.
+    virtual void ShowMessageWithList(WindowId owner, const std::string& text,
+                                     const std::string& list, const std::string& caption,
+                                     MessageIcon icon) {
+        ShowMessage(owner, text + list, caption, icon);
+    }
+
     // Asks whether to go on (quit, or load another file) although `text` names changes that
     // are not saved. True only when the user chooses to discard them; closing the box keeps
     // them.

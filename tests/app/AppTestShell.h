@@ -37,9 +37,18 @@ class AppTestShell : public QtShell {
         return discardChanges;
     }
 
+    bool realListBoxes = false; // show boxes with a list (they wait for an answer)
+
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override {
         messages.push_back({owner, text, caption, icon});
+    }
+    void ShowMessageWithList(WindowId owner, const std::string& text, const std::string& list,
+                             const std::string& caption, MessageIcon icon) override {
+        if (realListBoxes)
+            QtShell::ShowMessageWithList(owner, text, list, caption, icon);
+        else
+            ShowMessage(owner, text + list, caption, icon);
     }
     std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&, const std::string&,
                                           const std::string& proposedPath) override {

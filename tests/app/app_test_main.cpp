@@ -14,10 +14,11 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // Settings such as the recent maps stay in a folder of this run, never the user's own.
-    const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QCoreApplication::setOrganizationName("Map Editor Tests");
+    // Remembered settings go to a folder of the run's own, never the user's.
+    const QTemporaryDir settingsFolder;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    QApplication::setOrganizationName("mapeditor-tests");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

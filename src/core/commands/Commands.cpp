@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/commands/CommandRegistry.h"
 #include "core/edit/EditModes.h"
+#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
@@ -149,9 +150,9 @@ void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
 }
 } // namespace
 
-std::string DriverInfoText(const DriverStrings& driver) {
+std::string DriverInfoSummary(const DriverStrings& driver) {
     return " \n Vendor: " + driver.Vendor + " \n Renderer: " + driver.Renderer +
-           " \n Version: " + driver.Version + " \n Extensions: " + driver.Extensions;
+           " \n Version: " + driver.Version + " \n Extensions: ";
 }
 
 namespace {
@@ -196,8 +197,9 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
         ConvertDemFile(editor, shell);
         break;
     case CommandId::DriverInfo:
-        shell.ShowMessage(WindowId::Main, DriverInfoText(editor.driver),
-                          "OpenGL Implementation Information", MessageIcon::Information);
+        shell.ShowMessageWithList(WindowId::Main, DriverInfoSummary(editor.driver),
+                                  editor.driver.Extensions, "OpenGL Implementation Information",
+                                  MessageIcon::Information);
         break;
     case CommandId::CreateRails:
         SwitchToCreateRails(editor, shell);
@@ -227,6 +229,8 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
     default:
         if (const ToggleCommand* toggle = FindToggle(command))
             ExecuteToggle(editor, shell, *toggle);
+        else if (const auto& keys = CommandEntryOf(command).keys; !keys.empty())
+            PressKey(editor, shell, keys.front());
         break;
     }
 }
@@ -236,16 +240,7 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
 std::string StepNameOf(CommandId command) {
     if (command == CommandId::OpenHeightMap)
         return "Open Height Map";
-    std::string name;
-    const std::string_view label = CommandEntryOf(command).label;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&' && i + 1 < label.size())
-            ++i;
-        name += label[i];
-    }
-    if (name.ends_with("..."))
-        name.resize(name.size() - 3);
-    return name;
+    return PlainLabel(CommandEntryOf(command).label);
 }
 
 // After an undo or a redo: the height view's shade, the 3D block and every view follow.

@@ -20,5 +20,6 @@ void OpenRecentMap(Editor& editor, Shell& shell, const std::string& path);
 // command whose item has none.
 std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command);
 
-// The text of the "OpenGL Driver Info" box, shown whole however long the extension list.
-std::string DriverInfoText(const DriverStrings& driver);
+// The lines of the "OpenGL Driver Info" box above its extension list, which follows them
+// whole however long it is.
+std::string DriverInfoSummary(const DriverStrings& driver);

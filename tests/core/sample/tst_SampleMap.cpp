@@ -5,6 +5,8 @@
 #include "SampleInput.h"
 #include "SampleTilePainter.h"
 
+#include "core/geodata/GeoGrid.h"
+
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "RiverRaster.h"
+#include "core/geodata/RiverRaster.h"
 
 #include "core/tilemap/MapGeometry.h"
 

@@ -3,7 +3,7 @@
 // cell joins its neighbours through a tile edge), kept on land, without 2 x 2 blocks (which
 // would draw as rings), and without fragments too short to read as a river.
 
-#include "GmtText.h"
+#include "core/geodata/GeoGrid.h"
 
 #include <cstdint>
 #include <vector>
