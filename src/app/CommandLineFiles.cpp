@@ -2,10 +2,10 @@
 
 #include "core/Messages.h"
 #include "core/files/HeightMapFile.h"
-#include "core/io/MapFileKind.h"
 #include "core/files/RailSegmentFile.h"
 #include "core/files/RailroadDefinitionFile.h"
 #include "core/files/TextureMapFile.h"
+#include "core/io/MapFileKind.h"
 
 namespace {
 

@@ -90,7 +90,11 @@ void EditorSession::PostOpenFiles(std::vector<std::string> paths) {
     if (paths.empty())
         return;
     QMetaObject::invokeMethod(
-        main_.get(), [this, paths] { OpenCommandLineFiles(*editor_, shell_, paths); },
+        main_.get(),
+        [this, paths] {
+            OpenCommandLineFiles(*editor_, shell_, paths);
+            main_->RefreshTitle();
+        },
         Qt::QueuedConnection);
 }
 

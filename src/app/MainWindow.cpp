@@ -11,10 +11,14 @@
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
+#include "core/files/MapFiles.h"
+#include "core/files/RecentMaps.h"
+#include "core/io/NativePath.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -73,9 +77,19 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
         close();
     };
 
-    // Undo and Redo are named after the steps they would take, whatever made the last one.
-    connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this,
-            [this] { menu_->MirrorChecks(editor_); });
+    // Undo and Redo are named after the steps they would take, whatever made the last one;
+    // every step may also make the map unsaved or saved again.
+    connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this, [this] {
+        menu_->MirrorChecks(editor_);
+        RefreshTitle();
+    });
+
+    QAction* saveMap = menu_->Action(CommandId::SaveMap);
+    auto* fileMenu = qobject_cast<QMenu*>(saveMap->parent());
+    recent_ = new QMenu("Recent Maps", fileMenu);
+    fileMenu->insertMenu(saveMap, recent_);
+    connect(recent_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    RefreshTitle();
     menu_->MirrorChecks(editor_);
     status_->Refresh(editor_);
     ClampViewOrigin(editor_, shell_);
@@ -99,6 +113,29 @@ void MainWindow::Execute(CommandId command) {
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);
     status_->Refresh(editor_);
+    RefreshTitle();
+}
+
+void MainWindow::RefreshTitle() {
+    const std::string name = MapName(editor_);
+    setWindowTitle(name.empty() ? QString("Map Editor") : PathToText(name) + "[*] - Map Editor");
+    setWindowModified(!UnsavedLayers(editor_).empty());
+}
+
+void MainWindow::FillRecentMenu() {
+    recent_->clear();
+    const std::vector<std::string> paths = RecentMapPaths();
+    if (paths.empty())
+        recent_->addAction("(none)")->setEnabled(false);
+    for (const std::string& path : paths) {
+        QString label = PathToText(path);
+        label.replace('&', "&&");
+        connect(recent_->addAction(label), &QAction::triggered, this, [this, path] {
+            OpenRecentMap(editor_, shell_, path);
+            menu_->MirrorChecks(editor_);
+            RefreshTitle();
+        });
+    }
 }
 
 void MainWindow::PostCommand(CommandId command) {

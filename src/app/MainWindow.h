@@ -15,6 +15,7 @@
 
 class EditorStatusBar;
 class MainMenu;
+class QMenu;
 class QScrollBar;
 class QtShell;
 class TextureViewWidget;
@@ -38,6 +39,10 @@ class MainWindow : public QMainWindow {
     void SetNewMapAsker(NewMapAsker asker) { askNewMap_ = std::move(asker); }
 
     MainMenu& Menu() { return *menu_; }
+    // File > Recent Maps, filled each time it opens.
+    QMenu& RecentMenu() { return *recent_; }
+    // Names the map and marks unsaved changes with '*' in the title.
+    void RefreshTitle();
     EditorStatusBar& Status() { return *status_; }
     TextureViewWidget& View() { return *view_; }
     QScrollBar& HorizontalBar() { return *horizontal_; }
@@ -52,7 +57,10 @@ class MainWindow : public QMainWindow {
 
     Editor& editor_;
     QtShell& shell_;
+    void FillRecentMenu();
+
     MainMenu* menu_ = nullptr;
+    QMenu* recent_ = nullptr;
     EditorStatusBar* status_ = nullptr;
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;

@@ -78,24 +78,40 @@ void QtShell::ShowMessageWithList(WindowId owner, const std::string& text, const
     box.exec();
 }
 
-bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, "Notice", QString::fromStdString(text),
-                    QMessageBox::NoButton, BeforeModalBox(owner));
-    QPushButton* discard = box.addButton("&Discard Changes", QMessageBox::DestructiveRole);
+bool QtShell::AskBeforeLosing(WindowId owner, const QString& text, const QString& action) {
+    QMessageBox box(QMessageBox::Warning, "Notice", text, QMessageBox::NoButton,
+                    BeforeModalBox(owner));
+    QPushButton* go = box.addButton(action, QMessageBox::DestructiveRole);
     QPushButton* keep = box.addButton(QMessageBox::Cancel);
     // Enter and Escape both keep the work: only a deliberate choice throws it away.
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
-    return box.clickedButton() == discard;
+    return box.clickedButton() == go;
+}
+
+bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
+    return AskBeforeLosing(owner, QString::fromStdString(text), "&Discard Changes");
+}
+
+bool QtShell::ConfirmReplaceFile(const std::string& path) {
+    return AskBeforeLosing(WindowId::Main, PathToText(path) + " already exists.\n\nReplace it?",
+                           "&Replace");
 }
 
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,
-                                               const std::string& pattern) {
+                                               const std::string& pattern,
+                                               const std::string& proposedPath) {
     BeforeModalBox(WindowId::None);
-    // No owner, the current folder, and neither an overwrite question nor an existence
-    // check: the callers report files they cannot open or write.
+    // No owner, and neither an overwrite question nor an existence check here: the callers
+    // ask about replacing and report files they cannot open or write. Without a proposal the
+    // dialog opens in the current folder.
     QFileDialog dialog(nullptr, QString(), QString(), FileDialogFilter(description, pattern));
+    if (!proposedPath.empty()) {
+        const QFileInfo proposed(PathToText(proposedPath));
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
     dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                       : QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

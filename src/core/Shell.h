@@ -59,10 +59,15 @@ class Shell {
     virtual bool ConfirmDiscardChanges(WindowId owner, const std::string& text) = 0;
 
     // The one open/save dialog. `description` and `pattern` are the filter, for example
-    // "Texture Map Files (*.tm)" and "*.tm". Empty result on cancel or failure.
+    // "Texture Map Files (*.tm)" and "*.tm". It opens in the folder of `proposedPath` with its
+    // name proposed (when it is not empty). Empty result on cancel or failure.
     virtual std::optional<FileChoice> AskFileName(FileDialogMode mode,
                                                   const std::string& description,
-                                                  const std::string& pattern) = 0;
+                                                  const std::string& pattern,
+                                                  const std::string& proposedPath) = 0;
+    // Asks whether a save may replace the existing file at `path`. True only when the user
+    // agrees; closing the box keeps the file.
+    virtual bool ConfirmReplaceFile(const std::string& path) = 0;
 
     // Schedules a repaint of a window's whole client area; WindowId::None repaints
     // every window of the program.

@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIs
         request.sources.land,
         LatLongRaster(-5, 55, 20, 10, 1, [](int column, int) { return column > 4; })));
     editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
-    MarkLayerSaved(editor(), SavedLayer::TextureMap); // nothing unsaved: no question
+    MarkLayerSaved(editor(), SavedLayer::TextureMap, {}); // nothing unsaved: no question
     std::optional<NewMapRequest> answer;
     main().SetNewMapAsker([&](QWidget*) { return answer; });
 

@@ -42,6 +42,10 @@ enum class CommandId {
     AppendSegment,      // "Append Segment"
     Undo,               // "&Undo", named after the step it takes back
     Redo,               // "&Redo", named after the step it does again
+    NewMap,             // "&New Map"
+    OpenMap,            // "&Open Map..."
+    SaveMap,            // "Save &Map"
+    SaveMapAs,          // "Save Map &As..."
     NewMapFromGeodata,  // "New Map from &Geodata..."
     // Items that do what a key of the texture view does, so that the menus show every key.
     ScrollLeft,        // Left arrow

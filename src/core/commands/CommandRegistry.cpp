@@ -9,6 +9,10 @@ using M = MenuId;
 
 const std::vector<CommandEntry>& Entries() {
     static const std::vector<CommandEntry> entries = {
+        {C::NewMap, M::File, "&New Map", false, false, {"Ctrl+N"}},
+        {C::OpenMap, M::File, "&Open Map...", false, false, {"Ctrl+O"}},
+        {C::SaveMap, M::File, "Save &Map", false, false, {"Ctrl+S"}},
+        {C::SaveMapAs, M::File, "Save Map &As...", false, false, {"Ctrl+Shift+S"}},
         {C::NewMapFromGeodata, M::File, "New Map from &Geodata..."},
         {C::LoadTextureFile, M::File, "&Load Texture File...", false, true},
         {C::SaveTextureFile, M::File, "&Save Texture File..."},

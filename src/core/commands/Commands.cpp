@@ -8,11 +8,13 @@
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
 #include "core/files/DemConversion.h"
-#include "core/height/HeightMap.h"
 #include "core/files/HeightMapFile.h"
+#include "core/files/MapFiles.h"
 #include "core/files/RailSegmentFile.h"
 #include "core/files/RailroadDefinitionFile.h"
+#include "core/files/RecentMaps.h"
 #include "core/files/TextureMapFile.h"
+#include "core/height/HeightMap.h"
 #include "core/tilemap/TileUtilities.h"
 
 #include <ctime>
@@ -164,6 +166,20 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
         if (ConfirmQuit(editor, shell, WindowId::Main))
             shell.DestroyMainWindow();
         break;
+    case CommandId::NewMap:
+        NewMap(editor, shell);
+        break;
+    case CommandId::OpenMap:
+        if (const auto opened = OpenMap(editor, shell))
+            RememberRecentMap(*opened);
+        break;
+    case CommandId::SaveMap:
+        SaveMap(editor, shell);
+        break;
+    case CommandId::SaveMapAs:
+        if (const auto saved = SaveMapAs(editor, shell))
+            RememberRecentMap(*saved);
+        break;
     case CommandId::LoadTextureFile:
         LoadTextureMap(editor, shell);
         break;
@@ -248,6 +264,11 @@ void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
     }
     // Whatever a command changes in the layers is one step, named after it.
     history.Record(editor, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
+}
+
+void OpenRecentMap(Editor& editor, Shell& shell, const std::string& path) {
+    if (const auto opened = OpenMap(editor, shell, path))
+        RememberRecentMap(*opened);
 }
 
 std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {

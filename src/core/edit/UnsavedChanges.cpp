@@ -42,8 +42,8 @@ std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer) {
     return {};
 }
 
-void MarkLayerSaved(Editor& editor, SavedLayer layer) {
-    editor.saved.Remember(layer, LayerFileBytes(editor, layer));
+void MarkLayerSaved(Editor& editor, SavedLayer layer, const std::string& path) {
+    editor.saved.Remember(layer, LayerFileBytes(editor, layer), path);
 }
 
 bool IsLayerUnsaved(const Editor& editor, SavedLayer layer) {

@@ -14,7 +14,8 @@ const char* const Pattern = "*.hm; *.raw";
 } // namespace
 
 void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::HeightMap));
     if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::HeightMap, WindowId::Main))
         ReadHeightMapFile(editor, shell, *chosen);
 }
@@ -28,7 +29,7 @@ bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
     }
     editor.history->Record(editor, "Open Height Map",
                            [&] { ReplaceHeightMap(editor, shell, std::move(*decoded.layer)); });
-    MarkLayerSaved(editor, SavedLayer::HeightMap);
+    MarkLayerSaved(editor, SavedLayer::HeightMap, path);
     return true;
 }
 
@@ -44,12 +45,13 @@ void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
         ShowSaveFailure(shell, WindowId::Main, "No height data has been loaded.");
         return;
     }
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::HeightMap));
     if (!chosen)
         return;
     if (!SaveFileReporting(shell, WindowId::Main, *chosen, HeightMapFileBytes(editor.heightMap),
                            {"Unable to save file...", "Unable to save file..."}))
         return;
-    MarkLayerSaved(editor, SavedLayer::HeightMap);
+    MarkLayerSaved(editor, SavedLayer::HeightMap, *chosen);
     ShowSavedNotice(shell, WindowId::Main, *chosen);
 }

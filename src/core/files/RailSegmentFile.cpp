@@ -52,16 +52,18 @@ bool ReadRailSegmentInto(Editor& editor, Shell& shell, const std::string& path, 
 } // namespace
 
 void SaveRailSegment(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::RailSegment));
     if (!chosen)
         return;
     if (SaveFileReporting(shell, WindowId::None, *chosen, RailSegmentBytes(editor.rails),
                           {"Unable to open file...", "Unable to open file..."}))
-        MarkLayerSaved(editor, SavedLayer::RailSegment);
+        MarkLayerSaved(editor, SavedLayer::RailSegment, *chosen);
 }
 
 void LoadRailSegment(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::RailSegment));
     if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::RailSegment, WindowId::None))
         ReadRailSegmentFile(editor, shell, *chosen);
 }
@@ -69,12 +71,13 @@ void LoadRailSegment(Editor& editor, Shell& shell, const std::string& path) {
 bool ReadRailSegmentFile(Editor& editor, Shell& shell, const std::string& path) {
     if (!ReadRailSegmentInto(editor, shell, path, 0))
         return false;
-    MarkLayerSaved(editor, SavedLayer::RailSegment);
+    MarkLayerSaved(editor, SavedLayer::RailSegment, path);
     return true;
 }
 
 void AppendRailSegment(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::RailSegment));
     if (chosen)
         ReadRailSegmentInto(editor, shell, *chosen, editor.rails.PendingRailPointCount);
 }

@@ -16,18 +16,20 @@ const char* const Pattern = "*.rrd";
 } // namespace
 
 void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::Railroads));
     if (!chosen)
         return;
     if (!SaveFileReporting(shell, WindowId::None, *chosen, RailroadDefinitionBytes(editor.rails),
                            {"Unable to open file...", "Unable to open file..."}))
         return;
-    MarkLayerSaved(editor, SavedLayer::Railroads);
+    MarkLayerSaved(editor, SavedLayer::Railroads, *chosen);
     ShowSavedNotice(shell, WindowId::None, *chosen);
 }
 
 void LoadRailroadDefinition(Editor& editor, Shell& shell, const std::string& path) {
-    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern);
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::Railroads));
     if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::Railroads, WindowId::None))
         ReadRailroadDefinitionFile(editor, shell, *chosen);
 }
@@ -43,6 +45,6 @@ bool ReadRailroadDefinitionFile(Editor& editor, Shell& shell, const std::string&
         std::copy(decoded.layer->begin(), decoded.layer->end(), rails.RailSections.begin());
         rails.RailSectionCount = static_cast<int32_t>(decoded.layer->size());
     });
-    MarkLayerSaved(editor, SavedLayer::Railroads);
+    MarkLayerSaved(editor, SavedLayer::Railroads, path);
     return true;
 }

@@ -76,8 +76,8 @@ TEST(CountedRecordFiles, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
                 editor->rails.RailSectionCount = 1;
                 editor->rails.PendingRailPoints[3] = {7, 8};
                 editor->rails.PendingRailPointCount = 4;
-                MarkLayerSaved(*editor, SavedLayer::Railroads); // as loaded: nothing to ask
-                MarkLayerSaved(*editor, SavedLayer::RailSegment);
+                MarkLayerSaved(*editor, SavedLayer::Railroads, {}); // as loaded: nothing to ask
+                MarkLayerSaved(*editor, SavedLayer::RailSegment, {});
                 const auto before = Snapshot(*editor);
                 RecordingShell shell;
                 load(*editor, shell, path);
