@@ -6,7 +6,7 @@
 // of cores it is the least wall time any frame with that work can take.
 //
 //   xvfb-run -a build/bench/bench_app_terrain --benchmark_filter=process_time
-//     --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true
+//     --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
 //     --benchmark_report_aggregates_only=true
 //   xvfb-run -a build/bench/bench_app_terrain --benchmark_filter=StartToFirstFrame
 
@@ -76,7 +76,7 @@ void DrawFrames(benchmark::State& state, bool textured, TexturedPass pass) {
     view.editor.flags.ShowTextures = textured ? 1 : 0;
     view.window->makeCurrent(); // binds the window's framebuffer as well
     for (auto _ : state) {
-        view.window->Renderer().DrawTerrainFrame(view.editor, QCursor::pos(), pass);
+        view.window->Renderer().DrawTerrainFrame(view.editor, pass);
         glFinish();
     }
     view.window->doneCurrent();
@@ -92,8 +92,8 @@ void BM_FrameTexturedPerQuad(benchmark::State& state) {
     DrawFrames(state, true, TexturedPass::PerQuad);
 }
 
-// What a real repaint costs: the view is asked to update and the frame is drawn, composited
-// into the window and swapped, as when the camera moves.
+// What a real repaint costs: the view is asked to update and the frame is drawn and swapped
+// onto the screen, as when the camera moves.
 void BM_FullRepaintTextured(benchmark::State& state) {
     ShownView view;
     if (!view.window->TerrainViewReady()) {
@@ -103,7 +103,8 @@ void BM_FullRepaintTextured(benchmark::State& state) {
     view.editor.flags.ShowTextures = 1;
     // Waits in the event loop (not by polling it) until the frame is on the screen.
     QEventLoop waiting;
-    QObject::connect(view.window.get(), &QOpenGLWidget::frameSwapped, &waiting, &QEventLoop::quit);
+    QObject::connect(view.window.get(), &TerrainViewWindow::frameSwapped, &waiting,
+                     &QEventLoop::quit);
     for (auto _ : state) {
         view.window->DrawTerrainFrame();
         waiting.exec();

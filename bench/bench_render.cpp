@@ -10,6 +10,7 @@
 #include "core/ClassicRandom.h"
 #include "core/SilentShell.h"
 #include "core/edit/Editor.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "core/render/HeightViewPainter.h"
 #include "core/render/TextureViewPainter.h"

@@ -7,7 +7,7 @@
 // are big-endian samples handed to the window's cells in order, repeated as often as needed.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
 #include "core/height/DemWindowConversion.h"
 #include "support/RecordingShell.h"
 

@@ -1,7 +1,7 @@
 // Height map files: open whatever the fuzzer gives (which also rebuilds the shade and the mesh).
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "support/RecordingShell.h"
 
 #include <memory>

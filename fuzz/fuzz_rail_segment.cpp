@@ -3,7 +3,7 @@
 // the answer lets it go on to the reader.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
-#include "core/rails/RailSegmentFile.h"
+#include "core/files/RailSegmentFile.h"
 #include "support/RecordingShell.h"
 
 #include <cstdlib>

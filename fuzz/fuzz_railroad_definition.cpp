@@ -3,7 +3,7 @@
 // so the load asks first; the answer lets it go on to the reader.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/files/RailroadDefinitionFile.h"
 #include "support/RecordingShell.h"
 
 #include <cstdlib>

@@ -2,6 +2,7 @@
 // file holds, the list stays within its limit and every name within its 32-byte record.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "support/RecordingShell.h"
 

@@ -1,7 +1,7 @@
 // Texture map files: load whatever the fuzzer gives, then save and reload what was loaded.
 #include "FuzzInput.h"
 #include "core/edit/Editor.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/TextureMapFile.h"
 #include "support/RecordingShell.h"
 
 #include <algorithm>

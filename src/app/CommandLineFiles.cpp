@@ -1,13 +1,11 @@
 #include "app/CommandLineFiles.h"
 
 #include "core/Messages.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TextureMapFile.h"
 #include "core/io/MapFileKind.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
-#include "core/tilemap/TextureMapFile.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -46,5 +44,18 @@ void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::s
 }
 
 std::vector<std::string> CommandLineFileArguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        // "--" ends the options, so that a file whose name starts with '-' can be named.
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.size() > 1 && argument[0] == '-')
+            continue;
+        files.push_back(argument);
+    }
+    return files;
 }

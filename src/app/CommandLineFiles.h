@@ -15,5 +15,6 @@
 void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::string>& paths);
 
 // The file arguments after the program name, as the bytes the system gave (a name need not be
-// UTF-8). Called with main's argc and argv after QApplication has removed its own options.
+// UTF-8): options are left out, and everything after "--" is a file. Called with main's argc
+// and argv after QApplication has removed its own options.
 std::vector<std::string> CommandLineFileArguments(int argc, char** argv);

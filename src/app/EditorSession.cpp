@@ -9,11 +9,15 @@
 #include "core/Messages.h"
 #include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "core/tilemap/TileBitmaps.h"
 
+#include <QLayout>
 #include <QScreen>
+
 #include <QWidget>
+#include <algorithm>
 
 EditorSession::EditorSession(QtShell& shell)
     : shell_(shell), editor_(std::make_unique<Editor>()),
@@ -49,7 +53,32 @@ int EditorSession::StartUp() {
             return -1;
         }
     }
+    PlaceSecondaryWindows();
     return 0;
+}
+
+void EditorSession::PlaceSecondaryWindows() {
+    // Side by side with the palette's left edge, below the menu bar: over the texture view,
+    // but never over the menu, the palette or the screen's left edge, where the pointer is
+    // handed to the 3D view. The 3D view goes below the height view.
+    constexpr int Gap = 8; // room for the window frames the desktop adds
+    // The main window's layout is settled only when events are handled; the palette follows it.
+    main_->layout()->activate();
+    main_->centralWidget()->layout()->activate();
+    const QRect screen = main_->screen()->availableGeometry();
+    const int top = main_->View().mapToGlobal(QPoint(0, 0)).y() + Gap;
+    const int right = palette_ ? palette_->mapToGlobal(QPoint(0, 0)).x() : screen.right();
+    int y = top;
+    for (QWidget* window : {heightView_.data(), terrainView_.data()}) {
+        if (!window)
+            continue;
+        // A window not yet shown has no size of its own until its layout gives it one.
+        if (!window->testAttribute(Qt::WA_Resized))
+            window->adjustSize();
+        const int x = std::max(screen.left() + Gap, right - Gap - window->width());
+        window->move(x, std::min(y, std::max(top, screen.bottom() - window->height())));
+        y += window->height() + 4 * Gap;
+    }
 }
 
 void EditorSession::PostStartCommands() {
@@ -61,7 +90,11 @@ void EditorSession::PostOpenFiles(std::vector<std::string> paths) {
     if (paths.empty())
         return;
     QMetaObject::invokeMethod(
-        main_.get(), [this, paths] { OpenCommandLineFiles(*editor_, shell_, paths); },
+        main_.get(),
+        [this, paths] {
+            OpenCommandLineFiles(*editor_, shell_, paths);
+            main_->RefreshTitle();
+        },
         Qt::QueuedConnection);
 }
 

@@ -41,6 +41,8 @@ class EditorSession {
     QWidget* TerrainView() const { return terrainView_; }
 
   private:
+    // Puts the height view and the 3D view where they hide neither the menu nor the palette.
+    void PlaceSecondaryWindows();
     bool InitTerrainView();
     bool CreateHeightView();
     bool InitTextureView();

@@ -3,7 +3,7 @@
 #include "core/Messages.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/elevation/ElevationImportResultReport.h"
-#include "core/io/FileCommands.h"
+#include "core/files/FileCommands.h"
 #include "core/undo/EditHistory.h"
 
 #include <QCoreApplication>

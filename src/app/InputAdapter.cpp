@@ -26,6 +26,24 @@ std::optional<Key> KeyOf(int qtKey) {
     return std::nullopt;
 }
 
+Qt::Key QtKeyOf(Key key) {
+    switch (key) {
+    case Key::Escape:
+        return Qt::Key_Escape;
+    case Key::Left:
+        return Qt::Key_Left;
+    case Key::Up:
+        return Qt::Key_Up;
+    case Key::Right:
+        return Qt::Key_Right;
+    case Key::Down:
+        return Qt::Key_Down;
+    default:
+        break;
+    }
+    return static_cast<Qt::Key>(Qt::Key_F1 + (static_cast<int>(key) - static_cast<int>(Key::F1)));
+}
+
 std::optional<ScrollStep> ScrollStepOf(int sliderAction) {
     switch (sliderAction) {
     case QAbstractSlider::SliderSingleStepSub:

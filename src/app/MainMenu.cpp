@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "app/InputAdapter.h"
 #include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
 
@@ -14,6 +15,15 @@ QString Text(std::string_view text) {
 }
 } // namespace
 
+QString ItemText(const CommandEntry& entry) {
+    // The text after the tab shows in the shortcut column without binding the key.
+    QStringList keys;
+    for (const Key key : entry.keys)
+        keys << QKeySequence(QtKeyOf(key)).toString(QKeySequence::NativeText);
+    const QString label = Text(entry.label);
+    return keys.isEmpty() ? label : label + '\t' + keys.join(", ");
+}
+
 MainMenu::MainMenu(QMenuBar* bar, const std::function<bool(MenuId)>& belongs,
                    std::function<void(CommandId)> execute)
     : QObject(bar), bar_(bar), execute_(std::move(execute)) {
@@ -26,7 +36,7 @@ MainMenu::MainMenu(QMenuBar* bar, const std::function<bool(MenuId)>& belongs,
         QMenu* menu = MenuFor(entry.menu, entry.separatorBefore);
         if (entry.separatorBefore && !opensMenu)
             menu->addSeparator();
-        QAction* action = menu->addAction(Text(entry.label));
+        QAction* action = menu->addAction(ItemText(entry));
         action->setCheckable(entry.checkable);
         QList<QKeySequence> keys;
         for (const std::string_view shortcut : entry.shortcuts)
@@ -81,7 +91,7 @@ void MainMenu::MirrorChecks(const Editor& editor) {
                                                      {CommandId::Redo, editor.history->RedoName()}};
     for (const auto& [command, step] : history) {
         if (QAction* action = Action(command)) {
-            const QString label = Text(CommandEntryOf(command).label);
+            const QString label = ItemText(CommandEntryOf(command));
             action->setText(step.isEmpty() ? label : label + " " + step);
             action->setEnabled(!step.isEmpty());
         }

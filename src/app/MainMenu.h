@@ -6,6 +6,7 @@
 #include "core/commands/CommandRegistry.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -15,6 +16,9 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 struct Editor;
+
+// An item's text: its label, and the key that does the same in the shortcut column.
+QString ItemText(const CommandEntry& entry);
 
 class MainMenu : public QObject {
     Q_OBJECT

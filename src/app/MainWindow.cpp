@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/EditorStatusBar.h"
 #include "app/InputAdapter.h"
 #include "app/MainMenu.h"
 #include "app/MapClipboard.h"
+#include "app/NewMapFromGeodataDialog.h"
 #include "app/QtShell.h"
 #include "app/TextureViewWidget.h"
 #include "core/commands/Commands.h"
@@ -10,10 +12,14 @@
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
+#include "core/files/MapFiles.h"
+#include "core/files/RecentMaps.h"
+#include "core/io/NativePath.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -31,7 +37,7 @@ QScrollBar* MakeScrollBar(Qt::Orientation orientation, int maximum, QWidget* par
 } // namespace
 
 MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source tiles)
-    : editor_(editor), shell_(shell) {
+    : editor_(editor), shell_(shell), askNewMap_(&NewMapFromGeodataDialog::Ask) {
     setObjectName("MainWindow");
     setWindowTitle("Map Editor");
 
@@ -56,6 +62,10 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
                 [this, bar] { ScrollRequest(bar, ScrollStep::ToPosition, bar->sliderPosition()); });
     }
 
+    status_ = new EditorStatusBar(this);
+    setStatusBar(status_);
+    connect(view_, &TextureViewWidget::inputHandled, this, [this] { status_->Refresh(editor_); });
+
     menu_ = new MainMenu(
         menuBar(), [](MenuId menu) { return menu != MenuId::HeightViewOptions; },
         [this](CommandId command) { Execute(command); });
@@ -68,10 +78,21 @@ MainWindow::MainWindow(Editor& editor, QtShell& shell, ScaledTileCache::Source t
         close();
     };
 
-    // Undo and Redo are named after the steps they would take, whatever made the last one.
-    connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this,
-            [this] { menu_->MirrorChecks(editor_); });
+    // Undo and Redo are named after the steps they would take, whatever made the last one;
+    // every step may also make the map unsaved or saved again.
+    connect(&editor_.history->Stack(), &QUndoStack::indexChanged, this, [this] {
+        menu_->MirrorChecks(editor_);
+        RefreshTitle();
+    });
+
+    QAction* saveMap = menu_->Action(CommandId::SaveMap);
+    auto* fileMenu = qobject_cast<QMenu*>(saveMap->parent());
+    recent_ = new QMenu("Recent Maps", fileMenu);
+    fileMenu->insertMenu(saveMap, recent_);
+    connect(recent_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    RefreshTitle();
     menu_->MirrorChecks(editor_);
+    status_->Refresh(editor_);
     ClampViewOrigin(editor_, shell_);
     view_->setFocus();
 }
@@ -92,11 +113,41 @@ void MainWindow::Execute(CommandId command) {
             shell_.ShowMessage(WindowId::Main, error.toStdString(), "Notice",
                                MessageIcon::Exclamation);
     }
+    // The one command whose choices need a dialog of its own.
+    if (command == CommandId::NewMapFromGeodata) {
+        if (const auto request = askNewMap_(this))
+            NewMapFromGeodata(editor_, shell_, *request);
+        return;
+    }
     ExecuteCommand(editor_, shell_, command);
     if (command == CommandId::Copy || command == CommandId::Cut)
         PutClipOnClipboard(editor_.area.clip);
     // Qt flips a checkable item when it is chosen; the editor state has the last word.
     menu_->MirrorChecks(editor_);
+    status_->Refresh(editor_);
+    RefreshTitle();
+}
+
+void MainWindow::RefreshTitle() {
+    const std::string name = MapName(editor_);
+    setWindowTitle(name.empty() ? QString("Map Editor") : PathToText(name) + "[*] - Map Editor");
+    setWindowModified(!UnsavedLayers(editor_).empty());
+}
+
+void MainWindow::FillRecentMenu() {
+    recent_->clear();
+    const std::vector<std::string> paths = RecentMapPaths();
+    if (paths.empty())
+        recent_->addAction("(none)")->setEnabled(false);
+    for (const std::string& path : paths) {
+        QString label = PathToText(path);
+        label.replace('&', "&&");
+        connect(recent_->addAction(label), &QAction::triggered, this, [this, path] {
+            OpenRecentMap(editor_, shell_, path);
+            menu_->MirrorChecks(editor_);
+            RefreshTitle();
+        });
+    }
 }
 
 void MainWindow::PostCommand(CommandId command) {
@@ -120,6 +171,8 @@ void MainWindow::MirrorScrollPositions() {
         bar->setSliderPosition(origin);
         bar->setValue(origin);
     }
+    // Under a pointer that stays, the map moved.
+    status_->Refresh(editor_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

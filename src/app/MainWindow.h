@@ -1,14 +1,21 @@
 #pragma once
-// The main window "Map Editor": the menu bar, the texture view with its two scroll bars,
-// and the hub through which menu items and palette buttons reach the command dispatcher.
+// The main window "Map Editor": the menu bar, the texture view with its two scroll bars, the
+// status bar, and the hub through which menu items and palette buttons reach the command
+// dispatcher.
 
 #include <QMainWindow>
 
 #include "core/commands/CommandId.h"
 #include "core/edit/InputEvents.h"
+#include "core/geodata/NewMapFromGeodata.h"
 #include "core/render/ScaledTileCache.h"
 
+#include <functional>
+#include <optional>
+
+class EditorStatusBar;
 class MainMenu;
+class QMenu;
 class QScrollBar;
 class QtShell;
 class TextureViewWidget;
@@ -27,7 +34,16 @@ class MainWindow : public QMainWindow {
     // Queues a command behind the events already waiting, as a posted message.
     void PostCommand(CommandId command);
 
+    // How File > New Map from Geodata... asks for its files (a dialog unless replaced).
+    using NewMapAsker = std::function<std::optional<NewMapRequest>(QWidget* parent)>;
+    void SetNewMapAsker(NewMapAsker asker) { askNewMap_ = std::move(asker); }
+
     MainMenu& Menu() { return *menu_; }
+    // File > Recent Maps, filled each time it opens.
+    QMenu& RecentMenu() { return *recent_; }
+    // Names the map and marks unsaved changes with '*' in the title.
+    void RefreshTitle();
+    EditorStatusBar& Status() { return *status_; }
     TextureViewWidget& View() { return *view_; }
     QScrollBar& HorizontalBar() { return *horizontal_; }
     QScrollBar& VerticalBar() { return *vertical_; }
@@ -41,9 +57,14 @@ class MainWindow : public QMainWindow {
 
     Editor& editor_;
     QtShell& shell_;
+    void FillRecentMenu();
+
     MainMenu* menu_ = nullptr;
+    QMenu* recent_ = nullptr;
+    EditorStatusBar* status_ = nullptr;
     TextureViewWidget* view_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
+    NewMapAsker askNewMap_;
     bool quitConfirmed_ = false; // the quit was asked for and agreed to already
 };

@@ -1,6 +1,7 @@
 #include "app/QtShell.h"
 
 #include "app/FileDialogFilter.h"
+#include "app/ListMessageBox.h"
 #include "core/io/NativePath.h"
 
 #include <QApplication>
@@ -14,6 +15,11 @@ namespace {
 
 size_t Slot(WindowId id) {
     return static_cast<size_t>(id);
+}
+
+QStyle::StandardPixmap ListBoxIcon(MessageIcon icon) {
+    return icon == MessageIcon::Exclamation ? QStyle::SP_MessageBoxWarning
+                                            : QStyle::SP_MessageBoxInformation;
 }
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
@@ -64,24 +70,48 @@ void QtShell::ShowMessage(WindowId owner, const std::string& text, const std::st
     box.exec();
 }
 
-bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, "Notice", QString::fromStdString(text),
-                    QMessageBox::NoButton, BeforeModalBox(owner));
-    QPushButton* discard = box.addButton("&Discard Changes", QMessageBox::DestructiveRole);
+void QtShell::ShowMessageWithList(WindowId owner, const std::string& text, const std::string& list,
+                                  const std::string& caption, MessageIcon icon) {
+    ListMessageBox box(BeforeModalBox(owner), QString::fromStdString(caption),
+                       QString::fromStdString(text), QString::fromStdString(list),
+                       ListBoxIcon(icon));
+    box.exec();
+}
+
+bool QtShell::AskBeforeLosing(WindowId owner, const QString& text, const QString& action) {
+    QMessageBox box(QMessageBox::Warning, "Notice", text, QMessageBox::NoButton,
+                    BeforeModalBox(owner));
+    QPushButton* go = box.addButton(action, QMessageBox::DestructiveRole);
     QPushButton* keep = box.addButton(QMessageBox::Cancel);
     // Enter and Escape both keep the work: only a deliberate choice throws it away.
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
-    return box.clickedButton() == discard;
+    return box.clickedButton() == go;
+}
+
+bool QtShell::ConfirmDiscardChanges(WindowId owner, const std::string& text) {
+    return AskBeforeLosing(owner, QString::fromStdString(text), "&Discard Changes");
+}
+
+bool QtShell::ConfirmReplaceFile(const std::string& path) {
+    return AskBeforeLosing(WindowId::Main, PathToText(path) + " already exists.\n\nReplace it?",
+                           "&Replace");
 }
 
 std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::string& description,
-                                               const std::string& pattern) {
+                                               const std::string& pattern,
+                                               const std::string& proposedPath) {
     BeforeModalBox(WindowId::None);
-    // No owner, the current folder, and neither an overwrite question nor an existence
-    // check: the callers report files they cannot open or write.
+    // No owner, and neither an overwrite question nor an existence check here: the callers
+    // ask about replacing and report files they cannot open or write. Without a proposal the
+    // dialog opens in the current folder.
     QFileDialog dialog(nullptr, QString(), QString(), FileDialogFilter(description, pattern));
+    if (!proposedPath.empty()) {
+        const QFileInfo proposed(PathToText(proposedPath));
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
     dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                       : QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -172,8 +202,9 @@ void QtShell::SetWaitCursor(bool on) {
 }
 
 void QtShell::BeginProgress(const std::string& text, int steps) {
-    // Modeless and without an owner; the work runs on this thread, so each step repaints
-    // the dialog itself instead of waiting for the event loop.
+    // Modeless and without an owner. The work runs on this thread, so each step lets the
+    // event loop show and paint the dialog (a window is painted only once it is exposed);
+    // the user's input waits until the work is done.
     progress_ = std::make_unique<QProgressDialog>();
     progress_->setWindowTitle("Map Editor");
     progress_->setLabelText(QString::fromStdString(text));
@@ -185,7 +216,7 @@ void QtShell::BeginProgress(const std::string& text, int steps) {
     progress_->setRange(0, steps < 0 ? 0 : steps);
     progress_->setValue(0);
     progress_->show();
-    progress_->repaint();
+    PaintProgress();
 }
 
 void QtShell::StepProgress() {
@@ -193,7 +224,12 @@ void QtShell::StepProgress() {
         return;
     if (progress_->value() < progress_->maximum())
         progress_->setValue(progress_->value() + 1);
+    PaintProgress();
+}
+
+void QtShell::PaintProgress() {
     progress_->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtShell::EndProgress() {

@@ -36,9 +36,13 @@ class QtShell : public Shell {
 
     void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                      MessageIcon icon) override;
+    void ShowMessageWithList(WindowId owner, const std::string& text, const std::string& list,
+                             const std::string& caption, MessageIcon icon) override;
     bool ConfirmDiscardChanges(WindowId owner, const std::string& text) override;
     std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
-                                          const std::string& pattern) override;
+                                          const std::string& pattern,
+                                          const std::string& proposedPath) override;
+    bool ConfirmReplaceFile(const std::string& path) override;
     void Invalidate(WindowId window, bool erase) override;
     void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
     void Update(WindowId window) override;
@@ -61,6 +65,10 @@ class QtShell : public Shell {
     // Frees a captured pointer before a modal box or dialog opens; returns the box's parent,
     // the window of `owner`.
     QWidget* BeforeModalBox(WindowId owner);
+    // A warning with `action` and Cancel (the default); true only when `action` was chosen.
+    bool AskBeforeLosing(WindowId owner, const QString& text, const QString& action);
+    // Paints the progress dialog and lets the event loop bring it to the screen.
+    void PaintProgress();
 
     static constexpr size_t WindowCount = 5;
     std::array<QPointer<QWidget>, WindowCount> windows_;

@@ -4,7 +4,10 @@
 
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
+#include "core/edit/Zoom.h"
 #include "core/tools/AreaToolSupport.h"
+
+#include <QApplication>
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -12,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include <utility>
 
@@ -90,16 +94,22 @@ void TextureViewWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     PressKey(editor_, shell_, *key);
+    emit inputHandled();
 }
 
 void TextureViewWidget::mouseMoveEvent(QMouseEvent* event) {
     // During a stroke the tracker's readings follow the cursor; handing the pointer to the
     // 3D view at the screen edge would leave the stroke painting where the pointer went.
-    if (tracker_.IsActive())
+    if (tracker_.IsActive()) {
+        emit inputHandled();
         return;
+    }
+    FollowPointer(event->position().toPoint(), event->globalPosition().toPoint());
+    emit inputHandled();
+}
+
+void TextureViewWidget::FollowPointer(QPoint client, QPoint screen) {
     PointerPosition pointer;
-    const QPoint screen = event->globalPosition().toPoint();
-    const QPoint client = event->position().toPoint();
     pointer.screenX = screen.x();
     pointer.screenY = screen.y();
     pointer.clientX = client.x();
@@ -125,6 +135,7 @@ void TextureViewWidget::mousePressEvent(QMouseEvent* event) {
     default:
         break;
     }
+    emit inputHandled();
 }
 
 void TextureViewWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -141,4 +152,37 @@ void TextureViewWidget::mouseReleaseEvent(QMouseEvent* event) {
     default:
         break;
     }
+}
+
+void TextureViewWidget::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    // A stroke paints where the pointer is; moving the map beneath it would paint elsewhere.
+    if (tracker_.IsActive())
+        return;
+    constexpr int Notch = 120; // eighths of a degree
+    wheelRemainder_ += event->angleDelta();
+    const int vertical = wheelRemainder_.y() / Notch;
+    const int sideways = wheelRemainder_.x() / Notch;
+    wheelRemainder_ -= QPoint(sideways, vertical) * Notch;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QPoint client = event->position().toPoint();
+    if (modifiers & Qt::ControlModifier) {
+        if (vertical != 0)
+            ZoomAtPointer(editor_, shell_, vertical, client.x(), client.y());
+    } else {
+        // Wheel up moves the view up (or left), as in any scrolled window.
+        const int lines = QApplication::wheelScrollLines();
+        const bool shift = (modifiers & Qt::ShiftModifier) != 0;
+        const int across = shift ? vertical + sideways : sideways;
+        const int down = shift ? 0 : vertical;
+        if (across != 0)
+            ScrollView(editor_, shell_, ScrollAxis::Horizontal, ScrollStep::ToPosition,
+                       editor_.view.ViewOriginColumn - across * lines);
+        if (down != 0)
+            ScrollView(editor_, shell_, ScrollAxis::Vertical, ScrollStep::ToPosition,
+                       editor_.view.ViewOriginRow - down * lines);
+    }
+    // The view moved under a pointer that stayed: the cell under it is another one now.
+    FollowPointer(client, event->globalPosition().toPoint());
+    emit inputHandled();
 }

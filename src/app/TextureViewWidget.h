@@ -23,16 +23,25 @@ class TextureViewWidget : public QWidget {
     LeftButtonTracker& Tracker() { return tracker_; }
     TextureViewPainter& Painter() { return painter_; }
 
+  signals:
+    // The pointer moved or an input was handled: what the status bar shows may have changed.
+    void inputHandled();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The wheel scrolls, with Shift sideways; with Ctrl it steps through the zoom levels
+    // around the cell under the pointer.
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     // Moves the selection frame's dashes along while there is a selection.
     void MarchSelectionFrame();
+    // A mouse move to client position `client` (screen position `screen`).
+    void FollowPointer(QPoint client, QPoint screen);
 
     Editor& editor_;
     QTimer marchTimer_;
@@ -41,4 +50,5 @@ class TextureViewWidget : public QWidget {
     LeftButtonTracker tracker_;
     Modifiers pressModifiers_;          // modifiers of the press that started the tracking
     std::vector<Key> keysDuringStroke_; // keys pressed while the left button was tracked
+    QPoint wheelRemainder_;             // eighths of a degree short of a whole wheel notch
 };

@@ -1,5 +1,6 @@
 #include "app/ToolPalette.h"
 
+#include "app/MainMenu.h"
 #include "app/PaletteButton.h"
 #include "core/commands/CommandRegistry.h"
 #include "core/commands/Commands.h"
@@ -10,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +29,17 @@ QImage ButtonPicture(const QImage& image, int button) {
     return image.copy(0, 0, source, source)
         .scaled(PaletteButtonSize, PaletteButtonSize, Qt::IgnoreAspectRatio,
                 Qt::FastTransformation);
+}
+
+// A button's tooltip: the tool and its key, or the tile it puts down.
+QString ButtonName(int button) {
+    if (button < FirstTileButton)
+        return ItemText(CommandEntryOf(button == 0 ? CommandId::TilePaintingMode
+                                                   : CommandId::HeightEditingMode))
+                   .replace('\t', " (") +
+               ')';
+    const std::string_view name = TileDisplayName(button - FirstTileButton);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace
@@ -51,6 +65,7 @@ ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& i
                             origin.y() + PaletteMargin + PaletteButtonPitch * (k / 4),
                             PaletteButtonSize, PaletteButtonSize);
         connect(button, &QAbstractButton::pressed, this, [this, k] { ButtonPressed(k); });
+        button->setToolTip(ButtonName(k));
         // The two mode buttons carry a command; a tile button's choice is made on its press.
         if (k < FirstTileButton)
             connect(button, &QAbstractButton::clicked, this, [this, k] {
@@ -61,6 +76,8 @@ ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& i
     AddToolButtons(origin);
     for (int i = 0; i < PaletteImageCount; ++i)
         scaled_[i] = ButtonPicture(images.images[i], i % PaletteButtonCount);
+    if (parent)
+        parent->installEventFilter(this);
     FollowParentCorner();
     raise();
 }
@@ -113,8 +130,21 @@ QRect ToolPalette::ClientRect() const {
 }
 
 void ToolPalette::FollowParentCorner() {
-    if (!movedByUser_ && parentWidget())
-        move(parentWidget()->width() - width(), 0);
+    if (!parentWidget())
+        return;
+    MoveWithinParent(movedByUser_ ? pos() : QPoint(parentWidget()->width() - width(), 0));
+}
+
+void ToolPalette::MoveWithinParent(QPoint position) {
+    const QSize room = parentWidget() ? parentWidget()->size() : size();
+    move(std::clamp(position.x(), 0, std::max(0, room.width() - width())),
+         std::clamp(position.y(), 0, std::max(0, room.height() - ClientRect().top())));
+}
+
+bool ToolPalette::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        FollowParentCorner();
+    return QFrame::eventFilter(watched, event);
 }
 
 bool ToolPalette::IsCurrent(int index) const {
@@ -186,7 +216,7 @@ void ToolPalette::mousePressEvent(QMouseEvent* event) {
 
 void ToolPalette::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) && dragOffset_.y() >= 0) {
-        move(mapToParent(event->position().toPoint()) - dragOffset_);
+        MoveWithinParent(mapToParent(event->position().toPoint()) - dragOffset_);
         movedByUser_ = true;
     }
     QFrame::mouseMoveEvent(event);

@@ -45,13 +45,15 @@ class ToolPalette : public QFrame {
     QToolButton* ToolButton(CommandId command) const;
     // Where the buttons sit: below the caption strip and inside the frame.
     QRect ClientRect() const;
-    // Keeps the palette at the top right of its parent until the user drags it elsewhere.
+    // Keeps the palette at the top right of its parent, through every resize, until the user
+    // drags it elsewhere; a dragged palette stays where its caption can be reached.
     void FollowParentCorner();
 
     // Drawing of one button: pressed or released picture and the hatched frame.
     void PaintButton(QPainter& painter, const PaletteButton& button) const;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -63,6 +65,8 @@ class ToolPalette : public QFrame {
     bool IsCurrent(int index) const;
     void ForwardKey(QKeyEvent* event);
     void AddToolButtons(QPoint origin);
+    // Moves the palette to `position` in its parent, or as near as keeps its caption inside.
+    void MoveWithinParent(QPoint position);
 
     Editor& editor_;
     std::array<PaletteButton*, PaletteButtonCount> buttons_{};

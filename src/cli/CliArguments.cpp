@@ -7,6 +7,14 @@
 
 namespace {
 
+// Prints the reason; the empty result of any parser.
+std::nullopt_t Refuse(const std::string& reason) {
+    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<uint32_t> ParseSeed(const std::string& text) {
     uint32_t value = 0;
     const char* end = text.data() + text.size();
@@ -15,14 +23,6 @@ std::optional<uint32_t> ParseSeed(const std::string& text) {
         return std::nullopt;
     return value;
 }
-
-// Prints the reason; the empty result of any parser.
-std::nullopt_t Refuse(const std::string& reason) {
-    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
-    return std::nullopt;
-}
-
-} // namespace
 
 std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& arguments,
                                               size_t fileCount, bool acceptsSeed) {

@@ -28,5 +28,8 @@ struct OptionArguments {
 std::optional<OptionArguments> ParseOptionArguments(const std::vector<std::string>& arguments,
                                                     const std::vector<std::string>& optionNames);
 
+// A whole number from 0 to 4294967295, or nothing.
+std::optional<uint32_t> ParseSeed(const std::string& text);
+
 // A finite number above 0 ("4110", "8848.5"), or nothing.
 std::optional<double> ParsePositiveNumber(const std::string& text);

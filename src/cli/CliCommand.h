@@ -29,6 +29,7 @@ int RunRender(const std::vector<std::string>& arguments);
 int RunInfo(const std::vector<std::string>& arguments);
 int RunImportElevation(const std::vector<std::string>& arguments);
 int RunExportHeights(const std::vector<std::string>& arguments);
+int RunGenerate(const std::vector<std::string>& arguments);
 
 // Prints "usage: maptool NAME ARGUMENTS" and the summary to the stream.
 void PrintCommandUsage(const CliCommand& command, std::FILE* stream);

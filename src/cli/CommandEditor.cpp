@@ -1,7 +1,7 @@
 #include "cli/CommandEditor.h"
 
 #include "cli/CliCommand.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "cli/LayerFiles.h"
 
 #include <memory>
 
@@ -10,10 +10,10 @@ int RunOnTextureMap(const std::vector<std::string>& arguments, size_t fileCount,
     const auto parsed = ParseArguments(arguments, fileCount, acceptsSeed);
     if (!parsed)
         return ExitUsage;
-    ConsoleShell shell;
-    const auto editor = std::make_unique<Editor>();
-    LoadTextureMap(*editor, shell, parsed->files[0]);
-    if (!editor->tileMap.HasTileMap())
+    auto cells = ReadTextureMapCells(parsed->files[0]);
+    if (!cells)
         return ExitFailure;
-    return work(*editor, shell, *parsed);
+    const auto editor = std::make_unique<Editor>();
+    editor->tileMap.Replace(std::move(*cells));
+    return work(*editor, *parsed);
 }

@@ -1,16 +1,15 @@
 #pragma once
 // The start shared by the subcommands that work on a texture map: parse the command line,
-// load the map named first into a fresh editor, then do the work.
+// read the map named first into a fresh editor, then do the work.
 
 #include "cli/CliArguments.h"
-#include "cli/ConsoleShell.h"
 #include "core/edit/Editor.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-using TextureMapWork = std::function<int(Editor&, ConsoleShell&, const ParsedArguments&)>;
+using TextureMapWork = std::function<int(Editor&, const ParsedArguments&)>;
 
 // Returns the usage status for a bad command line, the failure status when the map cannot be
 // read (the user has been told why), and otherwise the status that `work` returns.

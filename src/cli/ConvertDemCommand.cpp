@@ -1,7 +1,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/ConsoleShell.h"
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
 
 #include <memory>
 

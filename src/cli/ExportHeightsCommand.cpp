@@ -2,9 +2,8 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
-#include "cli/ConsoleShell.h"
+#include "cli/LayerFiles.h"
 #include "core/elevation/ElevationImport.h"
-#include "core/height/HeightMapFile.h"
 #include "core/io/FileIO.h"
 
 #include <memory>
@@ -31,13 +30,11 @@ int RunExportHeights(const std::vector<std::string>& arguments) {
         top = *metres;
     }
     const std::string& outputPath = parsed->files[1];
-    const auto editor = std::make_unique<Editor>();
-    ConsoleShell shell;
-    OpenHeightMap(*editor, shell, parsed->files[0]);
-    if (!editor->heightMap.HasHeightMap())
+    const auto heights = ReadHeights(parsed->files[0]);
+    if (!heights)
         return ExitFailure;
     std::string error;
-    const auto tiff = HeightsAsGeoTiff(editor->heightMap.Heights(), top, error);
+    const auto tiff = HeightsAsGeoTiff(*heights, top, error);
     if (!tiff) {
         std::fprintf(stderr, "maptool: %s\n", error.c_str());
         return ExitFailure;

@@ -4,8 +4,8 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "core/elevation/ElevationImport.h"
-#include "core/height/DemConversion.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/DemConversion.h"
+#include "core/height/HeightMapCodec.h"
 #include "core/io/FileIO.h"
 
 namespace {

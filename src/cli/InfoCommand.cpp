@@ -1,14 +1,11 @@
-// maptool info: a short summary of each map file, read with the editor's own loaders.
+// maptool info: a short summary of each map file, read with the editor's own codecs.
 
 #include "cli/CliCommand.h"
-#include "cli/ConsoleShell.h"
-#include "core/edit/Editor.h"
-#include "core/height/HeightMapFile.h"
+#include "cli/LayerFiles.h"
 #include "core/io/MapFileKind.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/rails/RailNetwork.h"
 #include "core/rails/TargetAreas.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/tilemap/MapGeometry.h"
 
 #include <algorithm>
 #include <array>
@@ -85,15 +82,15 @@ void PrintSize(const std::string& path, uintmax_t expected) {
     std::printf("  size: %ju bytes (%ju expected, %s)\n", size, expected, verdict);
 }
 
-bool TextureMapInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
-    LoadTextureMap(editor, shell, path);
-    if (!editor.tileMap.HasTileMap())
+bool TextureMapInfo(const std::string& path) {
+    const auto cells = ReadTextureMapCells(path);
+    if (!cells)
         return false;
     std::printf("%s: texture map\n", path.c_str());
     PrintSize(path, MapCellCount);
     std::array<int, TileCodeCount> counts{};
     std::array<int, 4> rotations{};
-    for (const TileCell cell : editor.tileMap.Cells()) {
+    for (const TileCell cell : *cells) {
         ++counts[CodeOf(cell)];
         ++rotations[static_cast<size_t>(RotationOf(cell))];
     }
@@ -110,13 +107,13 @@ bool TextureMapInfo(Editor& editor, ConsoleShell& shell, const std::string& path
     return true;
 }
 
-bool HeightMapInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
-    OpenHeightMap(editor, shell, path);
-    if (!editor.heightMap.HasHeightMap())
+bool HeightMapInfo(const std::string& path) {
+    const auto read = ReadHeights(path);
+    if (!read)
         return false;
     std::printf("%s: height map\n", path.c_str());
     PrintSize(path, static_cast<uintmax_t>(MapCellCount) * 2);
-    const auto heights = editor.heightMap.Heights();
+    const std::vector<uint16_t>& heights = *read;
     const auto water = std::count(heights.begin(), heights.end(), uint16_t{0});
     uint16_t lowestLand = UINT16_MAX;
     for (const uint16_t h : heights)
@@ -131,17 +128,15 @@ bool HeightMapInfo(Editor& editor, ConsoleShell& shell, const std::string& path)
     return true;
 }
 
-bool RailroadDefinitionInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
-    LoadRailroadDefinition(editor, shell, path);
-    if (shell.Failed())
+bool RailroadDefinitionInfo(const std::string& path) {
+    const auto sections = ReadRailSections(path);
+    if (!sections)
         return false;
-    const auto& rails = editor.rails;
     std::printf("%s: railroad definition\n", path.c_str());
-    PrintSize(path, 4 + 24 * static_cast<uintmax_t>(rails.RailSectionCount));
-    std::printf("  sections: %d of %d\n", rails.RailSectionCount, RailTableSize);
+    PrintSize(path, 4 + 24 * static_cast<uintmax_t>(sections->size()));
+    std::printf("  sections: %zu of %d\n", sections->size(), RailTableSize);
     CellBox box;
-    for (int i = 0; i < rails.RailSectionCount; ++i) {
-        const RailSection& s = rails.RailSections[static_cast<size_t>(i)];
+    for (const RailSection& s : *sections) {
         box.Add(s.x1, s.y1);
         box.Add(s.x2, s.y2);
     }
@@ -149,30 +144,28 @@ bool RailroadDefinitionInfo(Editor& editor, ConsoleShell& shell, const std::stri
     return true;
 }
 
-bool RailSegmentInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
-    LoadRailSegment(editor, shell, path);
-    if (shell.Failed())
+bool RailSegmentInfo(const std::string& path) {
+    const auto points = ReadRailPoints(path);
+    if (!points)
         return false;
-    const auto& rails = editor.rails;
     std::printf("%s: rail segment\n", path.c_str());
-    PrintSize(path, 4 + 8 * static_cast<uintmax_t>(rails.PendingRailPointCount));
-    std::printf("  points: %d\n", rails.PendingRailPointCount);
+    PrintSize(path, 4 + 8 * static_cast<uintmax_t>(points->size()));
+    std::printf("  points: %zu\n", points->size());
     CellBox box;
-    for (int i = 0; i < rails.PendingRailPointCount; ++i)
-        box.Add(rails.PendingRailPoints[static_cast<size_t>(i)].x,
-                rails.PendingRailPoints[static_cast<size_t>(i)].y);
+    for (const RailPoint& point : *points)
+        box.Add(point.x, point.y);
     box.Print();
     return true;
 }
 
-bool TargetListInfo(Editor& editor, ConsoleShell& shell, const std::string& path) {
-    LoadTargetAreasFrom(editor, shell, path);
-    if (shell.Failed())
+bool TargetListInfo(const std::string& path) {
+    const auto areas = ReadTargetAreas(path);
+    if (!areas)
         return false;
     std::printf("%s: target list\n", path.c_str());
-    PrintSize(path, 4 + 48 * static_cast<uintmax_t>(editor.targetAreas.size()));
-    std::printf("  target areas: %zu\n", editor.targetAreas.size());
-    for (const TargetArea& area : editor.targetAreas)
+    PrintSize(path, 4 + 48 * static_cast<uintmax_t>(areas->size()));
+    std::printf("  target areas: %zu\n", areas->size());
+    for (const TargetArea& area : *areas)
         std::printf("    %-32s column %lld, row %lld\n", Printable(TargetAreaName(area)).c_str(),
                     static_cast<long long>(CellOfWorld(area.x, WorldOriginColumn)),
                     static_cast<long long>(CellOfWorld(area.y, WorldOriginRow)));
@@ -180,19 +173,17 @@ bool TargetListInfo(Editor& editor, ConsoleShell& shell, const std::string& path
 }
 
 bool FileInfo(const std::string& path) {
-    auto editor = std::make_unique<Editor>();
-    ConsoleShell shell;
     switch (MapFileKindOf(path)) {
     case MapFileKind::TextureMap:
-        return TextureMapInfo(*editor, shell, path);
+        return TextureMapInfo(path);
     case MapFileKind::HeightMap:
-        return HeightMapInfo(*editor, shell, path);
+        return HeightMapInfo(path);
     case MapFileKind::RailroadDefinition:
-        return RailroadDefinitionInfo(*editor, shell, path);
+        return RailroadDefinitionInfo(path);
     case MapFileKind::RailSegment:
-        return RailSegmentInfo(*editor, shell, path);
+        return RailSegmentInfo(path);
     case MapFileKind::TargetList:
-        return TargetListInfo(*editor, shell, path);
+        return TargetListInfo(path);
     case MapFileKind::Unknown:
         break;
     }

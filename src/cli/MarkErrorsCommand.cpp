@@ -1,16 +1,18 @@
 #include "cli/CliCommand.h"
 #include "cli/CommandEditor.h"
-#include "core/height/HeightMapFile.h"
+#include "cli/LayerFiles.h"
+#include "core/height/HeightMapCodec.h"
 #include "core/tilemap/TileUtilities.h"
 
 #include <cstdio>
 
 namespace {
 
-int MarkErrors(Editor& editor, ConsoleShell& shell, const ParsedArguments& parsed) {
-    OpenHeightMap(editor, shell, parsed.files[1]);
-    if (!editor.heightMap.HasHeightMap())
+int MarkErrors(Editor& editor, const ParsedArguments& parsed) {
+    auto heights = ReadHeights(parsed.files[1]);
+    if (!heights)
         return ExitFailure;
+    editor.heightMap.Replace(std::move(*heights));
 
     const std::vector<uint16_t> before(editor.heightMap.Heights().begin(),
                                        editor.heightMap.Heights().end());
@@ -20,8 +22,10 @@ int MarkErrors(Editor& editor, ConsoleShell& shell, const ParsedArguments& parse
         marked += before[i] != editor.heightMap.Heights()[i] ? 1 : 0;
     std::printf("%d cells marked.\n", marked);
 
-    SaveHeightMap(editor, shell, parsed.files[2]);
-    return shell.Failed() ? ExitFailure : ExitSuccess;
+    return WriteLayerFile(parsed.files[2], HeightMapFileBytes(editor.heightMap),
+                          "Unable to save file...")
+               ? ExitSuccess
+               : ExitFailure;
 }
 
 } // namespace

@@ -4,20 +4,17 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ConsoleShell.h"
+#include "cli/LayerFiles.h"
 #include "cli/PngStreamWriter.h"
 #include "cli/RenderOptions.h"
 #include "core/commands/Commands.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
-#include "core/height/HeightMapFile.h"
+#include "core/io/DataFolder.h"
 #include "core/io/FileIO.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
-#include "core/rails/TargetAreas.h"
 #include "core/render/HeightViewPainter.h"
 #include "core/render/TextureViewPainter.h"
 #include "core/render/WorldFile.h"
-#include "core/tilemap/TextureMapFile.h"
 #include "core/tilemap/TileBitmaps.h"
 
 #include <QGuiApplication>
@@ -48,24 +45,52 @@ std::optional<ZoomStep> ZoomStepOfPercent(int percent) {
     return std::nullopt;
 }
 
-// Loads the files the options name into the editor; false when one of them failed.
-bool LoadLayers(const RenderOptions& options, Editor& editor, ConsoleShell& shell) {
+bool LoadHeights(const std::string& path, Editor& editor) {
+    auto heights = ReadHeights(path);
+    if (!heights)
+        return false;
+    editor.heightMap.Replace(std::move(*heights));
+    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    return true;
+}
+
+bool LoadRails(const RenderOptions& options, RailNetwork& rails) {
+    if (!options.railsPath.empty()) {
+        const auto sections = ReadRailSections(options.railsPath);
+        if (!sections)
+            return false;
+        std::copy(sections->begin(), sections->end(), rails.RailSections.begin());
+        rails.RailSectionCount = static_cast<int32_t>(sections->size());
+    }
+    if (!options.segmentPath.empty()) {
+        const auto points = ReadRailPoints(options.segmentPath);
+        if (!points)
+            return false;
+        // As in the editor, the two tables together keep a slot free.
+        if (rails.RailSectionCount + static_cast<int64_t>(points->size()) >= RailTableSize) {
+            ReportFailure("Error", "Maximum Number of Rail Sections Exceeded");
+            return false;
+        }
+        std::copy(points->begin(), points->end(), rails.PendingRailPoints.begin());
+        rails.PendingRailPointCount = static_cast<int32_t>(points->size());
+    }
+    return true;
+}
+
+// Reads the files the options name into the editor; false when one of them failed.
+bool LoadLayers(const RenderOptions& options, Editor& editor) {
     if (options.heightView) {
-        OpenHeightMap(editor, shell, options.mapPath);
-        if (!editor.heightMap.HasHeightMap())
+        if (!LoadHeights(options.mapPath, editor))
             return false;
     } else {
-        LoadTextureMap(editor, shell, options.mapPath);
-        if (!editor.tileMap.HasTileMap())
+        auto cells = ReadTextureMapCells(options.mapPath);
+        if (!cells)
             return false;
-        if (!options.heightsPath.empty())
-            OpenHeightMap(editor, shell, options.heightsPath);
+        editor.tileMap.Replace(std::move(*cells));
+        if (!options.heightsPath.empty() && !LoadHeights(options.heightsPath, editor))
+            return false;
     }
-    if (!options.railsPath.empty())
-        LoadRailroadDefinition(editor, shell, options.railsPath);
-    if (!options.segmentPath.empty())
-        LoadRailSegment(editor, shell, options.segmentPath);
-    return !shell.Failed();
+    return LoadRails(options, editor.rails);
 }
 
 void SetSwitches(const RenderOptions& options, Editor& editor) {
@@ -183,13 +208,15 @@ int RunRender(const std::vector<std::string>& arguments) {
     const auto application = MakeOffscreenApplication();
     const auto editor = std::make_unique<Editor>();
     ConsoleShell shell;
-    if (!LoadLayers(options, *editor, shell))
+    if (!LoadLayers(options, *editor))
         return ExitFailure;
     SelectZoom(*editor, shell, *zoom);
     PlaceView(options, *editor, shell);
     SetSwitches(options, *editor);
-    if (!options.heightView && editor->flags.ShowTargetAreas)
-        LoadTargetAreas(*editor, shell);
+    if (!options.heightView && editor->flags.ShowTargetAreas) {
+        if (auto areas = ReadTargetAreas(FindDataFile("TarList.dat")))
+            editor->targetAreas = std::move(*areas);
+    }
 
     const auto bitmaps = std::make_unique<TileBitmaps>();
     if (!options.heightView) {

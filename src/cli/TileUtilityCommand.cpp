@@ -2,21 +2,23 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CommandEditor.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "cli/LayerFiles.h"
+#include "core/tilemap/TextureMapCodec.h"
 
 #include <ctime>
 
 int RunTileUtility(const std::vector<std::string>& arguments, TileUtility utility,
                    UnseededStart unseeded) {
     return RunOnTextureMap(
-        arguments, 2, true,
-        [utility, unseeded](Editor& editor, ConsoleShell& shell, const auto& parsed) {
+        arguments, 2, true, [utility, unseeded](Editor& editor, const auto& parsed) {
             if (parsed.seed)
                 editor.random.Seed(*parsed.seed);
             else if (unseeded == UnseededStart::Clock)
                 editor.random.Seed(static_cast<uint32_t>(std::time(nullptr)));
             utility(editor.tileMap, editor.random);
-            SaveTextureMap(editor, shell, parsed.files[1]);
-            return shell.Failed() ? ExitFailure : ExitSuccess;
+            return WriteLayerFile(parsed.files[1], EncodeTextureMap(editor.tileMap),
+                                  "Unable to open file...")
+                       ? ExitSuccess
+                       : ExitFailure;
         });
 }

@@ -35,6 +35,21 @@ const CliCommand Commands[] = {
      "Writes the height map as a GeoTIFF in metres (the height rule inverted for METRES,\n"
      "4110 by default), sea as no-data, georeferenced in EPSG:4326 on the map's grid.",
      RunExportHeights},
+    {"generate",
+     "NAME --land FILE [--water FILE] [--cover FILE [--cover-classes LIST]]\n"
+     "       [--cities FILE] [--city-count N] [--elevation FILE] [--seed N]",
+     "Makes a new map from geographic data that GDAL reads, in any coordinate system, and\n"
+     "writes NAME.tm, NAME.hm and (with --cities) TarList.dat beside them. --land: land\n"
+     "polygons or a raster non-zero on land (required); --water: river lines and lake\n"
+     "polygons; --cover: polygons with a \"class\" field (forest, town, field, mountain) or a\n"
+     "raster whose values LIST names (\"1=forest,2=town,3=field,4=mountain\"); --cities:\n"
+     "points with a \"name\" and, where present, a \"population\", of which the N largest\n"
+     "inside the map (30 by default) become towns and targets; --elevation: any elevation\n"
+     "raster, imported as import-elevation does (without it the land rises gently inland).\n"
+     "The coast tiles join their neighbours; the report gives the neighbour pairs whose\n"
+     "coast edges disagree and the share of cells whose land or water matches the land.\n"
+     "The same data and --seed (1 by default) give the same files.",
+     RunGenerate},
     {"randomize", "IN.tm OUT.tm [--seed N]",
      "Varies plain tiles and turns them at random. Without --seed the random generator is\n"
      "seeded with the time, as the editor's Randomize Tiles does; --seed N starts it at N.",
@@ -80,10 +95,11 @@ void PrintUsage(std::FILE* stream) {
                stream);
     for (const CliCommand& command : Commands)
         std::fprintf(stream, "  %s %s\n", command.name, command.arguments);
-    std::fputs("\nrandomize, expand-fields and field-transitions draw random numbers; the other\n"
-               "commands do not. --seed N makes their result repeatable (see COMMAND --help).\n"
-               "\nExit status: 0 success, 1 the operation failed, 2 bad command line.\n",
-               stream);
+    std::fputs(
+        "\ngenerate, randomize, expand-fields and field-transitions draw random numbers; the\n"
+        "other commands do not. --seed N makes their result repeatable (see COMMAND --help).\n"
+        "\nExit status: 0 success, 1 the operation failed, 2 bad command line.\n",
+        stream);
 }
 
 const CliCommand* FindCommand(const char* name) {

@@ -43,3 +43,7 @@ std::string FormatText(const char* format, const std::string& argument) {
     }
     return result;
 }
+
+std::string PathWithReason(const std::string& path, const std::string& reason) {
+    return reason.empty() ? path : path + "\n\n" + reason;
+}

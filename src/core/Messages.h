@@ -19,5 +19,8 @@ void ShowHardError(Shell& shell, WindowId owner, const std::string& text);
 // The system's text for an error number, caption "GetLastError", information icon.
 void ReportSystemError(Shell& shell, int errorCode);
 
+// The path, and after an empty line the reason, when there is one.
+std::string PathWithReason(const std::string& path, const std::string& reason);
+
 // printf-style formatting for the program's message texts ("Failed to read %s!").
 std::string FormatText(const char* format, const std::string& argument);

@@ -44,16 +44,30 @@ class Shell {
     virtual void ShowMessage(WindowId owner, const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
 
+    // A message box whose text ends in a long list (words separated by blanks): the list is
+    // shown in a scrolled area under the text, so that the box fits the screen. Shells without
+    // such an area show the two as one text.
+    virtual void ShowMessageWithList(WindowId owner, const std::string& text,
+                                     const std::string& list, const std::string& caption,
+                                     MessageIcon icon) {
+        ShowMessage(owner, text + list, caption, icon);
+    }
+
     // Asks whether to go on (quit, or load another file) although `text` names changes that
     // are not saved. True only when the user chooses to discard them; closing the box keeps
     // them.
     virtual bool ConfirmDiscardChanges(WindowId owner, const std::string& text) = 0;
 
     // The one open/save dialog. `description` and `pattern` are the filter, for example
-    // "Texture Map Files (*.tm)" and "*.tm". Empty result on cancel or failure.
+    // "Texture Map Files (*.tm)" and "*.tm". It opens in the folder of `proposedPath` with its
+    // name proposed (when it is not empty). Empty result on cancel or failure.
     virtual std::optional<FileChoice> AskFileName(FileDialogMode mode,
                                                   const std::string& description,
-                                                  const std::string& pattern) = 0;
+                                                  const std::string& pattern,
+                                                  const std::string& proposedPath) = 0;
+    // Asks whether a save may replace the existing file at `path`. True only when the user
+    // agrees; closing the box keeps the file.
+    virtual bool ConfirmReplaceFile(const std::string& path) = 0;
 
     // Schedules a repaint of a window's whole client area; WindowId::None repaints
     // every window of the program.

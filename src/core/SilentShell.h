@@ -8,10 +8,11 @@ class SilentShell : public Shell {
   public:
     void ShowMessage(WindowId, const std::string&, const std::string&, MessageIcon) override {}
     bool ConfirmDiscardChanges(WindowId, const std::string&) override { return false; }
-    std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&,
+    std::optional<FileChoice> AskFileName(FileDialogMode, const std::string&, const std::string&,
                                           const std::string&) override {
         return std::nullopt;
     }
+    bool ConfirmReplaceFile(const std::string&) override { return false; }
     void Invalidate(WindowId, bool) override {}
     void InvalidateRect(WindowId, const PixelRect&, bool) override {}
     void Update(WindowId) override {}

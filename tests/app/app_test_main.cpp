@@ -1,6 +1,8 @@
 // The widget tests' entry point: one QApplication for the whole run, then GoogleTest.
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,11 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Remembered settings go to a folder of the run's own, never the user's.
+    const QTemporaryDir settingsFolder;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    QApplication::setOrganizationName("mapeditor-tests");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,8 @@
 
 #include "support/RecordingShell.h"
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +34,31 @@ TEST(CommandLineFiles, ReportAnUnknownKindAndGoOnWithTheRest) {
     EXPECT_EQ(shell.messages[0].text.rfind("notes.txt", 0), 0u);
     EXPECT_EQ(shell.messages[1].text.rfind("TarList.dat", 0), 0u);
     EXPECT_TRUE(editor.tileMap.HasTileMap());
+}
+
+TEST(CommandLineFiles, HelpAndVersionAnswerOnTheTerminalWithoutOpeningAnything) {
+    for (const auto& [option, expected] :
+         {std::pair{"--help", "Usage: "}, std::pair{"--version", "mapeditor "}}) {
+        QProcess editor;
+        // No display: the editor must answer before it needs one.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        editor.setProcessEnvironment(environment);
+        editor.start(MAPEDITOR_PATH, {option});
+        ASSERT_TRUE(editor.waitForFinished(20000)) << option;
+        EXPECT_EQ(editor.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(editor.exitCode(), 0) << option;
+        const QString out = QString::fromLocal8Bit(editor.readAllStandardOutput());
+        EXPECT_TRUE(out.startsWith(expected)) << option << ": " << out.toStdString();
+    }
+}
+
+TEST(CommandLineFiles, OptionsAreNoFilesAndTwoDashesEndThem) {
+    std::string arguments[] = {"mapeditor", "a.tm", "--", "-odd.hm", "--"};
+    char* argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(),
+                    arguments[3].data(), arguments[4].data()};
+    EXPECT_EQ(CommandLineFileArguments(5, argv),
+              (std::vector<std::string>{"a.tm", "-odd.hm", "--"}));
 }
 
 } // namespace

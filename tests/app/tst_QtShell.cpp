@@ -11,9 +11,12 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QProgressDialog>
+#include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +101,15 @@ TEST(QtShellTest, ProgressDialogCountsItsStepsUnderTheProgramsCaption) {
     EXPECT_EQ(dialog->windowTitle(), "Map Editor");
     EXPECT_EQ(dialog->labelText(), "Loading 3D Textures");
     EXPECT_TRUE(dialog->isVisible() && !dialog->isModal());
+    // On the screen with its text and bar at once, not a black box until the work is done.
+    EXPECT_TRUE(dialog->windowHandle()->isExposed());
+    shell.StepProgress();
+    const QImage shown = dialog->screen()->grabWindow(dialog->winId()).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < shown.height(); y += 2)
+        for (int x = 0; x < shown.width(); x += 2)
+            colours.insert(shown.pixel(x, y));
+    EXPECT_GT(colours.size(), 4);
     for (int i = 0; i < 60; ++i) // one step past the end: the bar stays full
         shell.StepProgress();
     EXPECT_EQ(dialog->value(), 59);

@@ -33,6 +33,26 @@ TEST_F(ToolPaletteTest, SixtyFourButtonsInFourColumnsAtTheTopRight) {
     EXPECT_EQ(palette().ClientRect().size(), QSize(212, 940));
     EXPECT_EQ(palette().geometry().right(), main().View().width() - 1);
     EXPECT_EQ(palette().y(), 0);
+    EXPECT_EQ(Button(0).toolTip(), "Tile Painting (F1)");
+    EXPECT_EQ(Button(2).toolTip(), "Field8");
+    EXPECT_EQ(Button(63).toolTip(), "blank");
+}
+
+TEST_F(ToolPaletteTest, StaysAtTheCornerThroughResizesAndInReachWhenDragged) {
+    main().showNormal();
+    for (const QSize size : {QSize(900, 600), QSize(1200, 900)}) {
+        main().resize(size);
+        Settle();
+        EXPECT_EQ(palette().geometry().right(), main().View().width() - 1);
+        EXPECT_EQ(palette().y(), 0);
+    }
+    // Dragged by its caption far past the corner, it stops where its caption can be reached.
+    QTest::mousePress(&palette(), Qt::LeftButton, {}, QPoint(40, 6));
+    QTest::mouseMove(&palette(), QPoint(4000, 4000));
+    QTest::mouseRelease(&palette(), Qt::LeftButton, {}, QPoint(4000, 4000));
+    main().resize(700, 500);
+    Settle();
+    EXPECT_TRUE(main().View().rect().contains(palette().geometry().topLeft() + QPoint(4, 4)));
 }
 
 TEST_F(ToolPaletteTest, TileButtonsChooseOnPressAndBlankOnesCodesBeyondTheCatalogue) {

@@ -1,9 +1,11 @@
 #include "MaptoolRunner.h"
 #include "core/tilemap/MapGeometry.h"
 #include "support/SyntheticRaster.h"
+#include "support/SyntheticVector.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -46,4 +48,31 @@ TEST(ElevationCommands, ImportWritesBothOutputsAndExportComesBack) {
     const MaptoolResult missing = RunMaptool(dir, "import-elevation tile.tif none.tif");
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(Contains(missing.err, "none.tif cannot be read")) << missing.err;
+}
+
+TEST(ElevationCommands, GenerateWritesTheSameMapForTheSameSeedWithItsCitiesAndReport) {
+    TempDir dir;
+    // Land on the eastern three quarters of the map, with a round bay; one city.
+    ASSERT_TRUE(WriteSyntheticRaster(
+        dir.File("land.tif"), LatLongRaster(-5, 55, 160, 80, 8, [](int column, int row) {
+            return column >= 40 && std::hypot(column - 100, row - 40) > 12 ? 1 : 0;
+        })));
+    ASSERT_TRUE(WriteSyntheticVector(dir.File("cities.geojson"), "GeoJSON", 4326,
+                                     {{"POINT(10 50)", {{"name", "Hafen"}}}}));
+    const std::string arguments = " --land land.tif --cities cities.geojson --seed 4";
+    const MaptoolResult first = RunMaptool(dir, "generate a" + arguments);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_TRUE(Contains(first.out, "Neighbour pairs whose coast edges disagree: 0."));
+    const auto list = ReadBytes(dir.File("TarList.dat"));
+    ASSERT_EQ(list.size(), 4u + 48u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(list.data()) + 20), "Hafen");
+
+    ASSERT_EQ(RunMaptool(dir, "generate b" + arguments).status, 0);
+    EXPECT_EQ(ReadBytes(dir.File("a.tm")), ReadBytes(dir.File("b.tm")));
+    EXPECT_EQ(ReadBytes(dir.File("a.hm")), ReadBytes(dir.File("b.hm")));
+    EXPECT_EQ(ReadBytes(dir.File("a.tm")).size(), 204800u);
+
+    const MaptoolResult noLand = RunMaptool(dir, "generate c --cities cities.geojson");
+    EXPECT_EQ(noLand.status, 2);
+    EXPECT_TRUE(Contains(noLand.err, "--land is required"));
 }

@@ -29,6 +29,7 @@ void RecordingShell::AnswerNextQuestion(bool discardChanges) {
 void RecordingShell::Clear() {
     messages.clear();
     questions.clear();
+    replaceQuestions.clear();
     dialogs.clear();
     calls.clear();
 }
@@ -42,6 +43,12 @@ bool RecordingShell::ConfirmDiscardChanges(WindowId owner, const std::string& te
     return answer;
 }
 
+bool RecordingShell::ConfirmReplaceFile(const std::string& path) {
+    replaceQuestions.push_back(path);
+    calls.push_back("replace?");
+    return replaceFiles;
+}
+
 void RecordingShell::ShowMessage(WindowId owner, const std::string& text,
                                  const std::string& caption, MessageIcon icon) {
     messages.push_back({owner, text, caption, icon});
@@ -50,8 +57,9 @@ void RecordingShell::ShowMessage(WindowId owner, const std::string& text,
 
 std::optional<FileChoice> RecordingShell::AskFileName(FileDialogMode mode,
                                                       const std::string& description,
-                                                      const std::string& pattern) {
-    dialogs.push_back({mode, description, pattern});
+                                                      const std::string& pattern,
+                                                      const std::string& proposedPath) {
+    dialogs.push_back({mode, description, pattern, proposedPath});
     calls.push_back("dialog");
     if (answers_.empty())
         throw std::logic_error("RecordingShell: a file dialog opened without a scripted answer");

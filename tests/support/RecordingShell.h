@@ -25,6 +25,7 @@ struct RecordedDialog {
     FileDialogMode mode;
     std::string description;
     std::string pattern;
+    std::string proposed;
 };
 
 class RecordingShell : public Shell {
@@ -33,6 +34,9 @@ class RecordingShell : public Shell {
     void AnswerNextDialog(std::optional<std::string> path);
     // Queue the answer of the next question about unsaved changes (unanswered: keep them).
     void AnswerNextQuestion(bool discardChanges);
+    // The answer to every question about replacing an existing file.
+    bool replaceFiles = false;
+    std::vector<std::string> replaceQuestions;
 
     std::vector<RecordedMessage> messages;
     std::vector<RecordedDialog> dialogs;
@@ -50,7 +54,9 @@ class RecordingShell : public Shell {
                      MessageIcon icon) override;
     bool ConfirmDiscardChanges(WindowId owner, const std::string& text) override;
     std::optional<FileChoice> AskFileName(FileDialogMode mode, const std::string& description,
-                                          const std::string& pattern) override;
+                                          const std::string& pattern,
+                                          const std::string& proposedPath) override;
+    bool ConfirmReplaceFile(const std::string& path) override;
     void Invalidate(WindowId window, bool erase) override;
     void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
     void Update(WindowId window) override;

@@ -7,24 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-constexpr double WestLongitude = -5.0;
-constexpr double NorthLatitude = 55.0;
-constexpr double CellsPerDegree = 32.0;
-
-} // namespace
-
-bool CellOfGeoPoint(const GeoPoint& point, int& row, int& column) {
-    const double x = std::floor((point.longitude - WestLongitude) * CellsPerDegree);
-    const double y = std::floor((NorthLatitude - point.latitude) * CellsPerDegree);
-    if (!(x >= 0 && x < MapWidth && y >= 0 && y < MapHeight))
-        return false;
-    column = static_cast<int>(x);
-    row = static_cast<int>(y);
-    return true;
-}
-
 std::optional<std::vector<uint8_t>> ReadLandMaskXyz(const std::string& path, std::string& error) {
     std::ifstream in(path);
     if (!in) {

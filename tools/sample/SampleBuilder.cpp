@@ -6,12 +6,13 @@
 #include "SampleTilePainter.h"
 
 #include "core/edit/Editor.h"
-#include "core/height/DemConversion.h"
-#include "core/height/HeightMapFile.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/files/DemConversion.h"
+#include "core/files/HeightMapFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/TextureMapFile.h"
 #include "core/tilemap/TileUtilities.h"
 
 #include <algorithm>

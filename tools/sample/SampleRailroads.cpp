@@ -2,6 +2,7 @@
 
 #include "SampleTilePainter.h"
 
+#include "core/geodata/GeoGrid.h"
 #include "core/tilemap/MapGeometry.h"
 
 #include <algorithm>

@@ -1,5 +1,8 @@
 #include "SampleTilePainter.h"
 
+#include "core/geodata/GeoGrid.h"
+#include "core/geodata/PatchNoise.h"
+#include "core/geodata/RiverTiles.h"
 #include "core/tilemap/MapGeometry.h"
 
 #include <array>
@@ -10,7 +13,7 @@ namespace {
 using namespace sample_tiles;
 
 // Directions as bits, in the order of the rotations of the straight shore and the river end.
-enum Side : int { South = 1, West = 2, North = 4, East = 8 };
+constexpr int South = SouthSide, West = WestSide, North = NorthSide, East = EastSide;
 constexpr std::array<int, 4> SideBits = {South, West, North, East};
 constexpr int RowStep(int side) {
     return side == South ? 1 : side == North ? -1 : 0;
@@ -23,32 +26,6 @@ constexpr int ColumnStep(int side) {
 int MetresOf(uint16_t height) {
     return height * 4110 / 65535;
 }
-
-// Coarse lattice noise, 0-999, interpolated between random values every `spacing` cells.
-class PatchNoise {
-  public:
-    PatchNoise(ClassicRandom& random, int spacing) : spacing_(spacing) {
-        columns_ = MapWidth / spacing + 2;
-        rows_ = MapHeight / spacing + 2;
-        lattice_.resize(static_cast<size_t>(columns_ * rows_));
-        for (int& value : lattice_)
-            value = random.Next() % 1000;
-    }
-    int At(int row, int column) const {
-        const int lr = row / spacing_, lc = column / spacing_;
-        const int fr = row % spacing_, fc = column % spacing_;
-        const int top = Lattice(lr, lc) * (spacing_ - fc) + Lattice(lr, lc + 1) * fc;
-        const int bottom = Lattice(lr + 1, lc) * (spacing_ - fc) + Lattice(lr + 1, lc + 1) * fc;
-        return (top * (spacing_ - fr) + bottom * fr) / (spacing_ * spacing_);
-    }
-
-  private:
-    int Lattice(int row, int column) const {
-        return lattice_[static_cast<size_t>(row * columns_ + column)];
-    }
-    int spacing_, columns_, rows_;
-    std::vector<int> lattice_;
-};
 
 class Painter {
   public:
@@ -156,31 +133,6 @@ class Painter {
         Set(row, column, RiverCellFor(sides));
     }
 
-    static TileCell RiverCellFor(int sides) {
-        // The unturned tiles: the end leaves west, the straight piece runs west-east, the bend
-        // joins north and west, the fork leaves north, east and west.
-        static constexpr int EndSide[4] = {West, North, East, South};
-        static constexpr int BendSides[4] = {North | West, North | East, South | East,
-                                             South | West};
-        static constexpr int ForkMissing[4] = {South, West, North, East};
-        const int count = std::popcount(static_cast<unsigned>(sides));
-        for (int rotation = 0; rotation < 4; ++rotation) {
-            if (count == 1 && sides == EndSide[rotation])
-                return MakeCell(rotation, RiverEnd);
-            if (count == 2 && sides == BendSides[rotation])
-                return MakeCell(rotation, RiverBend);
-            if (count == 3 && (sides | ForkMissing[rotation]) == 15)
-                return MakeCell(rotation, RiverFork);
-        }
-        if (sides == (West | East))
-            return MakeCell(0, RiverStraight);
-        if (sides == (North | South))
-            return MakeCell(1, RiverStraight);
-        if (count == 4)
-            return MakeCell(0, RiverFork);
-        return MakeCell(0, RiverEnd); // a lone river cell
-    }
-
     // A town: the centre tile on the area's cell and a ring of town blocks on the land around.
     void PaintTown(const TargetArea& town) {
         int row = 0, column = 0;
@@ -207,17 +159,6 @@ class Painter {
 };
 
 } // namespace
-
-bool CellOfWorldPoint(int32_t x, int32_t y, int& row, int& column) {
-    // Floor division: points west of or above the world origin have negative coordinates.
-    const int64_t c = (static_cast<int64_t>(x) >> 18) + WorldOriginColumn;
-    const int64_t r = (static_cast<int64_t>(y) >> 18) + WorldOriginRow;
-    if (!IsInsideMap(static_cast<int>(r), static_cast<int>(c)))
-        return false;
-    row = static_cast<int>(r);
-    column = static_cast<int>(c);
-    return true;
-}
 
 std::vector<TileCell> PaintSampleTiles(const HeightMap& heights, const std::vector<uint8_t>& rivers,
                                        const std::vector<TargetArea>& towns,

@@ -20,10 +20,6 @@ constexpr TileCode Water = 2;
 constexpr TileCode Coast = 3;            // straight shore, sea to the south when unturned
 constexpr TileCode CoastOuterCorner = 4; // land jutting into the sea
 constexpr TileCode CoastInnerCorner = 5; // sea reaching in at one corner
-constexpr TileCode RiverStraight = 14;
-constexpr TileCode RiverBend = 16;
-constexpr TileCode RiverEnd = 43;
-constexpr TileCode RiverFork = 54;
 constexpr TileCode Mountain = 22;
 constexpr TileCode Forest = 27;
 constexpr TileCode TownCentre = 10;
@@ -33,6 +29,3 @@ constexpr TileCode TownCentre = 10;
 // field tiles and town blocks (the caller seeds it, so the result is reproducible).
 std::vector<TileCell> PaintSampleTiles(const HeightMap& heights, const std::vector<uint8_t>& rivers,
                                        const std::vector<TargetArea>& towns, ClassicRandom& random);
-
-// The map cell of a point in world units; false outside the map.
-bool CellOfWorldPoint(int32_t x, int32_t y, int& row, int& column);

@@ -1,10 +1,10 @@
 // mapsample: makes the editor's bundled sample map (see README.md beside this file).
 
 #include "GmtText.h"
-#include "RiverRaster.h"
 #include "SampleBuilder.h"
 #include "SampleInput.h"
 #include "TerrainSynthesis.h"
+#include "core/geodata/RiverRaster.h"
 
 #include <cstdio>
 #include <cstring>

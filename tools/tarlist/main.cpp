@@ -4,10 +4,10 @@
 // Each place is put at its cell of the map grid (32 cells per degree, row 0 on latitude 55,
 // column 0 on longitude -5) and stored in world units.
 
+#include "core/geodata/TargetAreaAt.h"
 #include "core/io/FileIO.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/rails/TargetAreas.h"
 
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int RecordSize = 48;
 constexpr int NameSize = 32;
 
 struct Place {
@@ -64,24 +63,6 @@ bool ReadPlaces(const std::string& path, std::vector<Place>& places) {
     return true;
 }
 
-std::vector<uint8_t> EncodeTargetList(const std::vector<Place>& places) {
-    std::vector<uint8_t> out;
-    AppendInt32LE(out, static_cast<int32_t>(places.size()));
-    for (const Place& place : places) {
-        const double column = (place.longitude + 5) * 32;
-        const double row = (55 - place.latitude) * 32;
-        AppendInt32LE(out, static_cast<int32_t>(
-                               std::lround((column - WorldOriginColumn) * WorldUnitsPerCell)));
-        AppendInt32LE(
-            out, static_cast<int32_t>(std::lround((row - WorldOriginRow) * WorldUnitsPerCell)));
-        out.insert(out.end(), 8, 0);
-        std::string name = place.name;
-        name.resize(NameSize, '\0');
-        out.insert(out.end(), name.begin(), name.end());
-    }
-    return out;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -94,11 +75,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tarlist: cannot read the places in %s\n", argv[1]);
         return 1;
     }
+    std::vector<TargetArea> areas;
+    for (const Place& place : places)
+        areas.push_back(TargetAreaAt(place.name, place.longitude, place.latitude));
     std::string error;
-    if (!WriteFileAtomically(argv[2], EncodeTargetList(places), &error)) {
+    if (!WriteFileAtomically(argv[2], TargetListBytes(areas), &error)) {
         std::fprintf(stderr, "tarlist: cannot write %s: %s\n", argv[2], error.c_str());
         return 1;
     }
-    static_assert(RecordSize == 4 + 4 + 8 + NameSize);
     return 0;
 }

@@ -9,8 +9,8 @@
 #include "cli/ConsoleShell.h"
 #include "core/edit/Editor.h"
 #include "core/edit/ViewOps.h"
-#include "core/height/HeightMapFile.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/HeightMapFile.h"
+#include "core/files/TextureMapFile.h"
 
 #include <QApplication>
 

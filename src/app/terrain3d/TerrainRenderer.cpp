@@ -2,6 +2,7 @@
 
 #include "core/edit/Editor.h"
 #include "core/mesh/Camera.h"
+#include "core/mesh/PointerMarker.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -76,7 +77,7 @@ void TerrainRenderer::SetupTerrainGlState(Editor& editor, Shell& shell) {
     glClearDepth(1.0);
 }
 
-void TerrainRenderer::DrawTerrainFrame(Editor& editor, QPoint cursorScreen, TexturedPass pass) {
+void TerrainRenderer::DrawTerrainFrame(Editor& editor, TexturedPass pass) {
     if (!editor.flags.Show3DView) {
         return;
     }
@@ -86,10 +87,6 @@ void TerrainRenderer::DrawTerrainFrame(Editor& editor, QPoint cursorScreen, Text
     glLoadIdentity();
     Camera& camera = editor.camera;
     ClampAndWrapCamera(camera);
-    const bool pointerHere = editor.cursor.PointerIn3D != 0;
-    if (pointerHere) {
-        glPushMatrix();
-    }
     glTranslatef(0.0f, 0.0f, camera.CameraDistance);
     glRotatef(camera.CameraElevation, 1.0f, 0.0f, 0.0f);
     glRotatef(camera.CameraAzimuth, 0.0f, 1.0f, 0.0f);
@@ -113,8 +110,8 @@ void TerrainRenderer::DrawTerrainFrame(Editor& editor, QPoint cursorScreen, Text
             DrawGrid(editor.mesh, quadCount);
         }
     }
-    if (pointerHere) {
-        DrawPointerMarker(cursorScreen, editor.view.ViewCells, editor.view.ViewCells);
+    if (editor.cursor.PointerIn3D) {
+        DrawPointerMarker(PointerMarkerPosition(editor), textured);
     }
     glFlush();
 }
@@ -167,27 +164,30 @@ void TerrainRenderer::DrawGrid(const TerrainMesh& mesh, int quadCount) {
     glEnable(GL_TEXTURE_2D);
 }
 
-void TerrainRenderer::DrawPointerMarker(QPoint cursorScreen, int columns, int rows) {
-    glPopMatrix();
+void TerrainRenderer::DrawPointerMarker(const Vector3& ground, bool textured) {
+    // A pin on the terrain with a ball on top, in plain red over everything: the pointer is
+    // hidden while the 3D view holds it, so the marker must never be behind a hill.
+    constexpr float PinHeight = 48.0f;
+    constexpr double BallRadius = 8.0;
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
-    const int px = cursorScreen.x();
-    const int py = cursorScreen.y();
-    // Whole-number quotients, as the marker has always been placed; a zero-sized window
-    // places it at the origin rather than dividing by zero.
-    const int qx = columns != 0 ? px / columns : 0;
-    const int qy = rows != 0 ? py / rows : 0;
-    glTranslatef(static_cast<float>(qx - columns * 0.5), static_cast<float>(qy + rows * 0.5), 0.0f);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 0.0f, 0.0f);
     glBegin(GL_LINES);
-    glVertex3f(px - 4.0f, static_cast<float>(py), 20.0f);
-    glVertex3f(px + 4.0f, static_cast<float>(py), 20.0f);
-    glVertex3f(static_cast<float>(px), py - 4.0f, 20.0f);
-    glVertex3f(static_cast<float>(px), py + 4.0f, 20.0f);
+    glVertex3f(ground[0], ground[1], ground[2]);
+    glVertex3f(ground[0], ground[1] + PinHeight, ground[2]);
     glEnd();
-    spheres_.DrawSolidSphere(8.0);
+    glPushMatrix();
+    glTranslatef(ground[0], ground[1] + PinHeight, ground[2]);
+    spheres_.DrawSolidSphere(BallRadius);
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
+    if (textured) {
+        glEnable(GL_TEXTURE_2D);
+    }
 }
 
 void TerrainRenderer::ForgetContext() {

@@ -7,7 +7,7 @@
 #include "app/terrain3d/TerrainTextures.h"
 #include "app/terrain3d/TexturedQuadBatch.h"
 
-#include <QPoint>
+#include "core/mesh/Vector3.h"
 
 struct Editor;
 class Shell;
@@ -34,9 +34,9 @@ class TerrainRenderer {
     void SetupTerrainGlState(Editor& editor, Shell& shell);
 
     // One frame into the current framebuffer (the caller swaps). Does nothing while
-    // "3D View" is off. `cursorScreen` places the pointer marker while the pointer is here.
-    void DrawTerrainFrame(Editor& editor, QPoint cursorScreen,
-                          TexturedPass pass = TexturedPass::Batched);
+    // "3D View" is off. While the pointer is here, a red marker stands on the terrain where
+    // the pointer left the texture view.
+    void DrawTerrainFrame(Editor& editor, TexturedPass pass = TexturedPass::Batched);
 
     // Forgets everything that belonged to a context that is gone.
     void ForgetContext();
@@ -48,7 +48,7 @@ class TerrainRenderer {
     void DrawTexturedBatched(const TerrainMesh& mesh, int quadCount);
     void DrawTexturedPerQuad(TerrainMesh& mesh, int quadCount);
     void DrawGrid(const TerrainMesh& mesh, int quadCount);
-    void DrawPointerMarker(QPoint cursorScreen, int columns, int rows);
+    void DrawPointerMarker(const Vector3& ground, bool textured);
 
     TerrainTextures textures_;
     SphereCache spheres_;

@@ -1,5 +1,7 @@
 #include "app/terrain3d/TerrainViewWindow.h"
 
+#include "app/terrain3d/TerrainGlWindow.h"
+
 #include "core/edit/Editor.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/mesh/Camera.h"
@@ -10,6 +12,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -37,16 +40,24 @@ int ScreenWidth() {
 } // namespace
 
 TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner)
-    : QOpenGLWidget(owner, Qt::Window), editor_(editor), shell_(shell) {
+    : QWidget(owner, Qt::Window), editor_(editor), shell_(shell) {
     setWindowTitle("3D Terrain View");
-    setFormat(TerrainSurfaceFormat());
     setMouseTracking(true); // moves arrive without a button, as the pointer hand-back needs
     setFocusPolicy(Qt::StrongFocus);
+    glWindow_ = new TerrainGlWindow({[this] { InitializeGl(); },
+                                     [this](int width, int height) { ResizeGl(width, height); },
+                                     [this] { PaintGl(); }},
+                                    this);
+    glWindow_->setFormat(TerrainSurfaceFormat());
+    glWindow_->resize(ClientWidth, ClientHeight);
+    QWidget* container = QWidget::createWindowContainer(glWindow_, this);
+    container->setMouseTracking(true);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(container);
     move(0, 0);
     resize(ClientWidth, ClientHeight);
-    // While the pointer belongs to this view, each finished frame asks for the next one, so
-    // frames follow at the display's pace without a busy loop.
-    connect(this, &QOpenGLWidget::frameSwapped, this, &TerrainViewWindow::NextPacedFrame);
+    connect(glWindow_, &QOpenGLWindow::frameSwapped, this, &TerrainViewWindow::frameSwapped);
 }
 
 TerrainViewWindow::~TerrainViewWindow() {
@@ -66,8 +77,7 @@ int TerrainViewWindow::InitTerrainView() {
     show();
     TerrainContextProblem problem = TerrainContextProblem::NoWindow;
     if (windowHandle() != nullptr) {
-        grabFramebuffer();
-        problem = isValid() ? contextProblem_ : TerrainContextProblem::NoContext;
+        problem = glWindow_->CreateContext() ? contextProblem_ : TerrainContextProblem::NoContext;
     }
     hide();
     setAttribute(Qt::WA_DontShowOnScreen, false);
@@ -81,7 +91,28 @@ int TerrainViewWindow::InitTerrainView() {
     return 0;
 }
 
-void TerrainViewWindow::initializeGL() {
+bool TerrainViewWindow::isValid() const {
+    return glWindow_->isValid();
+}
+
+void TerrainViewWindow::makeCurrent() {
+    glWindow_->makeCurrent();
+}
+
+void TerrainViewWindow::doneCurrent() {
+    glWindow_->doneCurrent();
+}
+
+QImage TerrainViewWindow::grabFramebuffer() {
+    if (!glWindow_->isValid())
+        return QImage();
+    glWindow_->makeCurrent();
+    PaintGl();
+    // Read back from the framebuffer just drawn, before any swap.
+    return glWindow_->grabFramebuffer();
+}
+
+void TerrainViewWindow::InitializeGl() {
     ready_ = false;
     renderer_.ForgetContext(); // a new context has none of the old textures or lists
     GLint depthBits = 0;
@@ -95,30 +126,28 @@ void TerrainViewWindow::initializeGL() {
     ready_ = true;
 }
 
-void TerrainViewWindow::resizeGL(int width, int height) {
+void TerrainViewWindow::ResizeGl(int width, int height) {
     if (ready_) {
         ReshapeTerrainView(width, height);
     }
 }
 
-void TerrainViewWindow::paintGL() {
+void TerrainViewWindow::PaintGl() {
     if (!ready_ || !isVisible() || !editor_.flags.Show3DView) {
         return;
     }
-    renderer_.DrawTerrainFrame(editor_, QCursor::pos(), texturedPass_);
+    renderer_.DrawTerrainFrame(editor_, texturedPass_);
     ++framesDrawn_;
 }
 
 void TerrainViewWindow::DrawTerrainFrame() {
     if (ready_ && isVisible() && editor_.flags.Show3DView) {
-        update();
+        glWindow_->requestUpdate();
     }
 }
 
-void TerrainViewWindow::NextPacedFrame() {
-    if (editor_.cursor.PointerIn3D) {
-        DrawTerrainFrame();
-    }
+void TerrainViewWindow::paintEvent(QPaintEvent*) {
+    DrawTerrainFrame();
 }
 
 void TerrainViewWindow::TakePointer(int screenY) {
@@ -128,16 +157,20 @@ void TerrainViewWindow::TakePointer(int screenY) {
     }
     editor_.cursor.PointerIn3D = true;
     setCursor(Qt::BlankCursor);
+    glWindow_->setCursor(Qt::BlankCursor);
     QCursor::setPos(ScreenWidth() - 5, screenY);
     grabMouse();
+    // The marker appears; it stands still, so frames follow only what changes.
     DrawTerrainFrame();
 }
 
 void TerrainViewWindow::GiveBackPointer(int screenY) {
     editor_.cursor.PointerIn3D = false;
     unsetCursor();
+    glWindow_->unsetCursor();
     QCursor::setPos(5, screenY);
     releaseMouse();
+    DrawTerrainFrame(); // without the marker
 }
 
 void TerrainViewWindow::GiveBackPointerIfHeld() {
@@ -157,7 +190,7 @@ void TerrainViewWindow::closeEvent(QCloseEvent* event) {
 void TerrainViewWindow::hideEvent(QHideEvent* event) {
     // A hidden window gets no mouse moves, so it could never give a captured pointer back.
     GiveBackPointerIfHeld();
-    QOpenGLWidget::hideEvent(event);
+    QWidget::hideEvent(event);
 }
 
 void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
@@ -168,7 +201,7 @@ void TerrainViewWindow::keyPressEvent(QKeyEvent* event) {
             QCoreApplication::exit(0);
         return;
     }
-    QOpenGLWidget::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
 void TerrainViewWindow::mousePressEvent(QMouseEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // The "3D Terrain View" window: an owned, sizable top-level window with its own OpenGL
 // context (compatibility profile, depth and double buffer) that shows the previewed block
-// as lit, textured terrain and turns mouse drags into camera moves.
+// as lit, textured terrain and turns mouse drags into camera moves. The frames are drawn in
+// an embedded native OpenGL window, straight to the screen.
 //
 // How the application uses it:
 //   auto* view = new TerrainViewWindow(editor, shell, mainWindow);
@@ -15,12 +16,14 @@
 #include "app/terrain3d/TerrainContextCheck.h"
 #include "app/terrain3d/TerrainRenderer.h"
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 
 struct Editor;
 class Shell;
+class TerrainGlWindow;
 
-class TerrainViewWindow : public QOpenGLWidget {
+class TerrainViewWindow : public QWidget {
     Q_OBJECT
   public:
     TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner = nullptr);
@@ -36,7 +39,7 @@ class TerrainViewWindow : public QOpenGLWidget {
 
     // The main window hands the pointer over at the left screen edge: hide the cursor, put it
     // at the right screen edge on row `screenY` and capture the mouse. While the pointer is
-    // here the view draws frame after frame at the display's pace. Declined (PointerIn3D
+    // here a red marker stands on the terrain where it left the texture view. Declined (PointerIn3D
     // cleared, nothing hidden) while the window is not shown, since a hidden window could
     // never give the pointer back.
     void TakePointer(int screenY);
@@ -53,10 +56,21 @@ class TerrainViewWindow : public QOpenGLWidget {
     // Which way the textured pass reaches OpenGL (the per-quad way serves as a reference).
     void SetTexturedPass(TexturedPass pass) { texturedPass_ = pass; }
 
+    // Whether the OpenGL context exists.
+    bool isValid() const;
+    // Draws a frame now (as a repaint would) and returns it.
+    QImage grabFramebuffer();
+    // Makes the view's context current, for OpenGL calls from outside its frames.
+    void makeCurrent();
+    void doneCurrent();
+
+  signals:
+    // A frame reached the screen.
+    void frameSwapped();
+
   protected:
-    void initializeGL() override;
-    void resizeGL(int width, int height) override;
-    void paintGL() override;
+    // A repaint of the window (the shell's invalidation) asks the OpenGL window for a frame.
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,8 +79,12 @@ class TerrainViewWindow : public QOpenGLWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    void InitializeGl();
+    void ResizeGl(int width, int height);
+    void PaintGl();
     void GiveBackPointer(int screenY);
-    void NextPacedFrame();
+
+    TerrainGlWindow* glWindow_; // owned by its container widget
 
     Editor& editor_;
     Shell& shell_;

@@ -66,4 +66,20 @@ enum class CommandId {
     BrushSmaller,       // "Small&er"
     BrushStronger,      // "S&tronger"
     BrushWeaker,        // "&Weaker"
+    NewMap,             // "&New Map"
+    OpenMap,            // "&Open Map..."
+    SaveMap,            // "Save &Map"
+    SaveMapAs,          // "Save Map &As..."
+    NewMapFromGeodata,  // "New Map from &Geodata..."
+    // Items that do what a key of the texture view does, so that the menus show every key.
+    ScrollLeft,        // Left arrow
+    ScrollUp,          // Up arrow
+    ScrollRight,       // Right arrow
+    ScrollDown,        // Down arrow
+    StampWaterHeights, // F3 (and F4)
+    StampRiverBeds,    // F5
+    StampRoadBeds,     // F6
+    StampTowns,        // F7
+    StampFields,       // F8
+    StampSelectedTile, // F9
 };

@@ -3,15 +3,18 @@
 #include "core/Messages.h"
 #include "core/commands/CommandRegistry.h"
 #include "core/edit/EditModes.h"
+#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
+#include "core/files/HeightMapFile.h"
+#include "core/files/MapFiles.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/RecentMaps.h"
+#include "core/files/TextureMapFile.h"
 #include "core/height/HeightMap.h"
-#include "core/height/HeightMapFile.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
-#include "core/tilemap/TextureMapFile.h"
 #include "core/tilemap/TileUtilities.h"
 #include "core/tools/AreaCommands.h"
 
@@ -148,9 +151,9 @@ void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
 }
 } // namespace
 
-std::string DriverInfoText(const DriverStrings& driver) {
+std::string DriverInfoSummary(const DriverStrings& driver) {
     return " \n Vendor: " + driver.Vendor + " \n Renderer: " + driver.Renderer +
-           " \n Version: " + driver.Version + " \n Extensions: " + driver.Extensions;
+           " \n Version: " + driver.Version + " \n Extensions: ";
 }
 
 namespace {
@@ -163,6 +166,20 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
     case CommandId::Exit:
         if (ConfirmQuit(editor, shell, WindowId::Main))
             shell.DestroyMainWindow();
+        break;
+    case CommandId::NewMap:
+        NewMap(editor, shell);
+        break;
+    case CommandId::OpenMap:
+        if (const auto opened = OpenMap(editor, shell))
+            RememberRecentMap(*opened);
+        break;
+    case CommandId::SaveMap:
+        SaveMap(editor, shell);
+        break;
+    case CommandId::SaveMapAs:
+        if (const auto saved = SaveMapAs(editor, shell))
+            RememberRecentMap(*saved);
         break;
     case CommandId::LoadTextureFile:
         LoadTextureMap(editor, shell);
@@ -181,8 +198,9 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
         ConvertDemFile(editor, shell);
         break;
     case CommandId::DriverInfo:
-        shell.ShowMessage(WindowId::Main, DriverInfoText(editor.driver),
-                          "OpenGL Implementation Information", MessageIcon::Information);
+        shell.ShowMessageWithList(WindowId::Main, DriverInfoSummary(editor.driver),
+                                  editor.driver.Extensions, "OpenGL Implementation Information",
+                                  MessageIcon::Information);
         break;
     case CommandId::CreateRails:
         SwitchToCreateRails(editor, shell);
@@ -214,6 +232,8 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
             break;
         if (const ToggleCommand* toggle = FindToggle(command))
             ExecuteToggle(editor, shell, *toggle);
+        else if (const auto& keys = CommandEntryOf(command).keys; !keys.empty())
+            PressKey(editor, shell, keys.front());
         break;
     }
 }
@@ -223,16 +243,7 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
 std::string StepNameOf(CommandId command) {
     if (command == CommandId::OpenHeightMap)
         return "Open Height Map";
-    std::string name;
-    const std::string_view label = CommandEntryOf(command).label;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&' && i + 1 < label.size())
-            ++i;
-        name += label[i];
-    }
-    if (name.ends_with("..."))
-        name.resize(name.size() - 3);
-    return name;
+    return PlainLabel(CommandEntryOf(command).label);
 }
 
 // After an undo or a redo: the height view's shade, the 3D block and every view follow.
@@ -256,6 +267,11 @@ void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
     }
     // Whatever a command changes in the layers is one step, named after it.
     history.Record(editor, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
+}
+
+void OpenRecentMap(Editor& editor, Shell& shell, const std::string& path) {
+    if (const auto opened = OpenMap(editor, shell, path))
+        RememberRecentMap(*opened);
 }
 
 std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command) {

@@ -13,9 +13,13 @@
 // Carries out one command.
 void ExecuteCommand(Editor& editor, Shell& shell, CommandId command);
 
+// Opens a map of the "Recent Maps" list, which then names it first.
+void OpenRecentMap(Editor& editor, Shell& shell, const std::string& path);
+
 // Whether the menu item of a command carries a check mark in this state, or nothing for a
 // command whose item has none.
 std::optional<bool> CommandCheckMark(const Editor& editor, CommandId command);
 
-// The text of the "OpenGL Driver Info" box, shown whole however long the extension list.
-std::string DriverInfoText(const DriverStrings& driver);
+// The lines of the "OpenGL Driver Info" box above its extension list, which follows them
+// whole however long it is.
+std::string DriverInfoSummary(const DriverStrings& driver);

@@ -16,8 +16,13 @@ SavedLayers::SavedLayers() {
     fileBytes_[Slot(SavedLayer::RailSegment)].assign(4, 0);
 }
 
-void SavedLayers::Remember(SavedLayer layer, std::vector<uint8_t> fileBytes) {
+void SavedLayers::Remember(SavedLayer layer, std::vector<uint8_t> fileBytes, std::string path) {
     fileBytes_[Slot(layer)] = std::move(fileBytes);
+    paths_[Slot(layer)] = std::move(path);
+}
+
+const std::string& SavedLayers::Path(SavedLayer layer) const {
+    return paths_[Slot(layer)];
 }
 
 bool SavedLayers::Differs(SavedLayer layer, std::span<const uint8_t> fileBytes) const {

@@ -1,8 +1,9 @@
 #include "core/edit/UnsavedChanges.h"
 
-#include "core/height/HeightMapFile.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/height/HeightMapCodec.h"
+#include "core/rails/RailSegmentCodec.h"
+#include "core/rails/RailroadDefinitionCodec.h"
+#include "core/tilemap/TextureMapCodec.h"
 
 #include <array>
 
@@ -29,13 +30,10 @@ const char* LayerName(SavedLayer layer) {
 
 std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer) {
     switch (layer) {
-    case SavedLayer::TextureMap: {
-        const auto cells = editor.tileMap.Cells();
-        return {cells.begin(), cells.end()};
-    }
+    case SavedLayer::TextureMap:
+        return EncodeTextureMap(editor.tileMap);
     case SavedLayer::HeightMap:
-        return editor.heightMap.HasHeightMap() ? HeightMapFileBytes(editor.heightMap)
-                                               : std::vector<uint8_t>{};
+        return HeightMapFileBytes(editor.heightMap);
     case SavedLayer::Railroads:
         return RailroadDefinitionBytes(editor.rails);
     case SavedLayer::RailSegment:
@@ -44,8 +42,8 @@ std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer) {
     return {};
 }
 
-void MarkLayerSaved(Editor& editor, SavedLayer layer) {
-    editor.saved.Remember(layer, LayerFileBytes(editor, layer));
+void MarkLayerSaved(Editor& editor, SavedLayer layer, const std::string& path) {
+    editor.saved.Remember(layer, LayerFileBytes(editor, layer), path);
 }
 
 bool IsLayerUnsaved(const Editor& editor, SavedLayer layer) {

@@ -12,8 +12,8 @@
 // The bytes that saving the layer now would write (empty for a map that is not loaded).
 std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer);
 
-// The layer as it is now has just been loaded from or written to its file.
-void MarkLayerSaved(Editor& editor, SavedLayer layer);
+// The layer as it is now has just been loaded from or written to its file at `path`.
+void MarkLayerSaved(Editor& editor, SavedLayer layer, const std::string& path);
 
 // Whether the layer's present content is in no file. A rail segment counts only while it has
 // points.

@@ -1,7 +1,11 @@
 #include "core/edit/Zoom.h"
 
 #include "core/commands/Commands.h"
+#include "core/edit/ViewOps.h"
 #include "core/mesh/TerrainMesh.h"
+#include "core/tilemap/MapGeometry.h"
+
+#include <algorithm>
 
 #include <array>
 
@@ -34,4 +38,25 @@ void SelectZoom(Editor& editor, Shell& shell, const ZoomStep& step) {
     // scroll or edit.
     BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
     shell.Invalidate(WindowId::None, true);
+}
+
+void ZoomAtPointer(Editor& editor, Shell& shell, int steps, int clientX, int clientY) {
+    auto& view = editor.view;
+    // The steps run from the largest tiles to the smallest, so zooming in goes backwards.
+    const auto current = std::find_if(ZoomSteps.begin(), ZoomSteps.end(), [&](const ZoomStep& s) {
+        return s.tilePixels == view.TilePixels;
+    });
+    if (current == ZoomSteps.end())
+        return;
+    const long index = std::clamp<long>((current - ZoomSteps.begin()) - steps, 0,
+                                        static_cast<long>(ZoomSteps.size()) - 1);
+    const ZoomStep& next = ZoomSteps[static_cast<size_t>(index)];
+    if (next.tilePixels == view.TilePixels)
+        return;
+    const int column = view.ViewOriginColumn + FloorDivide(clientX, view.TilePixels);
+    const int row = view.ViewOriginRow + FloorDivide(clientY, view.TilePixels);
+    view.ViewOriginColumn = column - FloorDivide(clientX, next.tilePixels);
+    view.ViewOriginRow = row - FloorDivide(clientY, next.tilePixels);
+    ClampViewOrigin(editor, shell);
+    SelectZoom(editor, shell, next);
 }

@@ -18,3 +18,9 @@ std::optional<ZoomStep> ZoomStepOf(CommandId command);
 // Sets the tile size, moves the zoom check mark, sets the cell counts, lays the terrain grid
 // out anew and repaints every window. The origin stays, so the top-left cell stays.
 void SelectZoom(Editor& editor, Shell& shell, const ZoomStep& step);
+
+// The mouse wheel with Ctrl: `steps` zoom steps in (positive) or out (negative) from the
+// current one, with the origin moved so that the cell under the pointer (client pixel
+// `clientX`, `clientY`) stays under it, as far as the scroll ranges allow. Nothing at the
+// first or last step.
+void ZoomAtPointer(Editor& editor, Shell& shell, int steps, int clientX, int clientY);

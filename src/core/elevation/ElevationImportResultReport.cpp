@@ -1,7 +1,7 @@
 #include "core/elevation/ElevationImportResultReport.h"
 
 #include "core/Messages.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 
 void ApplyElevationImport(Editor& editor, Shell& shell, ElevationImportResult result) {
     if (result.cancelled)

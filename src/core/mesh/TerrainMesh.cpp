@@ -1,17 +1,16 @@
 #include "core/mesh/TerrainMesh.h"
 
+#include "core/mesh/CornerNormals.h"
 #include "core/mesh/TerrainMeshRefill.h"
 #include "core/mesh/VectorMath.h"
-
-#if defined(__SSE2__)
-#include <immintrin.h>
-#endif
 
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -19,6 +18,12 @@ namespace {
 // Map corner offsets and base texture coordinates of vertices 0 to 3.
 constexpr int CornerColumn[4] = {0, 0, 1, 1};
 constexpr int CornerRow[4] = {0, 1, 1, 0};
+
+// The colour's four floats, and the normal's three with the position's x, lie side by side.
+constexpr size_t ColourOffset = offsetof(TerrainVertex, red);
+constexpr size_t NormalOffset = offsetof(TerrainVertex, normal);
+static_assert(offsetof(TerrainVertex, alpha) == ColourOffset + 3 * sizeof(float));
+static_assert(offsetof(TerrainVertex, position) == NormalOffset + 3 * sizeof(float));
 
 constexpr Vector3 WaterColour{0.1f, 0.25f, 0.45f};
 constexpr float VertexAlpha = 0.5f;
@@ -31,80 +36,99 @@ struct QuadRange {
 float CornerHeight(const HeightMap& heights, int column, int row) {
     if (!IsInsideMap(row, column))
         return 0.0f;
-    return static_cast<float>(heights.At(CellIndex(row, column)) * 255.0 / 65535.0);
+    // A height times 255 / 65535 in double precision, rounded to float. 255 / 65535 is
+    // 1 / 257, and multiplying by its double reciprocal gives the same float as the division
+    // for each of the 65,536 heights, without a division per grid point.
+    constexpr double HeightScale = 1.0 / 257.0;
+    return static_cast<float>(heights.At(CellIndex(row, column)) * HeightScale);
 }
 
-// The heights of the grid points of a range of quads, each computed once: grid point
-// (j, r) of the window is map cell (left + j, top + r).
-class CornerHeights {
+// The height and vertex colour of a grid point: the colour is water's at height 0, else a
+// grey level from 0 to 255 (not 0 to 1: lighting hides these colours anyway).
+struct GridPoint {
+    std::array<float, 4> colour;
+    float height;
+};
+
+GridPoint GridPointOf(float height) {
+    if (height == 0.0f)
+        return {{WaterColour[0], WaterColour[1], WaterColour[2], VertexAlpha}, height};
+    const float grey = static_cast<float>(static_cast<int>(height));
+    return {{grey, grey, grey, VertexAlpha}, height};
+}
+
+// The grid points of a range of quads, each computed once: grid point (j, r) of the window
+// is map cell (left + j, top + r).
+class GridPoints {
   public:
-    CornerHeights(const HeightMap& heights, int left, int top, const QuadRange& quads)
+    GridPoints(const HeightMap& heights, int left, int top, const QuadRange& quads)
         : firstColumn_(quads.firstColumn), firstRow_(quads.firstRow),
           width_(quads.lastColumn - quads.firstColumn + 2) {
         const int height = quads.lastRow - quads.firstRow + 2;
-        values_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height));
+        points_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height));
+        GridPoint* point = points_.data();
         for (int r = 0; r < height; ++r)
             for (int j = 0; j < width_; ++j)
-                values_[static_cast<size_t>(r * width_ + j)] =
-                    CornerHeight(heights, left + firstColumn_ + j, top + firstRow_ + r);
+                *point++ = GridPointOf(
+                    CornerHeight(heights, left + firstColumn_ + j, top + firstRow_ + r));
     }
-    float At(int column, int row) const {
-        return values_[static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_)];
+    const GridPoint& At(int column, int row) const {
+        return points_[static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_)];
     }
 
   private:
     int firstColumn_, firstRow_, width_;
-    std::vector<float> values_;
+    std::vector<GridPoint> points_;
 };
 
-void SetHeightAndColour(TerrainVertex& vertex, float height) {
-    vertex.position[1] = height;
-    if (height == 0.0f) {
-        vertex.red = WaterColour[0];
-        vertex.green = WaterColour[1];
-        vertex.blue = WaterColour[2];
-    } else {
-        // Grey levels 0 to 255, not 0 to 1: lighting hides these colours anyway.
-        const float grey = static_cast<float>(static_cast<int>(height));
-        vertex.red = vertex.green = vertex.blue = grey;
-    }
-    vertex.alpha = VertexAlpha;
+// Lanes of -0.0 for the sums that have fewer than four terms: adding -0.0 changes no number.
+const float* NothingToAdd(size_t lanes) {
+    thread_local std::vector<float> nothing;
+    if (nothing.size() < lanes)
+        nothing.assign(lanes, -0.0f);
+    return nothing.data();
 }
 
-// Face normals of a row of quads, four at a time: the cross products first, then their
-// normalisation in one go.
-void FaceNormalsOfRow(TerrainMesh& mesh, int first, int last) {
-    for (int index = first; index <= last; index += 4) {
-        const int count = std::min(4, last - index + 1);
-        std::array<Vector3, 4> normals{};
-        for (int q = 0; q < count; ++q) {
-            const auto& v = mesh.quads[static_cast<size_t>(index + q)].vertices;
-            normals[static_cast<size_t>(q)] =
-                vector_math::QuadCross(v[0].position, v[2].position, v[1].position);
-        }
-        vector_math::NormalizeFour(normals);
-        for (int q = 0; q < count; ++q)
-            mesh.FaceNormal[static_cast<size_t>(index + q)] = normals[static_cast<size_t>(q)];
-    }
-}
-
-// First pass: heights, colours, tiles and the face normal of each quad.
-void FillQuads(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles, int left, int top,
+// First pass: the tile and the face normal of each quad, from the grid points' heights and
+// the positions laid out by BuildTerrainGrid. The vertices are written by the second pass.
+void FillFaces(TerrainMesh& mesh, const TileMap& tiles, const GridPoints& points, int left, int top,
                int stride, const QuadRange& range) {
-    const CornerHeights corners(heights, left, top, range);
+    const int count = range.lastColumn - range.firstColumn + 1;
+    const size_t lanes = static_cast<size_t>(count + CornerLanePadding);
+    std::vector<float> crosses(3 * lanes), normals(3 * lanes);
+    float* const cross[3] = {crosses.data(), crosses.data() + lanes, crosses.data() + 2 * lanes};
+    float* const normal[3] = {normals.data(), normals.data() + lanes, normals.data() + 2 * lanes};
+    const float* nothing = NothingToAdd(lanes);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
-        for (int j = range.firstColumn; j <= range.lastColumn; ++j) {
-            const int index = r * stride + j;
-            auto& v = mesh.quads[static_cast<size_t>(index)].vertices;
-            for (int k = 0; k < 4; ++k)
-                SetHeightAndColour(v[static_cast<size_t>(k)],
-                                   corners.At(j + CornerColumn[k], r + CornerRow[k]));
-            if (tiles.HasTileMap())
-                mesh.QuadTile[static_cast<size_t>(index)] = IsInsideMap(top + r, left + j)
-                                                                ? tiles.At(top + r, left + j)
-                                                                : OutsideMapQuadTile;
+        const size_t first = static_cast<size_t>(r * stride + range.firstColumn);
+        const TerrainQuad* quads = mesh.quads.data() + first;
+        const GridPoint* upper = &points.At(range.firstColumn, r);
+        const GridPoint* lower = &points.At(range.firstColumn, r + 1);
+        for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
+            const auto& v = quads[q].vertices;
+            const auto corner = [&](size_t k, const GridPoint& point) {
+                return Vector3{v[k].position[0], point.height, v[k].position[2]};
+            };
+            const Vector3 c = vector_math::QuadCross(corner(0, upper[q]), corner(2, lower[q + 1]),
+                                                     corner(1, lower[q]));
+            for (size_t component = 0; component < 3; ++component)
+                cross[component][q] = c[component];
         }
-        FaceNormalsOfRow(mesh, r * stride + range.firstColumn, r * stride + range.lastColumn);
+        if (tiles.HasTileMap()) {
+            for (int q = 0; q < count; ++q) {
+                const int column = left + range.firstColumn + q;
+                mesh.QuadTile[first + static_cast<size_t>(q)] =
+                    IsInsideMap(top + r, column) ? tiles.At(top + r, column) : OutsideMapQuadTile;
+            }
+        }
+        const CornerFaces alone{{cross[0], cross[1], cross[2]},
+                                {nothing, nothing, nothing},
+                                {nothing, nothing, nothing},
+                                {nothing, nothing, nothing}};
+        SmoothCorners(alone, count, normal);
+        Vector3* faces = mesh.FaceNormal.data() + r * stride + range.firstColumn;
+        for (size_t q = 0; q < static_cast<size_t>(count); ++q)
+            faces[q] = {normal[0][q], normal[1][q], normal[2][q]};
     }
 }
 
@@ -115,8 +139,8 @@ class PaddedFaces {
   public:
     PaddedFaces(const TerrainMesh& mesh, int stride, int quadRows, const QuadRange& range)
         : firstColumn_(range.firstColumn - 1), firstRow_(range.firstRow - 1),
-          // Three spare columns let a group of four read past the range's last quad.
-          width_(range.lastColumn - range.firstColumn + 3 + 3) {
+          // Spare columns let a group of lanes read past the range's last quad.
+          width_(range.lastColumn - range.firstColumn + 3 + CornerLanePadding) {
         const size_t size =
             static_cast<size_t>(width_) * static_cast<size_t>(range.lastRow - range.firstRow + 3);
         for (auto& component : components_)
@@ -144,61 +168,58 @@ class PaddedFaces {
     std::array<std::vector<float>, 3> components_;
 };
 
-// Normalised sums of four neighbouring quads' corners at once, lane by lane with the
-// rounding of one: x, y and z of each lane's sum, normalised in place.
-void NormalizeLanes(float (&x)[4], float (&y)[4], float (&z)[4]) {
-#if defined(__SSE2__)
-    const __m128 vx = _mm_loadu_ps(x), vy = _mm_loadu_ps(y), vz = _mm_loadu_ps(z);
-    const __m128 squares =
-        _mm_add_ps(_mm_add_ps(_mm_mul_ps(vx, vx), _mm_mul_ps(vy, vy)), _mm_mul_ps(vz, vz));
-    const __m128 inverse = _mm_div_ps(_mm_set1_ps(1.0f), _mm_sqrt_ps(squares));
-    // A near-zero vector is blown up rather than divided by zero.
-    const __m128 large = _mm_cmpge_ps(squares, _mm_set1_ps(1e-8f));
-    const __m128 factor =
-        _mm_or_ps(_mm_and_ps(large, inverse), _mm_andnot_ps(large, _mm_set1_ps(100000000.0f)));
-    _mm_storeu_ps(x, _mm_mul_ps(vx, factor));
-    _mm_storeu_ps(y, _mm_mul_ps(vy, factor));
-    _mm_storeu_ps(z, _mm_mul_ps(vz, factor));
-#else
-    for (size_t q = 0; q < 4; ++q) {
-        Vector3 v{x[q], y[q], z[q]};
-        vector_math::Normalize(v);
-        x[q] = v[0];
-        y[q] = v[1];
-        z[q] = v[2];
-    }
-#endif
-}
-
 // Second pass: each corner's normal becomes the normalised sum of its own quad's face normal
 // and those of the quads of the window that share the corner, always in the order own,
-// vertical neighbour, horizontal neighbour, diagonal neighbour. Four quads of a row at a time.
-void SmoothQuads(TerrainMesh& mesh, int stride, int quadRows, const QuadRange& range) {
+// vertical neighbour, horizontal neighbour, diagonal neighbour. A whole row of quads at a
+// time, corner by corner; then each vertex gets its height, colour and normal in one go, so
+// that the quads' memory is written in a single pass.
+void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, int stride, int quadRows,
+                 const QuadRange& range) {
     struct CornerNeighbours {
         int dColumn, dRow;
     };
     constexpr CornerNeighbours Corners[4] = {{-1, -1}, {-1, 1}, {1, 1}, {1, -1}};
     const PaddedFaces faces(mesh, stride, quadRows, range);
+    const int count = range.lastColumn - range.firstColumn + 1;
+    const size_t lanes = static_cast<size_t>(count + CornerLanePadding);
+    std::vector<float> normals(4 * 3 * lanes);
+    const auto out = [&](size_t corner, size_t component) {
+        return normals.data() + (corner * 3 + component) * lanes;
+    };
+    const int j = range.firstColumn;
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
-        for (int j = range.firstColumn; j <= range.lastColumn; j += 4) {
-            const int count = std::min(4, range.lastColumn - j + 1);
+        for (size_t k = 0; k < 4; ++k) {
+            const CornerNeighbours& c = Corners[k];
+            CornerFaces corner{};
+            for (size_t component = 0; component < 3; ++component) {
+                corner.own[component] = faces.At(component, j, r);
+                corner.vertical[component] = faces.At(component, j, r + c.dRow);
+                corner.horizontal[component] = faces.At(component, j + c.dColumn, r);
+                corner.diagonal[component] = faces.At(component, j + c.dColumn, r + c.dRow);
+            }
+            float* const components[3] = {out(k, 0), out(k, 1), out(k, 2)};
+            SmoothCorners(corner, count, components);
+        }
+        TerrainQuad* quads = mesh.quads.data() + r * stride + j;
+        const GridPoint* upper = &points.At(j, r);
+        const GridPoint* lower = &points.At(j, r + 1);
+        const GridPoint* const cornerPoints[4] = {upper, lower, lower + 1, upper + 1};
+        const float* const smoothed[4][3] = {{out(0, 0), out(0, 1), out(0, 2)},
+                                             {out(1, 0), out(1, 1), out(1, 2)},
+                                             {out(2, 0), out(2, 1), out(2, 2)},
+                                             {out(3, 0), out(3, 1), out(3, 2)}};
+        for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
             for (size_t k = 0; k < 4; ++k) {
-                const CornerNeighbours& c = Corners[k];
-                float sum[3][4];
-                for (size_t component = 0; component < 3; ++component) {
-                    const float* own = faces.At(component, j, r);
-                    const float* vertical = faces.At(component, j, r + c.dRow);
-                    const float* horizontal = faces.At(component, j + c.dColumn, r);
-                    const float* diagonal = faces.At(component, j + c.dColumn, r + c.dRow);
-                    for (size_t q = 0; q < 4; ++q)
-                        sum[component][q] = own[q] + vertical[q] + horizontal[q] + diagonal[q];
-                }
-                NormalizeLanes(sum[0], sum[1], sum[2]);
-                for (int q = 0; q < count; ++q) {
-                    const size_t lane = static_cast<size_t>(q);
-                    mesh.quads[static_cast<size_t>(r * stride + j + q)].vertices[k].normal = {
-                        sum[0][lane], sum[1][lane], sum[2][lane]};
-                }
+                TerrainVertex& vertex = quads[q].vertices[k];
+                const GridPoint& point = cornerPoints[k][q];
+                // Colour, then normal with the position's x that follows it: two 16-byte
+                // moves instead of seven single floats.
+                auto* bytes = reinterpret_cast<unsigned char*>(&vertex);
+                std::memcpy(bytes + ColourOffset, point.colour.data(), sizeof(point.colour));
+                const float normalAndX[4] = {smoothed[k][0][q], smoothed[k][1][q],
+                                             smoothed[k][2][q], vertex.position[0]};
+                std::memcpy(bytes + NormalOffset, normalAndX, sizeof(normalAndX));
+                vertex.position[1] = point.height;
             }
         }
     }
@@ -254,8 +275,9 @@ void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap&
     if (!heights.HasHeightMap() || TerrainQuadCount(columns, rows) == 0)
         return;
     const QuadRange all{0, 0, columns - 2, rows - 2};
-    FillQuads(mesh, heights, tiles, left, top, columns - 1, all);
-    SmoothQuads(mesh, columns - 1, rows - 1, all);
+    const GridPoints points(heights, left, top, all);
+    FillFaces(mesh, tiles, points, left, top, columns - 1, all);
+    SmoothQuads(mesh, points, columns - 1, rows - 1, all);
 }
 
 void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles,
@@ -271,9 +293,12 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
     const auto faces = QuadsAround(columns, rows, touching, 0);
     if (!faces)
         return;
-    FillQuads(mesh, heights, tiles, left, top, columns - 1, *faces);
-    if (const auto normals = QuadsAround(columns, rows, *faces, 1))
-        SmoothQuads(mesh, columns - 1, rows - 1, *normals);
+    // The smoothed quads hold the changed faces; their vertices are written again whole
+    // (unchanged corners get the same bytes).
+    const auto normals = QuadsAround(columns, rows, *faces, 1);
+    const GridPoints points(heights, left, top, *normals);
+    FillFaces(mesh, tiles, points, left, top, columns - 1, *faces);
+    SmoothQuads(mesh, points, columns - 1, rows - 1, *normals);
 }
 
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {

@@ -1,19 +1,6 @@
 #include "core/rails/CountedRecordFile.h"
 
 #include "core/Messages.h"
-#include "core/io/FileIO.h"
-
-int32_t CountedRecordFile::Count() const {
-    return HasCount() ? ReadInt32LE(bytes.data()) : 0;
-}
-
-std::optional<CountedRecordFile> ReadCountedRecordFile(const std::string& path, size_t recordSize,
-                                                       int32_t maxRecords) {
-    auto bytes = ReadFilePrefix(path, 4 + recordSize * static_cast<size_t>(maxRecords));
-    if (!bytes)
-        return std::nullopt;
-    return CountedRecordFile{std::move(*bytes), recordSize};
-}
 
 std::string CountProblem(const CountedRecordFile& file, int32_t maxRecords, const char* what) {
     if (!file.HasCount())
@@ -31,6 +18,14 @@ std::string LengthProblem(const CountedRecordFile& file, const char* what) {
         return {};
     return "The file names " + std::to_string(count) + " " + what + " but holds only " +
            std::to_string(file.RecordsHeld()) + ".";
+}
+
+Decoded<int32_t> DecodeRecordCount(std::span<const uint8_t> bytes, size_t recordSize,
+                                   int32_t maxRecords, const char* what) {
+    const CountedRecordFile file{bytes, recordSize};
+    if (auto problem = CountProblem(file, maxRecords, what); !problem.empty())
+        return Decoded<int32_t>::Refused(std::move(problem));
+    return Decoded<int32_t>::Of(file.Count());
 }
 
 std::string FailedToReadText(const std::string& name, const std::string& reason) {

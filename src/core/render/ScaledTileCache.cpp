@@ -1,6 +1,6 @@
 #include "core/render/ScaledTileCache.h"
 
-const QImage* ScaledTileCache::Scaled(int rotation, int code, int tileSize) {
+const ScaledPicture* ScaledTileCache::Scaled(int rotation, int code, int tileSize) {
     if (rotation < 0 || rotation >= RotationCount || code < 0 || code >= TileCatalogueSize)
         return nullptr;
     if (tileSize != tileSize_) {
@@ -18,9 +18,13 @@ const QImage* ScaledTileCache::Scaled(int rotation, int code, int tileSize) {
         }
         if (!picture.isNull())
             picture = picture.convertToFormat(QImage::Format_RGB32);
-        entry.picture = std::move(picture);
+        if (!picture.isNull()) {
+            entry.picture.bits = picture.constBits();
+            entry.picture.bytesPerLine = picture.bytesPerLine();
+            entry.picture.image = std::move(picture);
+        }
     }
-    return entry.picture.isNull() ? nullptr : &entry.picture;
+    return entry.picture.bits ? &entry.picture : nullptr;
 }
 
 void ScaledTileCache::Clear() {

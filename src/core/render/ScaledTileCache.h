@@ -10,6 +10,13 @@
 #include <array>
 #include <functional>
 
+// A scaled picture with its pixels at hand, so that painting many cells reads nothing else.
+struct ScaledPicture {
+    QImage image;
+    const uchar* bits = nullptr; // image.constBits(), null when the picture is missing
+    qsizetype bytesPerLine = 0;
+};
+
 class ScaledTileCache {
   public:
     static constexpr int RotationCount = 4;
@@ -21,14 +28,14 @@ class ScaledTileCache {
 
     // The picture at `tileSize` pixels square, or nullptr when it is missing. A new size
     // forgets the pictures of the previous one.
-    const QImage* Scaled(int rotation, int code, int tileSize);
+    const ScaledPicture* Scaled(int rotation, int code, int tileSize);
     // Forgets the scaled pictures, for example after the tile pictures were reloaded.
     void Clear();
 
   private:
     struct Entry {
         bool made = false;
-        QImage picture;
+        ScaledPicture picture;
     };
 
     Source source_;

@@ -60,7 +60,7 @@ void TextureViewPainter::PaintTilesCellByCell(QPainter& painter, const Editor& e
             const CellLook look = LookOfCell(editor, tiles_, view.ViewOriginRow + r,
                                              view.ViewOriginColumn + c, background_);
             if (look.picture)
-                painter.drawImage(QPoint(cell.left, cell.top), *look.picture);
+                painter.drawImage(QPoint(cell.left, cell.top), look.picture->image);
             else if (look.fill)
                 FillRect(painter, cell, *look.fill);
             if (grid && look.framed)

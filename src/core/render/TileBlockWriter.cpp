@@ -1,5 +1,7 @@
 #include "core/render/TileBlockWriter.h"
 
+#include "core/render/CellRowCopy.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -13,7 +15,7 @@ CellLook LookOfCell(const Editor& editor, ScaledTileCache& tiles, int row, int c
     if (code >= TileCatalogueSize)
         return CellLook{nullptr, OutsideMapColour, false};
     const int size = editor.view.TilePixels;
-    if (const QImage* picture = tiles.Scaled(RotationOf(value), code, size))
+    if (const ScaledPicture* picture = tiles.Scaled(RotationOf(value), code, size))
         return CellLook{picture, std::nullopt, true};
     return CellLook{nullptr, uncovered, true};
 }
@@ -35,19 +37,20 @@ std::vector<CellRowSource> SourcesOfCellRow(const Editor& editor, ScaledTileCach
                                             std::optional<QColor> uncovered) {
     const ViewState& view = editor.view;
     const bool grid = editor.flags.ShowGridlines;
-    std::vector<CellRowSource> sources;
+    // Each entry is written in place: a source built aside and copied in costs a stalled
+    // 16-byte reload of its two halves, once per cell.
+    std::vector<CellRowSource> sources(static_cast<size_t>(lastColumn - firstColumn + 1));
     for (int column = firstColumn; column <= lastColumn; ++column) {
         const CellLook look = LookOfCell(editor, tiles, view.ViewOriginRow + cellRow,
                                          view.ViewOriginColumn + column, uncovered);
-        CellRowSource source;
+        CellRowSource& source = sources[static_cast<size_t>(column - firstColumn)];
         if (look.picture) {
-            source.picture = look.picture->constBits();
-            source.pictureStride = look.picture->bytesPerLine();
+            source.picture = look.picture->bits;
+            source.pictureStride = look.picture->bytesPerLine;
         } else if (look.fill) {
             source.fill = look.fill->rgb();
         }
         source.framed = grid && look.framed;
-        sources.push_back(source);
     }
     return sources;
 }
@@ -74,38 +77,41 @@ void WriteCellSpan(uint32_t* row, const CellRowSource& source, int cellLeft, int
     }
 }
 
-// One pixel row across whole cells of `Width` pixels: a copy of known size for the common
-// unframed picture, so that small tiles cost no call each.
-template <int Width>
-void WriteWholeCells(uint32_t* row, const CellRowSource* sources, int count, int firstLeft,
-                     int inCell, bool frameRow) {
+// The cells wholly inside the part, split into plain pictures (copied row by row in one
+// tight loop) and the rest (fills, frames, missing pictures), which go cell by cell.
+struct WholeCells {
+    std::vector<const uint32_t*> plain; // per cell: its picture, or null for the rest
+    std::vector<int> others;            // indices of the cells with a null entry in `plain`
+};
+
+WholeCells SplitWholeCells(const CellRowSource* sources, int count, int cellWidth) {
+    WholeCells cells;
+    cells.plain.resize(static_cast<size_t>(count), nullptr);
+    const qsizetype plainStride = static_cast<qsizetype>(cellWidth) * 4;
     for (int i = 0; i < count; ++i) {
         const CellRowSource& source = sources[i];
-        const int left = firstLeft + i * Width;
-        if (source.picture && !source.framed)
-            std::memcpy(row + left, source.picture + inCell * source.pictureStride,
-                        Width * sizeof(uint32_t));
+        if (source.picture && !source.framed && source.pictureStride == plainStride)
+            cells.plain[static_cast<size_t>(i)] = reinterpret_cast<const uint32_t*>(source.picture);
         else
-            WriteCellSpan(row, source, left, Width, left, left + Width, inCell, frameRow);
+            cells.others.push_back(i);
     }
+    return cells;
 }
 
-void WriteWholeCells(uint32_t* row, const CellRowSource* sources, int count, int firstLeft,
-                     int cellWidth, int inCell, bool frameRow) {
-    switch (cellWidth) {
-    case 16:
-        return WriteWholeCells<16>(row, sources, count, firstLeft, inCell, frameRow);
-    case 32:
-        return WriteWholeCells<32>(row, sources, count, firstLeft, inCell, frameRow);
-    case 64:
-        return WriteWholeCells<64>(row, sources, count, firstLeft, inCell, frameRow);
-    default:
-        for (int i = 0; i < count; ++i) {
-            const int left = firstLeft + i * cellWidth;
-            WriteCellSpan(row, sources[i], left, cellWidth, left, left + cellWidth, inCell,
-                          frameRow);
-        }
+void WriteWholeCells(uint32_t* row, const CellRowSource* sources, const WholeCells& cells,
+                     int firstLeft, int cellWidth, int inCell, bool frameRow) {
+    const int count = static_cast<int>(cells.plain.size());
+    const auto one = [&](int i) {
+        const int left = firstLeft + i * cellWidth;
+        WriteCellSpan(row, sources[i], left, cellWidth, left, left + cellWidth, inCell, frameRow);
+    };
+    if (!CopyCellRows(row + firstLeft, cells.plain.data(), count, cellWidth, inCell)) {
+        for (int i = 0; i < count; ++i)
+            one(i);
+        return;
     }
+    for (const int i : cells.others)
+        one(i);
 }
 
 } // namespace
@@ -130,6 +136,10 @@ void WriteTileBlock(const RasterTarget& target, const QRect& part, const Editor&
                           std::max(part.left(), cellLeft), std::min(part.right() + 1, cellLeft + w),
                           inCell, frameRow);
         };
+        const WholeCells whole = firstWhole <= lastWhole
+                                     ? SplitWholeCells(sources.data() + (firstWhole - firstColumn),
+                                                       lastWhole - firstWhole + 1, w)
+                                     : WholeCells{};
         const int top = std::max(part.top(), cellRow * h);
         const int bottom = std::min(part.bottom(), cellRow * h + h - 1);
         for (int y = top; y <= bottom; ++y) {
@@ -143,8 +153,8 @@ void WriteTileBlock(const RasterTarget& target, const QRect& part, const Editor&
             }
             for (int column = firstColumn; column < firstWhole; ++column)
                 span(row, column, inCell, frameRow);
-            WriteWholeCells(row, sources.data() + (firstWhole - firstColumn),
-                            lastWhole - firstWhole + 1, firstWhole * w, w, inCell, frameRow);
+            WriteWholeCells(row, sources.data() + (firstWhole - firstColumn), whole, firstWhole * w,
+                            w, inCell, frameRow);
             for (int column = lastWhole + 1; column <= lastColumn; ++column)
                 span(row, column, inCell, frameRow);
         }

@@ -15,9 +15,9 @@
 inline const QColor OutsideMapColour{255, 0, 255};
 
 struct CellLook {
-    const QImage* picture = nullptr; // the scaled picture, when the cell shows one
-    std::optional<QColor> fill;      // otherwise a fill, or nothing (the pixels stay)
-    bool framed = true;              // gets a grid frame when the grid is on
+    const ScaledPicture* picture = nullptr; // the scaled picture, when the cell shows one
+    std::optional<QColor> fill;             // otherwise a fill, or nothing (the pixels stay)
+    bool framed = true;                     // gets a grid frame when the grid is on
 };
 
 // The look of map cell (row, column): its turned picture; magenta outside the map and, with

@@ -12,6 +12,12 @@ constexpr int32_t WorldUnitsPerCell = 1 << 18;
 constexpr int32_t WorldOriginColumn = 160;
 constexpr int32_t WorldOriginRow = 1760;
 
+// The floor of a / b for b > 0: the cell that holds pixel `a` of a view of b-pixel cells,
+// left of the view included.
+constexpr int FloorDivide(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 constexpr int CellIndex(int row, int column) {
     return row * MapWidth + column;
 }

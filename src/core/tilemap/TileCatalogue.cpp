@@ -117,6 +117,13 @@ std::string_view TileFileName(int code) {
     return Catalogue.at(code).fileName;
 }
 
+std::string_view TileDisplayName(int code) {
+    if (code < 0 || code >= TileCatalogueSize)
+        return "blank";
+    const std::string_view file = TileFileName(code);
+    return file.substr(0, file.rfind('.'));
+}
+
 bool TileEdgeFlag(int code, int halfEdge) {
     const uint8_t mask = code < TileCatalogueSize ? Catalogue.at(code).edgeMask : UncataloguedMask;
     return ((mask >> (halfEdge & 7)) & 1u) != 0;

@@ -29,6 +29,9 @@ struct TileCatalogueEntry {
 // Catalogue entry of a code 0-58.
 const TileCatalogueEntry& CatalogueEntry(int code);
 std::string_view TileFileName(int code);
+// The name the user sees for a code 0-63: its picture's name without the extension ("Field8");
+// codes without a catalogue entry are "blank".
+std::string_view TileDisplayName(int code);
 // Edge mask flag of a code 0-63 (codes 59-63 have half-edges 2 and 7) and half-edge 0-7.
 bool TileEdgeFlag(int code, int halfEdge);
 // The tile's own half-edge that lies on the map's half-edge `mapHalfEdge` when the tile is

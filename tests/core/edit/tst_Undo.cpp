@@ -80,7 +80,7 @@ TEST_F(Undo, RailPointsAndCommitsStepByStep) {
 }
 
 TEST_F(Undo, LoadingOverNothingAndBackToTheSavedBytesIsClean) {
-    MarkLayerSaved(editor, SavedLayer::TextureMap);
+    MarkLayerSaved(editor, SavedLayer::TextureMap, {});
     Stroke({4});
     EXPECT_TRUE(IsLayerUnsaved(editor, SavedLayer::TextureMap));
     ExecuteCommand(editor, shell, CommandId::Undo);

@@ -6,11 +6,11 @@
 #include "core/commands/Commands.h"
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
 #include "core/rails/CountedFileBytes.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
-#include "core/tilemap/TextureMapFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TextureMapFile.h"
 #include "support/TempDir.h"
 
 #include <functional>

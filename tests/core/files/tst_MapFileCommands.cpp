@@ -3,9 +3,10 @@
 #include "FileCommandExpectations.h"
 #include "FileSizeLimit.h"
 #include "core/edit/UnsavedChanges.h"
-#include "core/height/HeightMapFile.h"
+#include "core/files/HeightMapFile.h"
+#include "core/files/TextureMapFile.h"
+#include "core/height/HeightMapCodec.h"
 #include "core/io/FileIO.h"
-#include "core/tilemap/TextureMapFile.h"
 #include "support/SyncFailure.h"
 #include "support/TempDir.h"
 

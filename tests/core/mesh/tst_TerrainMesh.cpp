@@ -41,6 +41,27 @@ TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     EXPECT_EQ(v[1].red * 100 + v[1].green * 10 + v[1].blue, 10.0f + 2.5f + 0.45f); // water
     EXPECT_EQ(editor.mesh.QuadTile[0], MakeCell(2, 30));
 
+    // Every 16-bit height becomes H x 255 / 65535 rounded to single precision, exactly.
+    std::vector<uint16_t> all(MapCellCount);
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<uint16_t>(i);
+    editor.heightMap.Replace(std::move(all));
+    BuildTerrainGrid(editor.mesh, 64, 64);
+    int mismatches = 0;
+    for (int top = 0; top < 103; top += 63) // rows 0 to 102 hold each height at least once
+        for (int left = 0; left < 640; left += 63) {
+            FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top, 64, 64);
+            for (int q = 0; q < TerrainQuadCount(64, 64); ++q) {
+                const int cell = CellIndex(top + q / 63, left + q % 63);
+                if (left + q % 63 < MapWidth &&
+                    Vertex(editor, q, 0).position[1] !=
+                        static_cast<float>(static_cast<uint16_t>(cell) * 255.0 / 65535.0))
+                    ++mismatches;
+            }
+        }
+    EXPECT_EQ(mismatches, 0);
+    FillHeights(editor, 0);
+
     // Without a tile map the tiles stay; without heights nothing is built or drawn.
     editor.tileMap.DiscardTileMap();
     editor.mesh.QuadTile[0] = 12;

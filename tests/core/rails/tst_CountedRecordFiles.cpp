@@ -5,8 +5,9 @@
 #include "CountedFileBytes.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/files/FileCommandExpectations.h"
-#include "core/rails/RailSegmentFile.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/files/RailSegmentFile.h"
+#include "core/files/RailroadDefinitionFile.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "support/TempDir.h"
 
@@ -75,8 +76,8 @@ TEST(CountedRecordFiles, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
                 editor->rails.RailSectionCount = 1;
                 editor->rails.PendingRailPoints[3] = {7, 8};
                 editor->rails.PendingRailPointCount = 4;
-                MarkLayerSaved(*editor, SavedLayer::Railroads); // as loaded: nothing to ask
-                MarkLayerSaved(*editor, SavedLayer::RailSegment);
+                MarkLayerSaved(*editor, SavedLayer::Railroads, {}); // as loaded: nothing to ask
+                MarkLayerSaved(*editor, SavedLayer::RailSegment, {});
                 const auto before = Snapshot(*editor);
                 RecordingShell shell;
                 load(*editor, shell, path);

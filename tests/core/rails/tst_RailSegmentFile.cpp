@@ -1,7 +1,7 @@
 #include "CountedFileBytes.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/files/FileCommandExpectations.h"
-#include "core/rails/RailSegmentFile.h"
+#include "core/files/RailSegmentFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ class RailSegmentFileTest : public ::testing::Test {
         for (int i = 0; i < count; ++i)
             Rails().PendingRailPoints[static_cast<size_t>(i)] = {1000 + i, 1000};
         Rails().PendingRailPointCount = count;
-        MarkLayerSaved(*editor, SavedLayer::RailSegment);
+        MarkLayerSaved(*editor, SavedLayer::RailSegment, {});
     }
 
     TempDir dir;

@@ -1,6 +1,6 @@
 #include "CountedFileBytes.h"
 #include "core/files/FileCommandExpectations.h"
-#include "core/rails/RailroadDefinitionFile.h"
+#include "core/files/RailroadDefinitionFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

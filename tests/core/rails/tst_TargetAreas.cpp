@@ -1,5 +1,6 @@
 #include "CountedFileBytes.h"
 #include "core/files/FileCommandExpectations.h"
+#include "core/files/TargetListFile.h"
 #include "core/rails/TargetAreas.h"
 #include "support/TempDir.h"
 

@@ -5,11 +5,13 @@
 #include "SampleInput.h"
 #include "SampleTilePainter.h"
 
+#include "core/geodata/GeoGrid.h"
+
 #include "support/RecordingShell.h"
 #include "support/TempDir.h"
 
 #include "core/edit/Editor.h"
-#include "core/height/DemConversion.h"
+#include "core/files/DemConversion.h"
 #include "core/height/DemWindowConversion.h"
 #include "core/io/FileIO.h"
 

@@ -1,0 +1,57 @@
+#include "core/files/HeightMapFile.h"
+
+#include "core/Messages.h"
+#include "core/edit/UnsavedChanges.h"
+#include "core/edit/ViewOps.h"
+#include "core/files/FileCommands.h"
+#include "core/height/HeightMapCodec.h"
+
+namespace {
+
+const char* const Description = "Height Map Files (*.hm, *.raw)";
+const char* const Pattern = "*.hm; *.raw";
+
+} // namespace
+
+void OpenHeightMap(Editor& editor, Shell& shell, const std::string& path) {
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::HeightMap));
+    if (chosen && ConfirmReplaceLayer(editor, shell, SavedLayer::HeightMap, WindowId::Main))
+        ReadHeightMapFile(editor, shell, *chosen);
+}
+
+bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
+    auto decoded = DecodeHeightMapFile(path);
+    if (!decoded) {
+        ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
+        shell.Invalidate(WindowId::Main, false);
+        return false;
+    }
+    editor.history->Record(editor, "Open Height Map",
+                           [&] { ReplaceHeightMap(editor, shell, std::move(*decoded.layer)); });
+    MarkLayerSaved(editor, SavedLayer::HeightMap, path);
+    return true;
+}
+
+void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> heights) {
+    editor.heightMap.Replace(std::move(heights));
+    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    shell.Invalidate(WindowId::HeightView, false);
+    CenterViewOn(editor, shell, 0, 0);
+}
+
+void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
+    if (!editor.heightMap.HasHeightMap()) {
+        ShowSaveFailure(shell, WindowId::Main, "No height data has been loaded.");
+        return;
+    }
+    const auto chosen = ChooseFilePath(shell, FileDialogMode::Save, path, Description, Pattern,
+                                       editor.saved.Path(SavedLayer::HeightMap));
+    if (!chosen)
+        return;
+    if (!SaveFileReporting(shell, WindowId::Main, *chosen, HeightMapFileBytes(editor.heightMap),
+                           {"Unable to save file...", "Unable to save file..."}))
+        return;
+    MarkLayerSaved(editor, SavedLayer::HeightMap, *chosen);
+    ShowSavedNotice(shell, WindowId::Main, *chosen);
+}
