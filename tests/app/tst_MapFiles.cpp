@@ -37,6 +37,10 @@ TEST_F(MapFilesTest, OpenSaveSaveAsNewAndRecentWorkOnTheWholeMap) {
     WriteBytes(dir.File("north.HM"), heights);
     WriteBytes(dir.File("other.rrd"), {0, 0, 0, 0});
 
+    // Shortcuts reach the menu items only in the active window.
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+
     // One dialog picks up every file of the name, whatever the case of its extension.
     shell.answers.push_back(dir.File("north.tm"));
     Press(Qt::Key_O, Qt::ControlModifier);

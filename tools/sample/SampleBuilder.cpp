@@ -11,8 +11,8 @@
 #include "core/files/RailSegmentFile.h"
 #include "core/files/RailroadDefinitionFile.h"
 #include "core/files/TargetListFile.h"
-#include "core/rails/TargetAreas.h"
 #include "core/files/TextureMapFile.h"
+#include "core/rails/TargetAreas.h"
 #include "core/tilemap/TileUtilities.h"
 
 #include <algorithm>

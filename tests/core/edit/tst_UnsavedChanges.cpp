@@ -7,10 +7,10 @@
 #include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/files/HeightMapFile.h"
-#include "core/rails/CountedFileBytes.h"
 #include "core/files/RailSegmentFile.h"
 #include "core/files/RailroadDefinitionFile.h"
 #include "core/files/TextureMapFile.h"
+#include "core/rails/CountedFileBytes.h"
 #include "support/TempDir.h"
 
 #include <functional>
