@@ -36,14 +36,16 @@ TEST_F(MainWindowTest, StartsAtFiftyPercentWithBothSecondaryWindowsShownAndCheck
     EXPECT_TRUE(session->HeightView()->isVisible() && session->TerrainView()->isVisible());
     EXPECT_EQ(editor().view.TilePixels, 32);
     EXPECT_EQ(editor().view.ViewCells, 32);
-    // The marks after the three first commands: 50%, both windows, the flags that start at 1.
+    // The marks after the three first commands: 50%, both windows, the flags that start on.
     QStringList checked;
     for (QAction* action : main().findChildren<QAction*>())
         if (action->isChecked())
             checked << action->text();
     checked.sort();
-    EXPECT_EQ(checked.join("|"), "&AutoDraw Rivers|&Height Map|&Railroads|&Target Areas|3D "
-                                 "View|50%|Show &Textures");
+    // The area tools start raising with a smooth brush and paste both layers.
+    EXPECT_EQ(checked.join("|"), "&AutoDraw Rivers|&Height Map|&Railroads|&Raise|&Target Areas|"
+                                 "3D View|50%|Paste &Heights|Paste &Tiles|Show &Textures|"
+                                 "Smoot&h Falloff");
     // The scroll bars span the map in cells.
     EXPECT_EQ(main().HorizontalBar().maximum(), 640);
     EXPECT_EQ(main().VerticalBar().maximum(), 320);
