@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "cli/Refusal.h"
 #include "core/geodata/GeodataSources.h"
 #include "core/geodata/MapGeneration.h"
 #include "core/height/HeightMapCodec.h"
@@ -19,11 +20,6 @@ struct GenerateRequest {
     GeodataSources sources;
     MapGenerationOptions options;
 };
-
-bool Refuse(const std::string& reason) {
-    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
-    return false;
-}
 
 std::string ValueOf(const OptionArguments& parsed, const std::string& name) {
     const auto found = parsed.values.find(name);
@@ -64,13 +60,6 @@ bool ParseRequest(const std::vector<std::string>& arguments, GenerateRequest& re
     return true;
 }
 
-bool Write(const std::string& path, std::span<const uint8_t> bytes) {
-    std::string error;
-    if (!WriteFileAtomically(path, bytes, &error))
-        return Refuse("unable to write " + path + ": " + error);
-    return true;
-}
-
 } // namespace
 
 int RunGenerate(const std::vector<std::string>& arguments) {
@@ -87,13 +76,14 @@ int RunGenerate(const std::vector<std::string>& arguments) {
     heights.Replace(map.heights);
     const std::string tilesPath = request.base + ".tm";
     const std::string heightsPath = request.base + ".hm";
-    if (!Write(tilesPath, map.tiles) || !Write(heightsPath, HeightMapFileBytes(heights)))
+    if (!WriteOrRefuse(tilesPath, map.tiles) ||
+        !WriteOrRefuse(heightsPath, HeightMapFileBytes(heights)))
         return ExitFailure;
     std::string written = tilesPath + " and " + heightsPath;
     if (!request.sources.cities.empty()) {
         const std::string listPath =
             (std::filesystem::path(request.base).parent_path() / "TarList.dat").string();
-        if (!Write(listPath, TargetListBytes(map.targets)))
+        if (!WriteOrRefuse(listPath, TargetListBytes(map.targets)))
             return ExitFailure;
         written = tilesPath + ", " + heightsPath + " and " + listPath;
     }

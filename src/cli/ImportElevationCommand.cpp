@@ -3,6 +3,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "cli/Refusal.h"
 #include "core/elevation/ElevationImport.h"
 #include "core/files/DemConversion.h"
 #include "core/height/HeightMapCodec.h"
@@ -16,11 +17,6 @@ struct ImportRequest {
     std::string heightPath;
     std::string rawPath;
 };
-
-bool Refuse(const std::string& reason) {
-    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
-    return false;
-}
 
 bool ParseRequest(const std::vector<std::string>& arguments, ImportRequest& request) {
     const auto parsed =
@@ -54,13 +50,6 @@ bool ParseRequest(const std::vector<std::string>& arguments, ImportRequest& requ
     return true;
 }
 
-bool Write(const std::string& path, std::span<const uint8_t> bytes) {
-    std::string error;
-    if (!WriteFileAtomically(path, bytes, &error))
-        return Refuse("unable to write " + path + ": " + error);
-    return true;
-}
-
 } // namespace
 
 int RunImportElevation(const std::vector<std::string>& arguments) {
@@ -75,8 +64,8 @@ int RunImportElevation(const std::vector<std::string>& arguments) {
     const TranslatedElevation& elevation = *result.elevation;
     HeightMap heights;
     heights.Replace(elevation.heights);
-    if (!Write(request.heightPath, HeightMapFileBytes(heights)) ||
-        !Write(request.rawPath, elevation.rawImage))
+    if (!WriteOrRefuse(request.heightPath, HeightMapFileBytes(heights)) ||
+        !WriteOrRefuse(request.rawPath, elevation.rawImage))
         return ExitFailure;
     std::printf("%s\n%s and %s have been written.\n", DemSummaryText(elevation.counters).c_str(),
                 request.heightPath.c_str(), request.rawPath.c_str());

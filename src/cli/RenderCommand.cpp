@@ -6,6 +6,7 @@
 #include "cli/ConsoleShell.h"
 #include "cli/LayerFiles.h"
 #include "cli/PngStreamWriter.h"
+#include "cli/Refusal.h"
 #include "cli/RenderOptions.h"
 #include "core/commands/Commands.h"
 #include "core/edit/ViewOps.h"
@@ -29,11 +30,6 @@ namespace {
 
 // Pixels of one painted strip: 8 MiB.
 constexpr qsizetype StripPixels = 2 * 1024 * 1024;
-
-bool Refuse(const std::string& reason) {
-    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
-    return false;
-}
 
 std::optional<ZoomStep> ZoomStepOfPercent(int percent) {
     for (const CommandId command : {CommandId::Zoom400, CommandId::Zoom200, CommandId::Zoom150,

@@ -1,4 +1,5 @@
 #include "cli/RenderOptions.h"
+#include "cli/Refusal.h"
 
 #include "core/tilemap/MapGeometry.h"
 
@@ -7,11 +8,6 @@
 #include <sstream>
 
 namespace {
-
-bool Refuse(const std::string& reason) {
-    std::fprintf(stderr, "maptool: %s\n", reason.c_str());
-    return false;
-}
 
 bool ParseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
