@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -139,6 +140,19 @@ void ToolPalette::MoveWithinParent(QPoint position) {
     const QSize room = parentWidget() ? parentWidget()->size() : size();
     move(std::clamp(position.x(), 0, std::max(0, room.width() - width())),
          std::clamp(position.y(), 0, std::max(0, room.height() - ClientRect().top())));
+}
+
+void ToolPalette::wheelEvent(QWheelEvent* event) {
+    if (!parentWidget()) {
+        QFrame::wheelEvent(event);
+        return;
+    }
+    const int room = parentWidget()->height();
+    const int top = std::min(0, room - height());              // the bottom row in view
+    const int bottom = std::max(0, room - ClientRect().top()); // the caption in view
+    const int step = event->angleDelta().y() * PaletteButtonPitch / 120;
+    move(x(), std::clamp(y() + step, top, bottom));
+    event->accept();
 }
 
 bool ToolPalette::eventFilter(QObject* watched, QEvent* event) {

@@ -59,6 +59,9 @@ class ToolPalette : public QFrame {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // In a window shorter than the palette the wheel slides it up and down, so that no button
+    // stays out of reach; the caption comes back into view the same way.
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void ButtonPressed(int index);

@@ -6,6 +6,8 @@
 #include "app/PaletteButton.h"
 #include "app/ToolPalette.h"
 
+#include <QWheelEvent>
+
 namespace {
 
 struct PaintCounter : QObject {
@@ -52,6 +54,22 @@ TEST_F(ToolPaletteTest, StaysAtTheCornerThroughResizesAndInReachWhenDragged) {
     QTest::mouseRelease(&palette(), Qt::LeftButton, {}, QPoint(4000, 4000));
     main().resize(700, 500);
     Settle();
+    EXPECT_TRUE(main().View().rect().contains(palette().geometry().topLeft() + QPoint(4, 4)));
+
+    // The window is now shorter than the palette: the wheel brings its last row into view and
+    // then its caption back.
+    ASSERT_GT(palette().height(), main().View().height());
+    const auto wheel = [&](int notches) {
+        for (int i = 0; i < std::abs(notches); ++i) {
+            QWheelEvent event(QPointF(20, 20), palette().mapToGlobal(QPointF(20, 20)), QPoint(),
+                              QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(&palette(), &event);
+        }
+    };
+    wheel(-40);
+    EXPECT_EQ(palette().geometry().bottom(), main().View().height() - 1);
+    wheel(40);
     EXPECT_TRUE(main().View().rect().contains(palette().geometry().topLeft() + QPoint(4, 4)));
 }
 
