@@ -38,8 +38,8 @@ void LoadHillyMap(Editor& editor) {
         heights[i] = static_cast<uint16_t>(32000 + 30000 * hill);
         tiles[i] = MakeCell((column / 3 + row) % 4, (column / 2 + row / 5) % TileCatalogueSize);
     }
-    editor.heightMap.Replace(std::move(heights));
-    editor.tileMap.Replace(std::move(tiles));
+    editor.document.ReplaceHeights(std::move(heights));
+    editor.document.ReplaceTiles(std::move(tiles));
 }
 
 void WaitForFirstFrame(const TerrainViewWindow& window) {

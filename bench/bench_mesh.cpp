@@ -31,8 +31,8 @@ std::unique_ptr<Editor> HillyEditor() {
         heights[static_cast<size_t>(i)] = static_cast<uint16_t>(32000 + 30000 * hill);
         tiles[static_cast<size_t>(i)] = MakeCell(i % 4, i % TileCatalogueSize);
     }
-    editor->heightMap.Replace(std::move(heights));
-    editor->tileMap.Replace(std::move(tiles));
+    editor->document.ReplaceHeights(std::move(heights));
+    editor->document.ReplaceTiles(std::move(tiles));
     auto& view = editor->view;
     view.TilePixels = 16;
     view.ViewCells = 64;
@@ -71,9 +71,9 @@ void BM_RefillOneEditedCell64(benchmark::State& state) {
     BuildTerrainMesh(*editor, shell, 200, 100);
     uint16_t height = 0;
     for (auto _ : state) {
-        editor->heightMap.Set(CellIndex(130, 230), height += 977);
-        RefillTerrainMeshCells(editor->mesh, editor->heightMap, editor->tileMap, 200, 100, 64, 64,
-                               QRect(230, 130, 1, 1));
+        editor->document.SetHeight(CellIndex(130, 230), height += 977);
+        RefillTerrainMeshCells(editor->mesh, editor->document.Heights(), editor->document.Tiles(),
+                               200, 100, 64, 64, QRect(230, 130, 1, 1));
         benchmark::DoNotOptimize(editor->mesh.quads.data());
     }
 }
@@ -89,7 +89,7 @@ void BM_LeftButtonDragAcross100Cells(benchmark::State& state) {
             TrackLeftButton(*editor, shell, cell * 16 + 2, 40, {});
             TrackLeftButton(*editor, shell, cell * 16 + 9, 41, {});
         }
-        benchmark::DoNotOptimize(editor->tileMap.Cells().data());
+        benchmark::DoNotOptimize(editor->document.Tiles().Cells().data());
     }
 }
 BENCHMARK(BM_LeftButtonDragAcross100Cells);

@@ -47,7 +47,7 @@ std::unique_ptr<Editor> VariedEditor(int tileSize, int cells) {
     std::vector<TileCell> map(MapCellCount);
     for (TileCell& cell : map)
         cell = MakeCell(random.Next() % 4, random.Next() % TileCatalogueSize);
-    editor->tileMap.Replace(std::move(map));
+    editor->document.ReplaceTiles(std::move(map));
     editor->view.TilePixels = tileSize;
     editor->view.ViewCells = cells;
     editor->view.ViewOriginColumn = 200;
@@ -61,14 +61,15 @@ std::unique_ptr<Editor> VariedEditor(int tileSize, int cells) {
 void AddRailsAndTargets(Editor& editor) {
     SilentShell shell;
     LoadTargetAreas(editor, shell);
-    auto& rails = editor.rails;
-    for (int i = 0; i < 100; ++i) {
-        const int32_t x = (200 - 160 + i % 50) * WorldUnitsPerCell + i * 1000;
-        const int32_t y = (100 - 1760 + (i * 7) % 60) * WorldUnitsPerCell;
-        rails.RailSections[static_cast<size_t>(i)] =
-            RailSection{x, x + 3 * WorldUnitsPerCell, y, y + 2 * WorldUnitsPerCell, 0, 0};
-    }
-    rails.RailSectionCount = 100;
+    editor.document.EditRails([](RailNetwork& rails) {
+        for (int i = 0; i < 100; ++i) {
+            const int32_t x = (200 - 160 + i % 50) * WorldUnitsPerCell + i * 1000;
+            const int32_t y = (100 - 1760 + (i * 7) % 60) * WorldUnitsPerCell;
+            rails.RailSections[static_cast<size_t>(i)] =
+                RailSection{x, x + 3 * WorldUnitsPerCell, y, y + 2 * WorldUnitsPerCell, 0, 0};
+        }
+        rails.RailSectionCount = 100;
+    });
     editor.flags.ShowRailroads = true;
     editor.flags.ShowTargetAreas = true;
 }
@@ -114,8 +115,8 @@ void BM_HeightView(benchmark::State& state) {
     std::vector<uint16_t> heights(MapCellCount);
     for (int i = 0; i < MapCellCount; ++i)
         heights[static_cast<size_t>(i)] = static_cast<uint16_t>(i * 7);
-    editor->heightMap.Replace(std::move(heights));
-    RebuildHeightShade(editor->heightMap, editor->heightShade);
+    editor->document.ReplaceHeights(std::move(heights));
+    RebuildHeightShade(editor->document.Heights(), editor->heightShade);
     AddRailsAndTargets(*editor);
     editor->flags.ShowLatLong = true;
     QImage image(HeightViewWidth, HeightViewHeight, QImage::Format_RGB32);

@@ -24,8 +24,8 @@ std::unique_ptr<Editor> FilledEditor() {
         heights[static_cast<size_t>(i)] = static_cast<uint16_t>(i * 7);
         tiles[static_cast<size_t>(i)] = MakeCell(i % 4, i % 2 == 0 ? 1 : 38); // grass, fields
     }
-    editor->heightMap.Replace(std::move(heights));
-    editor->tileMap.Replace(std::move(tiles));
+    editor->document.ReplaceHeights(std::move(heights));
+    editor->document.ReplaceTiles(std::move(tiles));
     return editor;
 }
 
@@ -33,9 +33,10 @@ std::unique_ptr<Editor> FilledEditor() {
 void BM_CopyBothMaps(benchmark::State& state) {
     auto editor = FilledEditor();
     for (auto _ : state) {
-        std::vector<TileCell> tiles(editor->tileMap.Cells().begin(), editor->tileMap.Cells().end());
-        std::vector<uint16_t> heights(editor->heightMap.Heights().begin(),
-                                      editor->heightMap.Heights().end());
+        std::vector<TileCell> tiles(editor->document.Tiles().Cells().begin(),
+                                    editor->document.Tiles().Cells().end());
+        std::vector<uint16_t> heights(editor->document.Heights().Heights().begin(),
+                                      editor->document.Heights().Heights().end());
         benchmark::DoNotOptimize(tiles.data());
         benchmark::DoNotOptimize(heights.data());
     }
@@ -49,7 +50,7 @@ void TimeUndoRedo(benchmark::State& state, Editor& editor) {
     for (auto _ : state) {
         history.Undo(editor);
         history.Redo(editor);
-        benchmark::DoNotOptimize(editor.tileMap.Cells().data());
+        benchmark::DoNotOptimize(editor.document.Tiles().Cells().data());
     }
     state.counters["step_bytes"] = static_cast<double>(history.Bytes());
 }
@@ -67,7 +68,10 @@ BENCHMARK(BM_UndoRedoRandomizeTiles);
 void BM_UndoRedoStrokeOf1000Cells(benchmark::State& state) {
     auto editor = FilledEditor();
     editor->history->Begin(*editor);
-    std::fill_n(editor->tileMap.Cells().begin() + 5000, 1000, MakeCell(0, 9));
+    editor->document.EditTiles([](TileMap& tiles) {
+        std::fill_n(tiles.Cells().begin() + 5000, 1000, MakeCell(0, 9));
+        return WholeMap;
+    });
     editor->history->Commit(*editor, "Paint Tiles");
     TimeUndoRedo(state, *editor);
 }
@@ -79,7 +83,7 @@ void BM_StepOfOneClick(benchmark::State& state) {
     TileCell tile = 0;
     for (auto _ : state) {
         editor->history->Begin(*editor);
-        editor->tileMap.Set(100, 100, tile++);
+        editor->document.SetTile(100, 100, tile++);
         editor->history->Commit(*editor, "Paint Tiles");
     }
 }

@@ -83,9 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ConvertDemFile(*editor, shell, path);
     // A conversion always completes over a source that holds the whole window: both outputs,
     // the new height map and the summary. A shorter source is refused with one message.
-    const bool complete = editor->heightMap.HasHeightMap() && shell.messages.size() == 2 &&
+    const bool complete = editor->document.Heights().HasHeightMap() && shell.messages.size() == 2 &&
                           shell.messages.back().text.rfind("Process Complete.", 0) == 0;
-    const bool refused = !editor->heightMap.HasHeightMap() && shell.messages.size() == 1;
+    const bool refused = !editor->document.Heights().HasHeightMap() && shell.messages.size() == 1;
     if (layout.length >= FullSourceBytes ? !complete : !refused)
         std::abort();
     return 0;

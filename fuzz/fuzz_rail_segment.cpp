@@ -17,9 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto editor = std::make_unique<Editor>();
     RecordingShell shell;
     shell.AnswerNextQuestion(true);
-    auto& rails = editor->rails;
-    rails.RailSectionCount = (control & 0x0F) * 128;
-    rails.PendingRailPointCount = ((control >> 4) & 0x07) * 16;
+    editor->document.EditRails([control](RailNetwork& rails) {
+        rails.RailSectionCount = (control & 0x0F) * 128;
+        rails.PendingRailPointCount = ((control >> 4) & 0x07) * 16;
+    });
+    const RailNetwork& rails = editor->document.Rails();
     if (control & 0x80)
         AppendRailSegment(*editor, shell, path);
     else

@@ -14,10 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto editor = std::make_unique<Editor>();
     RecordingShell shell;
     shell.AnswerNextQuestion(true);
-    editor->rails.RailSectionCount = 3;
-    editor->rails.PendingRailPointCount = 2;
+    editor->document.EditRails([](RailNetwork& rails) {
+        rails.RailSectionCount = 3;
+        rails.PendingRailPointCount = 2;
+    });
     LoadRailroadDefinition(*editor, shell, path);
-    const auto& rails = editor->rails;
+    const auto& rails = editor->document.Rails();
     if (rails.RailSectionCount < 0 || rails.RailSectionCount > RailTableSize ||
         rails.PendingRailPointCount != 2)
         std::abort();

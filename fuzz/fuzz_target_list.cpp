@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto editor = std::make_unique<Editor>();
     RecordingShell shell;
     LoadTargetAreas(*editor, shell);
-    if (editor->targetAreas.size() > static_cast<size_t>(MaxTargetAreas))
+    if (editor->document.TargetAreas().size() > static_cast<size_t>(MaxTargetAreas))
         std::abort();
-    for (const auto& area : editor->targetAreas)
+    for (const auto& area : editor->document.TargetAreas())
         if (TargetAreaName(area).size() > sizeof area.name)
             std::abort();
     return 0;

@@ -13,15 +13,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto editor = std::make_unique<Editor>();
     RecordingShell shell;
     LoadTextureMap(*editor, shell, path);
-    if (!editor->tileMap.HasTileMap())
+    if (!editor->document.Tiles().HasTileMap())
         return 0;
     const std::string copy = FuzzFolder() + "copy.tm";
     SaveTextureMap(*editor, shell, copy);
     auto reloaded = std::make_unique<Editor>();
     LoadTextureMap(*reloaded, shell, copy);
-    if (!reloaded->tileMap.HasTileMap() ||
-        !std::equal(editor->tileMap.Cells().begin(), editor->tileMap.Cells().end(),
-                    reloaded->tileMap.Cells().begin()))
+    if (!reloaded->document.Tiles().HasTileMap() ||
+        !std::equal(editor->document.Tiles().Cells().begin(),
+                    editor->document.Tiles().Cells().end(),
+                    reloaded->document.Tiles().Cells().begin()))
         std::abort(); // a saved map must read back unchanged
     return 0;
 }

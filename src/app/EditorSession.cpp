@@ -103,8 +103,8 @@ void EditorSession::ShutDown() {
     shell_.handPointerTo3D = nullptr;
     shell_.releasePointer = nullptr;
     delete terrainView_.data();
-    editor_->heightMap.FreeHeightMap();
-    editor_->tileMap.DiscardTileMap();
+    editor_->document.FreeHeights();
+    editor_->document.DiscardTiles();
 }
 
 bool EditorSession::InitTerrainView() {
@@ -130,7 +130,7 @@ bool EditorSession::CreateHeightView() {
 }
 
 bool EditorSession::InitTextureView() {
-    editor_->tileMap.DiscardTileMap();
+    editor_->document.DiscardTiles();
     LoadTileBitmaps(*tileBitmaps_, shell_);
     main_->View().Painter().TilePicturesChanged();
     // The first command the event loop runs: 32-pixel tiles, 32 x 32 cells.

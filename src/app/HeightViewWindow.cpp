@@ -68,7 +68,7 @@ HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
 }
 
 int HeightViewWindow::CreateHeightView() {
-    editor_.heightMap.FreeHeightMap();
+    editor_.document.FreeHeights();
     return 0;
 }
 

@@ -14,6 +14,6 @@ int RunOnTextureMap(const std::vector<std::string>& arguments, size_t fileCount,
     if (!cells)
         return ExitFailure;
     const auto editor = std::make_unique<Editor>();
-    editor->tileMap.Replace(std::move(*cells));
+    editor->document.ReplaceTiles(std::move(*cells));
     return work(*editor, *parsed);
 }

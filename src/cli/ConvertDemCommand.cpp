@@ -12,5 +12,5 @@ int RunConvertDem(const std::vector<std::string>& arguments) {
     const auto editor = std::make_unique<Editor>();
     ConsoleShell shell;
     ConvertDemFile(*editor, shell, parsed->files[0]);
-    return shell.Failed() || !editor->heightMap.HasHeightMap() ? ExitFailure : ExitSuccess;
+    return shell.Failed() || !editor->document.Heights().HasHeightMap() ? ExitFailure : ExitSuccess;
 }

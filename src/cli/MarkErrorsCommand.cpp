@@ -12,17 +12,20 @@ int MarkErrors(Editor& editor, const ParsedArguments& parsed) {
     auto heights = ReadHeights(parsed.files[1]);
     if (!heights)
         return ExitFailure;
-    editor.heightMap.Replace(std::move(*heights));
+    editor.document.ReplaceHeights(std::move(*heights));
 
-    const std::vector<uint16_t> before(editor.heightMap.Heights().begin(),
-                                       editor.heightMap.Heights().end());
-    MarkTileErrors(editor.tileMap, editor.heightMap);
+    const std::vector<uint16_t> before(editor.document.Heights().Heights().begin(),
+                                       editor.document.Heights().Heights().end());
+    editor.document.EditHeights([&](HeightMap& heights) {
+        MarkTileErrors(editor.document.Tiles(), heights);
+        return WholeMap;
+    });
     int marked = 0;
     for (size_t i = 0; i < before.size(); ++i)
-        marked += before[i] != editor.heightMap.Heights()[i] ? 1 : 0;
+        marked += before[i] != editor.document.Heights().Heights()[i] ? 1 : 0;
     std::printf("%d cells marked.\n", marked);
 
-    return WriteLayerFile(parsed.files[2], HeightMapFileBytes(editor.heightMap),
+    return WriteLayerFile(parsed.files[2], HeightMapFileBytes(editor.document.Heights()),
                           "Unable to save file...")
                ? ExitSuccess
                : ExitFailure;

@@ -45,8 +45,8 @@ bool LoadHeights(const std::string& path, Editor& editor) {
     auto heights = ReadHeights(path);
     if (!heights)
         return false;
-    editor.heightMap.Replace(std::move(*heights));
-    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    editor.document.ReplaceHeights(std::move(*heights));
+    RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     return true;
 }
 
@@ -82,11 +82,13 @@ bool LoadLayers(const RenderOptions& options, Editor& editor) {
         auto cells = ReadTextureMapCells(options.mapPath);
         if (!cells)
             return false;
-        editor.tileMap.Replace(std::move(*cells));
+        editor.document.ReplaceTiles(std::move(*cells));
         if (!options.heightsPath.empty() && !LoadHeights(options.heightsPath, editor))
             return false;
     }
-    return LoadRails(options, editor.rails);
+    bool loaded = false;
+    editor.document.EditRails([&](RailNetwork& rails) { loaded = LoadRails(options, rails); });
+    return loaded;
 }
 
 void SetSwitches(const RenderOptions& options, Editor& editor) {
@@ -211,7 +213,7 @@ int RunRender(const std::vector<std::string>& arguments) {
     SetSwitches(options, *editor);
     if (!options.heightView && editor->flags.ShowTargetAreas) {
         if (auto areas = ReadTargetAreas(FindDataFile("TarList.dat")))
-            editor->targetAreas = std::move(*areas);
+            editor->document.SetTargetAreas(std::move(*areas));
     }
 
     const auto bitmaps = std::make_unique<TileBitmaps>();

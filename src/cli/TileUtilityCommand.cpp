@@ -15,8 +15,11 @@ int RunTileUtility(const std::vector<std::string>& arguments, TileUtility utilit
                 editor.random.Seed(*parsed.seed);
             else if (unseeded == UnseededStart::Clock)
                 editor.random.Seed(static_cast<uint32_t>(std::time(nullptr)));
-            utility(editor.tileMap, editor.random);
-            return WriteLayerFile(parsed.files[1], EncodeTextureMap(editor.tileMap),
+            editor.document.EditTiles([&](TileMap& tiles) {
+                utility(tiles, editor.random);
+                return WholeMap;
+            });
+            return WriteLayerFile(parsed.files[1], EncodeTextureMap(editor.document.Tiles()),
                                   "Unable to open file...")
                        ? ExitSuccess
                        : ExitFailure;

@@ -28,8 +28,8 @@ class TerrainViewFixture : public ::testing::Test {
     // Loads whole-map layers of one height and one cell value and builds a block of
     // `size` x `size` cells whose top-left cell is (left, top).
     void BuildFlatBlock(int size, uint16_t height, TileCell cell, int left = 100, int top = 100) {
-        editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, height));
-        editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, cell));
+        editor.document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, height));
+        editor.document.ReplaceTiles(std::vector<TileCell>(MapCellCount, cell));
         BuildBlock(size, left, top);
     }
 

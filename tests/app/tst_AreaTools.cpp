@@ -20,7 +20,7 @@ class AreaToolsTest : public SessionFixture {
         WriteBytes(folder.File("start.hm"), HeightBytes());
         Run(CommandId::LoadTextureFile, "start.tm");
         Run(CommandId::OpenHeightMap, "start.hm");
-        ASSERT_TRUE(editor().tileMap.HasTileMap());
+        ASSERT_TRUE(editor().document.Tiles().HasTileMap());
     }
 
     void Run(CommandId command, const std::string& file = {}) {

@@ -19,9 +19,9 @@ TEST(CommandLineFiles, OpenEveryLayerOfTheSampleMap) {
     OpenCommandLineFiles(editor, shell,
                          {Samples + "tm", Samples + "hm", Samples + "rrd", Samples + "seg"});
     EXPECT_TRUE(shell.messages.empty() && shell.dialogs.empty());
-    EXPECT_TRUE(editor.tileMap.HasTileMap() && editor.heightMap.HasHeightMap());
-    EXPECT_GT(editor.rails.RailSectionCount, 0);
-    EXPECT_GT(editor.rails.PendingRailPointCount, 0);
+    EXPECT_TRUE(editor.document.Tiles().HasTileMap() && editor.document.Heights().HasHeightMap());
+    EXPECT_GT(editor.document.Rails().RailSectionCount, 0);
+    EXPECT_GT(editor.document.Rails().PendingRailPointCount, 0);
 }
 
 TEST(CommandLineFiles, ReportAnUnknownKindAndGoOnWithTheRest) {
@@ -33,7 +33,7 @@ TEST(CommandLineFiles, ReportAnUnknownKindAndGoOnWithTheRest) {
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(shell.messages[0].text.rfind("notes.txt", 0), 0u);
     EXPECT_EQ(shell.messages[1].text.rfind("TarList.dat", 0), 0u);
-    EXPECT_TRUE(editor.tileMap.HasTileMap());
+    EXPECT_TRUE(editor.document.Tiles().HasTileMap());
 }
 
 TEST(CommandLineFiles, HelpAndVersionAnswerOnTheTerminalWithoutOpeningAnything) {

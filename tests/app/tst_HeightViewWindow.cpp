@@ -84,24 +84,24 @@ TEST_F(HeightViewFixture, ImportElevationReplacesTheHeightsAfterAsking) {
         ++asked;
         return ElevationImportOptions{Resampling::Bilinear, 4110};
     });
-    editor->heightMap.Replace(std::vector<uint16_t>(MapCellCount, 7)); // unsaved heights
+    editor->document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, 7)); // unsaved heights
     shell.AnswerNextDialog(dir.File("tile.tif"));
     import->trigger();
     EXPECT_EQ(asked, 1);
     ASSERT_EQ(shell.questions.size(), 1u);
-    EXPECT_EQ(editor->heightMap.At(0), 7) << "kept when the user keeps the changes";
+    EXPECT_EQ(editor->document.Heights().At(0), 7) << "kept when the user keeps the changes";
 
     shell.AnswerNextQuestion(true);
     shell.AnswerNextDialog(dir.File("tile.tif"));
     import->trigger();
-    EXPECT_EQ(editor->heightMap.At(0), 0);
-    EXPECT_EQ(editor->heightMap.At(CellIndex(5 * 32 + 10, 5 * 32 + 10)), 32767);
+    EXPECT_EQ(editor->document.Heights().At(0), 0);
+    EXPECT_EQ(editor->document.Heights().At(CellIndex(5 * 32 + 10, 5 * 32 + 10)), 32767);
     EXPECT_EQ(editor->heightShade[CellIndex(5 * 32 + 10, 5 * 32 + 10)], 127);
     ASSERT_FALSE(shell.messages.empty());
     EXPECT_EQ(shell.messages.back().text.rfind("Process Complete.\n204800 Items Read.", 0), 0u);
     ASSERT_EQ(editor->history->UndoName(), "Import Elevation");
     ExecuteCommand(*editor, shell, CommandId::Undo);
-    EXPECT_EQ(editor->heightMap.At(0), 7) << "one undo step brings the old heights back";
+    EXPECT_EQ(editor->document.Heights().At(0), 7) << "one undo step brings the old heights back";
 #else
     import->trigger();
     ASSERT_EQ(shell.messages.size(), 1u);
@@ -113,8 +113,8 @@ TEST_F(HeightViewFixture, PaintsTheMessageThenTheHeights) {
     window.CreateHeightView();
     Show();
     EXPECT_EQ(window.Canvas()->grab().toImage().pixel(5, 5), qRgb(255, 255, 255));
-    editor->heightMap.Replace(std::vector<uint16_t>(MapCellCount, 0));
-    RebuildHeightShade(editor->heightMap, editor->heightShade);
+    editor->document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, 0));
+    RebuildHeightShade(editor->document.Heights(), editor->heightShade);
     const QImage image = window.Canvas()->grab().toImage();
     EXPECT_EQ(image.pixel(5, 5), qRgb(34, 83, 106));
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "frame of the previewed block";

@@ -11,7 +11,7 @@ class LeftButtonTracking : public SessionFixture {
   protected:
     void SetUp() override {
         SessionFixture::SetUp();
-        editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
+        editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, 0));
         editor().SelectedTile = 7;
         tracker().leftButtonHeld = [this] { return held; };
         tracker().cursorPosition = [this] { return cursor; };
@@ -25,7 +25,7 @@ class LeftButtonTracking : public SessionFixture {
         held = true;
         QTest::mousePress(&main().View(), Qt::LeftButton, Qt::NoModifier, cursor);
     }
-    int CodeAt(int row, int column) { return editor().tileMap.At(row, column) & 63; }
+    int CodeAt(int row, int column) { return editor().document.Tiles().At(row, column) & 63; }
 
     bool held = false;
     QPoint cursor;
@@ -40,7 +40,7 @@ TEST_F(LeftButtonTracking, ReleaseEndsTrackingFirstAndHeightEditingNeverStartsIt
     EXPECT_FALSE(tracker().IsActive());
     EXPECT_EQ(editor().cursor.LeftButtonDown, 0);
 
-    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, 0));
     QTest::keyClick(&main().View(), Qt::Key_F2);
     PressOverCell(); // height editing acts once, without tracking
     EXPECT_FALSE(tracker().IsActive());

@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, ExitClosesTheMainWindow) {
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnceBeforeTheWindowCloses) {
-    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
     main().close(); // the close box
     EXPECT_TRUE(main().isVisible());
     ASSERT_EQ(shell.questions.size(), 1u);
@@ -119,24 +119,25 @@ TEST_F(MainWindowTest, ScrollBarsAndArrowKeysMoveTheOriginWithinTheMap) {
 }
 
 TEST_F(MainWindowTest, EditMenuUndoesAndRedoesByNameAndShortcut) {
-    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
     EXPECT_FALSE(Item(CommandId::Undo)->isEnabled());
     EXPECT_EQ(Item(CommandId::Redo)->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     Item(CommandId::RandomizeTiles)->trigger();
     EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo Randomize Tiles");
-    const std::vector<TileCell> randomized(editor().tileMap.Cells().begin(),
-                                           editor().tileMap.Cells().end());
+    const std::vector<TileCell> randomized(editor().document.Tiles().Cells().begin(),
+                                           editor().document.Tiles().Cells().end());
     main().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     QTest::keyClick(&main().View(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(std::count(editor().tileMap.Cells().begin(), editor().tileMap.Cells().end(),
-                         MakeCell(0, 1)),
+    EXPECT_EQ(std::count(editor().document.Tiles().Cells().begin(),
+                         editor().document.Tiles().Cells().end(), MakeCell(0, 1)),
               MapCellCount);
     EXPECT_EQ(Item(CommandId::Redo)->text(), "&Redo Randomize Tiles");
     EXPECT_FALSE(Item(CommandId::Undo)->isEnabled());
     QTest::keyClick(&main().View(), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(std::equal(randomized.begin(), randomized.end(), editor().tileMap.Cells().begin()));
+    EXPECT_TRUE(std::equal(randomized.begin(), randomized.end(),
+                           editor().document.Tiles().Cells().begin()));
 }
 
 #ifdef MAPEDITOR_WITH_GDAL
@@ -147,17 +148,17 @@ TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIs
     ASSERT_TRUE(WriteSyntheticRaster(
         request.sources.land,
         LatLongRaster(-5, 55, 20, 10, 1, [](int column, int) { return column > 4; })));
-    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, MakeCell(0, 1)));
     MarkLayerSaved(editor(), SavedLayer::TextureMap, {}); // nothing unsaved: no question
     std::optional<NewMapRequest> answer;
     main().SetNewMapAsker([&](QWidget*) { return answer; });
 
     Item(CommandId::NewMapFromGeodata)->trigger(); // cancelled
-    EXPECT_EQ(editor().tileMap.At(0), MakeCell(0, 1));
+    EXPECT_EQ(editor().document.Tiles().At(0), MakeCell(0, 1));
     answer = request;
     Item(CommandId::NewMapFromGeodata)->trigger();
-    EXPECT_EQ(CodeOf(editor().tileMap.At(0)), 2); // the sea west of 0 E
-    EXPECT_TRUE(editor().heightMap.HasHeightMap());
+    EXPECT_EQ(CodeOf(editor().document.Tiles().At(0)), 2); // the sea west of 0 E
+    EXPECT_TRUE(editor().document.Heights().HasHeightMap());
     EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo New Map from Geodata");
 }
 #endif
@@ -182,11 +183,11 @@ TEST_F(MainWindowTest, StatusBarNamesThePlaceUnderThePointerAndTheTool) {
     QTest::mouseMove(&main().View(), QPoint(48, 656));
     EXPECT_EQ(status.Text(Field::Cell), "column 1, row 20");
     EXPECT_EQ(status.Text(Field::Position), "54\u00b021'N 4\u00b057'W");
-    const TileCell cell = editor().tileMap.At(20, 1);
+    const TileCell cell = editor().document.Tiles().At(20, 1);
     const std::string_view tile = TileDisplayName(CodeOf(cell));
     EXPECT_TRUE(status.Text(Field::Tile).startsWith(QLatin1String(tile.data(), tile.size())));
     EXPECT_EQ(status.Text(Field::Height),
-              QString("height %1").arg(editor().heightMap.At(CellIndex(20, 1))));
+              QString("height %1").arg(editor().document.Heights().At(CellIndex(20, 1))));
     EXPECT_EQ(status.Text(Field::Zoom), "50%");
     EXPECT_EQ(status.Text(Field::Tool), "Tile Painting");
     QTest::keyClick(&main().View(), Qt::Key_F2);
@@ -247,9 +248,9 @@ TEST_F(MainWindowTest, MenusShowEveryKeyOfTheViewAndTheZoomShortcuts) {
     Item(CommandId::StampTowns)->trigger();
     int towns = 0;
     for (int i = 0; i < MapCellCount; ++i)
-        if (IsCityTile(CodeOf(editor().tileMap.At(i)))) {
+        if (IsCityTile(CodeOf(editor().document.Tiles().At(i)))) {
             ++towns;
-            EXPECT_EQ(editor().heightMap.At(i), 65000);
+            EXPECT_EQ(editor().document.Heights().At(i), 65000);
         }
     EXPECT_GT(towns, 0);
 }

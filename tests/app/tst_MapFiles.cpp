@@ -86,8 +86,9 @@ TEST_F(MapFilesTest, OpenSaveSaveAsNewAndRecentWorkOnTheWholeMap) {
     shell.discardChanges = true;
     Press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(Layer(SavedLayer::TextureMap), Bytes(MapCellCount, 7));
-    EXPECT_TRUE(std::all_of(editor().heightMap.Heights().begin(),
-                            editor().heightMap.Heights().end(), [](uint16_t h) { return h == 1; }));
+    EXPECT_TRUE(std::all_of(editor().document.Heights().Heights().begin(),
+                            editor().document.Heights().Heights().end(),
+                            [](uint16_t h) { return h == 1; }));
     EXPECT_EQ(main().windowTitle(), "Untitled[*] - Map Editor");
 
     // The maps opened and saved are offered again, newest first.

@@ -91,15 +91,15 @@ class RandomSession : public SessionFixture {
         HeightView().SetImportOptionsAsker([] { return std::optional(ElevationImportOptions{}); });
         Execute(CommandId::LoadRrd, folder.File("sample.rrd"));
         Execute(CommandId::LoadSegment, folder.File("sample.seg"));
-        ASSERT_TRUE(editor().tileMap.HasTileMap());
-        ASSERT_TRUE(editor().heightMap.HasHeightMap());
-        ASSERT_GT(editor().rails.RailSectionCount, 0);
+        ASSERT_TRUE(editor().document.Tiles().HasTileMap());
+        ASSERT_TRUE(editor().document.Heights().HasHeightMap());
+        ASSERT_GT(editor().document.Rails().RailSectionCount, 0);
 
         // The tracker reads the test's pointer instead of the real one.
         LeftButtonTracker& tracker = main().View().Tracker();
         tracker.leftButtonHeld = [this] { return leftHeld; };
         tracker.cursorPosition = [this] { return cursor; };
-        targetAreas = editor().targetAreas;
+        targetAreas = editor().document.TargetAreas();
     }
 
     HeightViewWindow& HeightView() {
@@ -307,16 +307,16 @@ class RandomSession : public SessionFixture {
 
     void ExpectWellFormedLayers() {
         const Editor& state = editor();
-        ASSERT_TRUE(state.tileMap.HasTileMap());
-        EXPECT_EQ(state.tileMap.Cells().size(), static_cast<size_t>(MapCellCount));
-        ASSERT_TRUE(state.heightMap.HasHeightMap());
-        EXPECT_EQ(state.heightMap.Heights().size(), static_cast<size_t>(MapCellCount));
+        ASSERT_TRUE(state.document.Tiles().HasTileMap());
+        EXPECT_EQ(state.document.Tiles().Cells().size(), static_cast<size_t>(MapCellCount));
+        ASSERT_TRUE(state.document.Heights().HasHeightMap());
+        EXPECT_EQ(state.document.Heights().Heights().size(), static_cast<size_t>(MapCellCount));
         // Loading sections keeps the pending points, so only each count is bounded.
-        EXPECT_GE(state.rails.RailSectionCount, 0);
-        EXPECT_LE(state.rails.RailSectionCount, RailTableSize);
-        EXPECT_GE(state.rails.PendingRailPointCount, 0);
-        EXPECT_LE(state.rails.PendingRailPointCount, RailTableSize);
-        EXPECT_EQ(state.targetAreas.size(), targetAreas.size());
+        EXPECT_GE(state.document.Rails().RailSectionCount, 0);
+        EXPECT_LE(state.document.Rails().RailSectionCount, RailTableSize);
+        EXPECT_GE(state.document.Rails().PendingRailPointCount, 0);
+        EXPECT_LE(state.document.Rails().PendingRailPointCount, RailTableSize);
+        EXPECT_EQ(state.document.TargetAreas().size(), targetAreas.size());
 
         EXPECT_GE(state.view.ViewOriginColumn, 0);
         EXPECT_LE(state.view.ViewOriginColumn, HorizontalScrollMax);
@@ -375,8 +375,8 @@ TEST_F(RandomSession, TwentyThousandEventsLeaveAResponsiveEditorWithSoundLayers)
         if (++actions % 8 == 0)
             QCoreApplication::processEvents();
         modesSeen.insert(editor().EditMode);
-        if (main().isHidden() || !editor().tileMap.HasTileMap() ||
-            !editor().heightMap.HasHeightMap())
+        if (main().isHidden() || !editor().document.Tiles().HasTileMap() ||
+            !editor().document.Heights().HasHeightMap())
             break; // reported below with the state it left
     }
     Settle();

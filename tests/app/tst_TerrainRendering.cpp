@@ -141,8 +141,8 @@ TEST_F(TerrainRendering, BatchedTexturedPassDrawsTheSamePictureAsOneCallPerQuad)
         heights[i] = static_cast<uint16_t>(((column * 7919) % 13) * 3000);
         tiles[i] = MakeCell((column + i / MapWidth / 3) % 4, (column * 5 + i / MapWidth * 11) % 64);
     }
-    editor.heightMap.Replace(heights);
-    editor.tileMap.Replace(tiles);
+    editor.document.ReplaceHeights(heights);
+    editor.document.ReplaceTiles(tiles);
     editor.camera.CameraDistance = -900.0f;
     editor.camera.CameraAzimuth = 30.0f;
     BuildBlock(16, -4, -3); // partly outside the map: tile 58 there

@@ -82,7 +82,7 @@ TEST_F(TerrainViewWindowTest, DrawsOnlyWhenShownAndClosingOnlyHides) {
 
 TEST_F(TerrainViewWindowTest, EscapeEndsTheProgramUnlessUnsavedWorkIsKept) {
     ShowView();
-    editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, 9)); // in no file
+    editor.document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, 9)); // in no file
     QTimer::singleShot(0, window.get(), [this] { QTest::keyClick(window.get(), Qt::Key_Escape); });
     QTimer::singleShot(200, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QCoreApplication::exec(), 99) << "the question was answered: keep working";

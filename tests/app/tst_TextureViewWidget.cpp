@@ -25,7 +25,7 @@ TEST_F(TextureViewWidgetTest, PaintsTheMessageThenTheBlockWithMagentaBeyondTheMa
             dark += image.pixelColor(x, y).lightness() < 128;
     EXPECT_GT(dark, 20);
 
-    editor().tileMap.Replace(std::vector<TileCell>(MapCellCount, 0));
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, 0));
     editor().view.ViewOriginColumn = 630;
     image = Grab();
     // At 50% columns 630-639 are tiles (view columns 0-9), the other 22 magenta.

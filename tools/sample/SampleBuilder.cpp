@@ -52,22 +52,31 @@ bool BuildSample(const SampleBuildFolders& folders, ConsoleShell& shell, std::st
 
     Editor editor;
     ConvertDemFile(editor, shell, source);
-    if (shell.Failed() || !editor.heightMap.HasHeightMap()) {
+    if (shell.Failed() || !editor.document.Heights().HasHeightMap()) {
         error = "the conversion of " + source + " failed";
         return false;
     }
     LoadTargetAreasFrom(editor, shell, folders.targetList);
-    const std::vector<TargetArea> cities = Cities(editor.targetAreas);
+    const std::vector<TargetArea> cities = Cities(editor.document.TargetAreas());
 
     ClassicRandom paintRandom;
     paintRandom.Seed(SamplePaintSeed);
-    editor.tileMap.Replace(PaintSampleTiles(editor.heightMap, input->rivers, cities, paintRandom));
+    editor.document.ReplaceTiles(
+        PaintSampleTiles(editor.document.Heights(), input->rivers, cities, paintRandom));
     editor.random.Seed(SampleTransitionSeed);
-    FieldTransitions(editor.tileMap, editor.random);
+    editor.document.EditTiles([&](TileMap& tiles) {
+        FieldTransitions(tiles, editor.random);
+        return WholeMap;
+    });
     editor.random.Seed(SampleRandomizeSeed);
-    RandomizeTiles(editor.tileMap, editor.random);
+    editor.document.EditTiles([&](TileMap& tiles) {
+        RandomizeTiles(tiles, editor.random);
+        return WholeMap;
+    });
 
-    LaySampleRailroads(editor.rails, shell, editor.heightMap, cities);
+    editor.document.EditRails([&](RailNetwork& rails) {
+        LaySampleRailroads(rails, shell, editor.document.Heights(), cities);
+    });
 
     const std::string base = PathIn(folders.output, SampleMapName);
     SaveTextureMap(editor, shell, base + ".tm");

@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     }
     LoadTextureMap(editor, shell, options.tiles);
     OpenHeightMap(editor, shell, options.heights);
-    if (shell.Failed() || !editor.tileMap.HasTileMap() || !editor.heightMap.HasHeightMap()) {
+    if (shell.Failed() || !editor.document.Tiles().HasTileMap() ||
+        !editor.document.Heights().HasHeightMap()) {
         return 1;
     }
     editor.view.ViewCells = options.size;

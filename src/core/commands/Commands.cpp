@@ -88,12 +88,25 @@ void SeedWithTime(Editor& editor) {
     editor.random.Seed(static_cast<uint32_t>(std::time(nullptr)));
 }
 
+// Runs a whole-map tile utility through the document.
+void EditWholeTileMap(Editor& editor, void (*utility)(TileMap&, ClassicRandom&)) {
+    editor.document.EditTiles([&](TileMap& tiles) {
+        utility(tiles, editor.random);
+        return WholeMap;
+    });
+}
+
 void MarkErrors(Editor& editor, Shell& shell) {
-    if (!MarkTileErrors(editor.tileMap, editor.heightMap))
+    bool marked = false;
+    editor.document.EditHeights([&](HeightMap& heights) {
+        marked = MarkTileErrors(editor.document.Tiles(), heights);
+        return marked ? WholeMap : CellRect{};
+    });
+    if (!marked)
         ShowFailureNotice(shell, WindowId::Main, "No height data has been loaded.");
     RecentreViews(editor, shell);
-    if (editor.heightMap.HasHeightMap())
-        RebuildHeightShade(editor.heightMap, editor.heightShade);
+    if (editor.document.Heights().HasHeightMap())
+        RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
 }
 
@@ -101,18 +114,18 @@ void ExecuteTileUtility(Editor& editor, Shell& shell, CommandId command) {
     switch (command) {
     case CommandId::RandomizeTiles:
         SeedWithTime(editor);
-        RandomizeTiles(editor.tileMap, editor.random);
+        EditWholeTileMap(editor, RandomizeTiles);
         shell.Invalidate(WindowId::Main, true);
         RecentreViews(editor, shell);
         break;
     case CommandId::ExpandFields:
-        ExpandFields(editor.tileMap, editor.random);
+        EditWholeTileMap(editor, ExpandFields);
         RecentreViews(editor, shell);
         shell.Invalidate(WindowId::Main, true);
         break;
     case CommandId::FieldTransitions:
         SeedWithTime(editor);
-        FieldTransitions(editor.tileMap, editor.random);
+        EditWholeTileMap(editor, FieldTransitions);
         shell.Invalidate(WindowId::Main, true);
         RecentreViews(editor, shell);
         break;
@@ -138,7 +151,8 @@ void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
         shell.Invalidate(WindowId::None, false);
         break;
     case CommandId::SaveSegment:
-        if (editor.EditMode == ToolMode::CreateRails && editor.rails.PendingRailPointCount != 0)
+        if (editor.EditMode == ToolMode::CreateRails &&
+            editor.document.Rails().PendingRailPointCount != 0)
             SaveRailSegment(editor, shell);
         break;
     case CommandId::AppendSegment:
@@ -248,8 +262,8 @@ std::string StepNameOf(CommandId command) {
 
 // After an undo or a redo: the height view's shade, the 3D block and every view follow.
 void ShowHistoryMove(Editor& editor, Shell& shell) {
-    if (editor.heightMap.HasHeightMap())
-        RebuildHeightShade(editor.heightMap, editor.heightShade);
+    if (editor.document.Heights().HasHeightMap())
+        RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     RecentreViews(editor, shell);
     shell.Invalidate(WindowId::None, false);
 }

@@ -9,6 +9,7 @@
 #include "core/height/HeightMap.h"
 #include "core/mesh/Camera.h"
 #include "core/mesh/TerrainMesh.h"
+#include "core/model/MapDocument.h"
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
@@ -87,11 +88,8 @@ enum class ToolMode {
 
 struct Editor {
     // Data layers.
-    TileMap tileMap;
-    HeightMap heightMap;
+    MapDocument document; // the layers; every change of them goes through it
     HeightShade heightShade{};
-    RailNetwork rails;
-    std::vector<TargetArea> targetAreas;
     SavedLayers saved; // what the files hold, to tell unsaved changes
     // Every change of the layers, to take back and do again.
     std::unique_ptr<EditHistory> history = std::make_unique<EditHistory>();

@@ -42,16 +42,19 @@ bool HeightStampKeys(Editor& editor, Shell& shell, Key key) {
     const bool waterLevel = key == Key::F3 || key == Key::F4;
     if (!stamp && !waterLevel)
         return false;
-    if (!editor.tileMap.HasTileMap() || !editor.heightMap.HasHeightMap())
+    if (!editor.document.Tiles().HasTileMap() || !editor.document.Heights().HasHeightMap())
         return false;
     editor.history->Begin(editor);
-    if (waterLevel)
-        StampWaterLevel(editor.tileMap, editor.heightMap);
-    else
-        StampClass(editor.tileMap, editor.heightMap, *stamp, editor.SelectedTile);
+    editor.document.EditHeights([&](HeightMap& heights) {
+        if (waterLevel)
+            StampWaterLevel(editor.document.Tiles(), heights);
+        else
+            StampClass(editor.document.Tiles(), heights, *stamp, editor.SelectedTile);
+        return WholeMap;
+    });
     editor.history->Commit(editor, "Stamp Heights");
     RecentreViews(editor, shell);
-    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
     return true;
 }

@@ -53,7 +53,7 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
     UpdateCursorState(editor, pointer.clientX, pointer.clientY);
     // The rubber band from the last point laid follows the pointer.
     if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
-        editor.rails.PendingRailPointCount > 0)
+        editor.document.Rails().PendingRailPointCount > 0)
         shell.Invalidate(WindowId::Main, false);
     if (const Tool& tool = ToolFor(editor.EditMode); tool.TakesPointer())
         tool.Move(editor, shell, PointerCell(editor), cursor.LeftButtonDown);
@@ -135,11 +135,12 @@ void ReleaseRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
 }
 
 void PressMiddleButton(Editor& editor, Shell& shell, Modifiers modifiers) {
-    if (editor.EditMode != ToolMode::CreateRails || editor.rails.PendingRailPointCount == 0) {
+    if (editor.EditMode != ToolMode::CreateRails ||
+        editor.document.Rails().PendingRailPointCount == 0) {
         EditAsOneStep(editor, shell, ButtonAction::MiddlePress, modifiers);
         return;
     }
     editor.history->Begin(editor);
-    RemoveLastRailPoint(editor.rails);
+    editor.document.EditRails(RemoveLastRailPoint);
     editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::MiddlePress));
 }

@@ -66,11 +66,11 @@ PointerReadout ReadPointer(const Editor& editor) {
     readout.position = DegreesAndMinutes(LatitudeOfRow(0) - y / CellsPerDegree, 'N', 'S') + " " +
                        DegreesAndMinutes(LongitudeOfColumn(0) + x / CellsPerDegree, 'E', 'W');
     if (IsInsideMap(row, column)) {
-        if (editor.tileMap.HasTileMap())
-            readout.tile = TileText(editor.tileMap.At(row, column));
-        if (editor.heightMap.HasHeightMap())
+        if (editor.document.Tiles().HasTileMap())
+            readout.tile = TileText(editor.document.Tiles().At(row, column));
+        if (editor.document.Heights().HasHeightMap())
             readout.height =
-                "height " + std::to_string(editor.heightMap.At(CellIndex(row, column)));
+                "height " + std::to_string(editor.document.Heights().At(CellIndex(row, column)));
     }
     if (editor.checks.Zoom)
         readout.zoom = PlainLabel(CommandEntryOf(*editor.checks.Zoom).label);

@@ -31,13 +31,13 @@ const char* LayerName(SavedLayer layer) {
 std::vector<uint8_t> LayerFileBytes(const Editor& editor, SavedLayer layer) {
     switch (layer) {
     case SavedLayer::TextureMap:
-        return EncodeTextureMap(editor.tileMap);
+        return EncodeTextureMap(editor.document.Tiles());
     case SavedLayer::HeightMap:
-        return HeightMapFileBytes(editor.heightMap);
+        return HeightMapFileBytes(editor.document.Heights());
     case SavedLayer::Railroads:
-        return RailroadDefinitionBytes(editor.rails);
+        return RailroadDefinitionBytes(editor.document.Rails());
     case SavedLayer::RailSegment:
-        return RailSegmentBytes(editor.rails);
+        return RailSegmentBytes(editor.document.Rails());
     }
     return {};
 }
@@ -48,7 +48,7 @@ void MarkLayerSaved(Editor& editor, SavedLayer layer, const std::string& path) {
 
 bool IsLayerUnsaved(const Editor& editor, SavedLayer layer) {
     // An empty segment cannot be saved and holds nothing: it was laid down or taken back.
-    if (layer == SavedLayer::RailSegment && editor.rails.PendingRailPointCount == 0)
+    if (layer == SavedLayer::RailSegment && editor.document.Rails().PendingRailPointCount == 0)
         return false;
     return editor.saved.Differs(layer, LayerFileBytes(editor, layer));
 }

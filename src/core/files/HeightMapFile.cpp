@@ -34,14 +34,14 @@ bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
 }
 
 void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> heights) {
-    editor.heightMap.Replace(std::move(heights));
-    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    editor.document.ReplaceHeights(std::move(heights));
+    RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     shell.Invalidate(WindowId::HeightView, false);
     CenterViewOn(editor, shell, 0, 0);
 }
 
 void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
-    if (!editor.heightMap.HasHeightMap()) {
+    if (!editor.document.Heights().HasHeightMap()) {
         ShowSaveFailure(shell, WindowId::Main, "No height data has been loaded.");
         return;
     }
@@ -49,7 +49,8 @@ void SaveHeightMap(Editor& editor, Shell& shell, const std::string& path) {
                                        editor.saved.Path(SavedLayer::HeightMap));
     if (!chosen)
         return;
-    if (!SaveFileReporting(shell, WindowId::Main, *chosen, HeightMapFileBytes(editor.heightMap),
+    if (!SaveFileReporting(shell, WindowId::Main, *chosen,
+                           HeightMapFileBytes(editor.document.Heights()),
                            {"Unable to save file...", "Unable to save file..."}))
         return;
     MarkLayerSaved(editor, SavedLayer::HeightMap, *chosen);

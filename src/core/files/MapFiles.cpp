@@ -76,13 +76,13 @@ const char* const MapPattern = "*.tm; *.hm; *.raw; *.rrd; *.seg";
 bool HoldsAnything(const Editor& editor, SavedLayer layer) {
     switch (layer) {
     case SavedLayer::TextureMap:
-        return editor.tileMap.HasTileMap();
+        return editor.document.Tiles().HasTileMap();
     case SavedLayer::HeightMap:
-        return editor.heightMap.HasHeightMap();
+        return editor.document.Heights().HasHeightMap();
     case SavedLayer::Railroads:
-        return editor.rails.RailSectionCount > 0 || !editor.saved.Path(layer).empty();
+        return editor.document.Rails().RailSectionCount > 0 || !editor.saved.Path(layer).empty();
     case SavedLayer::RailSegment:
-        return editor.rails.PendingRailPointCount > 0;
+        return editor.document.Rails().PendingRailPointCount > 0;
     }
     return false;
 }
@@ -148,8 +148,9 @@ void ShowSavedFiles(Shell& shell, const std::vector<std::string>& paths) {
 std::string MapName(const Editor& editor) {
     if (const std::string stem = MapStem(editor); !stem.empty())
         return fs::path(stem).filename().string();
-    const bool loaded =
-        editor.tileMap.HasTileMap() || editor.heightMap.HasHeightMap() || !editor.rails.IsEmpty();
+    const bool loaded = editor.document.Tiles().HasTileMap() ||
+                        editor.document.Heights().HasHeightMap() ||
+                        !editor.document.Rails().IsEmpty();
     return loaded ? "Untitled" : "";
 }
 
@@ -161,9 +162,11 @@ void NewMap(Editor& editor, Shell& shell) {
         return;
     const TileCode tile = editor.SelectedTile;
     editor.history->Record(editor, "New Map", [&] {
-        editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, MakeCell(0, tile)));
-        editor.rails.RailSectionCount = 0;
-        editor.rails.PendingRailPointCount = 0;
+        editor.document.ReplaceTiles(std::vector<TileCell>(MapCellCount, MakeCell(0, tile)));
+        editor.document.EditRails([](RailNetwork& rails) {
+            rails.RailSectionCount = 0;
+            rails.PendingRailPointCount = 0;
+        });
         ReplaceHeightMap(editor, shell,
                          std::vector<uint16_t>(MapCellCount, IsWaterTile(tile) ? 0 : 1));
     });

@@ -29,7 +29,7 @@ bool ReadRailSegmentInto(Editor& editor, Shell& shell, const std::string& path, 
         ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, count.problem));
         return false;
     }
-    RailNetwork& rails = editor.rails;
+    const RailNetwork& rails = editor.document.Rails();
     // Strict: a segment that would bring the two tables to exactly 2048 is refused too. The
     // points being laid are the user's work and stay.
     if (start + rails.RailSectionCount + *count.layer >= RailTableSize) {
@@ -42,9 +42,11 @@ bool ReadRailSegmentInto(Editor& editor, Shell& shell, const std::string& path, 
         return false;
     }
     editor.history->Record(editor, start == 0 ? "Load Segment" : "Append Segment", [&] {
-        std::copy(points.layer->begin(), points.layer->end(),
-                  rails.PendingRailPoints.begin() + start);
-        rails.PendingRailPointCount = start + *count.layer;
+        editor.document.EditRails([&](RailNetwork& edited) {
+            std::copy(points.layer->begin(), points.layer->end(),
+                      edited.PendingRailPoints.begin() + start);
+            edited.PendingRailPointCount = start + *count.layer;
+        });
     });
     return true;
 }
@@ -56,7 +58,7 @@ void SaveRailSegment(Editor& editor, Shell& shell, const std::string& path) {
                                        editor.saved.Path(SavedLayer::RailSegment));
     if (!chosen)
         return;
-    if (SaveFileReporting(shell, WindowId::None, *chosen, RailSegmentBytes(editor.rails),
+    if (SaveFileReporting(shell, WindowId::None, *chosen, RailSegmentBytes(editor.document.Rails()),
                           {"Unable to open file...", "Unable to open file..."}))
         MarkLayerSaved(editor, SavedLayer::RailSegment, *chosen);
 }
@@ -79,5 +81,5 @@ void AppendRailSegment(Editor& editor, Shell& shell, const std::string& path) {
     const auto chosen = ChooseFilePath(shell, FileDialogMode::Open, path, Description, Pattern,
                                        editor.saved.Path(SavedLayer::RailSegment));
     if (chosen)
-        ReadRailSegmentInto(editor, shell, *chosen, editor.rails.PendingRailPointCount);
+        ReadRailSegmentInto(editor, shell, *chosen, editor.document.Rails().PendingRailPointCount);
 }

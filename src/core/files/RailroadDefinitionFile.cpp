@@ -20,7 +20,8 @@ void SaveRailroadDefinition(Editor& editor, Shell& shell, const std::string& pat
                                        editor.saved.Path(SavedLayer::Railroads));
     if (!chosen)
         return;
-    if (!SaveFileReporting(shell, WindowId::None, *chosen, RailroadDefinitionBytes(editor.rails),
+    if (!SaveFileReporting(shell, WindowId::None, *chosen,
+                           RailroadDefinitionBytes(editor.document.Rails()),
                            {"Unable to open file...", "Unable to open file..."}))
         return;
     MarkLayerSaved(editor, SavedLayer::Railroads, *chosen);
@@ -41,9 +42,10 @@ bool ReadRailroadDefinitionFile(Editor& editor, Shell& shell, const std::string&
         return false;
     }
     editor.history->Record(editor, "Load RRD", [&] {
-        RailNetwork& rails = editor.rails;
-        std::copy(decoded.layer->begin(), decoded.layer->end(), rails.RailSections.begin());
-        rails.RailSectionCount = static_cast<int32_t>(decoded.layer->size());
+        editor.document.EditRails([&](RailNetwork& rails) {
+            std::copy(decoded.layer->begin(), decoded.layer->end(), rails.RailSections.begin());
+            rails.RailSectionCount = static_cast<int32_t>(decoded.layer->size());
+        });
     });
     MarkLayerSaved(editor, SavedLayer::Railroads, path);
     return true;

@@ -16,5 +16,5 @@ void LoadTargetAreasFrom(Editor& editor, Shell& shell, const std::string& path) 
         ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, decoded.problem));
         return;
     }
-    editor.targetAreas = std::move(*decoded.layer);
+    editor.document.SetTargetAreas(std::move(*decoded.layer));
 }

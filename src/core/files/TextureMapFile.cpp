@@ -23,7 +23,7 @@ bool ReadTextureMapFile(Editor& editor, Shell& shell, const std::string& path) {
     auto decoded = DecodeTextureMapFile(path);
     if (decoded) {
         editor.history->Record(editor, "Load Texture File",
-                               [&] { editor.tileMap.Replace(std::move(*decoded.layer)); });
+                               [&] { editor.document.ReplaceTiles(std::move(*decoded.layer)); });
         MarkLayerSaved(editor, SavedLayer::TextureMap, path);
     } else {
         ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
@@ -33,7 +33,7 @@ bool ReadTextureMapFile(Editor& editor, Shell& shell, const std::string& path) {
 }
 
 void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path) {
-    if (!editor.tileMap.HasTileMap()) {
+    if (!editor.document.Tiles().HasTileMap()) {
         ShowSaveFailure(shell, WindowId::Main, "No texture data has been loaded.");
         return;
     }
@@ -42,7 +42,8 @@ void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path) {
     if (!chosen)
         return;
     // A map that cannot be created is an open failure; one that fails later was not saved.
-    if (!SaveFileReporting(shell, WindowId::Main, *chosen, EncodeTextureMap(editor.tileMap),
+    if (!SaveFileReporting(shell, WindowId::Main, *chosen,
+                           EncodeTextureMap(editor.document.Tiles()),
                            {"Unable to open file...", "Unable to save file..."}))
         return;
     MarkLayerSaved(editor, SavedLayer::TextureMap, *chosen);

@@ -46,10 +46,10 @@ void NewMapFromGeodata(Editor& editor, Shell& shell, const NewMapRequest& reques
         report += "\n" + request.targetListPath + " has been written.";
     }
     editor.history->Record(editor, "New Map from Geodata", [&] {
-        editor.tileMap.Replace(map->tiles);
+        editor.document.ReplaceTiles(map->tiles);
         ReplaceHeightMap(editor, shell, map->heights);
         shell.Invalidate(WindowId::Main, false);
     });
-    editor.targetAreas = map->targets;
+    editor.document.SetTargetAreas(map->targets);
     ShowCompletionNotice(shell, WindowId::Main, report);
 }

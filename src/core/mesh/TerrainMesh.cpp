@@ -302,9 +302,9 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
 }
 
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
-    if (!editor.heightMap.HasHeightMap())
+    if (!editor.document.Heights().HasHeightMap())
         return;
-    FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top, editor.view.ViewCells,
-                    editor.view.ViewCells);
+    FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
+                    editor.view.ViewCells, editor.view.ViewCells);
     shell.DrawTerrainFrame();
 }

@@ -47,7 +47,7 @@ void PaintRails(QPainter& painter, const RailNetwork& rails) {
 
 void PaintHeightView(QPainter& painter, const Editor& editor) {
     const PixelRect client{0, 0, HeightViewWidth, HeightViewHeight};
-    if (!editor.heightMap.HasHeightMap()) {
+    if (!editor.document.Heights().HasHeightMap()) {
         DrawNoDataMessage(painter, client, QStringLiteral("No height data loaded."));
         return;
     }
@@ -59,7 +59,7 @@ void PaintHeightView(QPainter& painter, const Editor& editor) {
     if (editor.flags.ShowLatLong)
         PaintDegreeLines(painter);
     if (editor.flags.ShowRailroads)
-        PaintRails(painter, editor.rails);
+        PaintRails(painter, editor.document.Rails());
 
     const ViewState& view = editor.view;
     FrameRect(painter,

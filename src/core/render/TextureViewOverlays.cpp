@@ -50,7 +50,7 @@ void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view) {
 
 bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor) {
     const auto& pens = Pens();
-    const auto& rails = editor.rails;
+    const auto& rails = editor.document.Rails();
     const TextureViewMapping mapping = MappingOf(editor.view);
     const bool moving = editor.EditMode == ToolMode::MoveRails;
     painter.setBrush(Qt::white);
@@ -89,7 +89,7 @@ void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor) {
     // of its names elsewhere on the map.
     const QSize visible = client.boundedTo(TileBlockRect(editor.view).size());
     std::vector<std::pair<QPoint, QString>> labels;
-    for (const TargetArea& area : editor.targetAreas) {
+    for (const TargetArea& area : editor.document.TargetAreas()) {
         const QPoint anchor = mapping.ToPixel(area.x, area.y);
         if (StrictlyInside(anchor, visible)) {
             const std::string name = TargetAreaName(area);
@@ -133,6 +133,6 @@ void PaintTextureViewOverlays(QPainter& painter, QSize client, const Editor& edi
     if (flags.ShowMouseWorldLocation)
         PaintMouseWorldLocation(painter, editor.cursor);
     ToolFor(editor.EditMode).PaintOverlay(painter, editor);
-    if (editor.heightMap.HasHeightMap() && flags.Show3DView)
+    if (editor.document.Heights().HasHeightMap() && flags.Show3DView)
         PaintTerrainBlockFrame(painter, editor.view);
 }

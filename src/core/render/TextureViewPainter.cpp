@@ -18,7 +18,7 @@ QRect TileBlockRect(const ViewState& view) {
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
                                           Shell& /*shell*/) {
-    if (!editor.tileMap.HasTileMap()) {
+    if (!editor.document.Tiles().HasTileMap()) {
         DrawNoDataMessage(painter, PixelRect{0, 0, client.width(), client.height()},
                           QStringLiteral("No texture data loaded."));
         return;

@@ -10,7 +10,7 @@ CellLook LookOfCell(const Editor& editor, ScaledTileCache& tiles, int row, int c
                     std::optional<QColor> uncovered) {
     if (!IsInsideMap(row, column))
         return CellLook{nullptr, OutsideMapColour, true};
-    const TileCell value = editor.tileMap.At(row, column);
+    const TileCell value = editor.document.Tiles().At(row, column);
     const int code = CodeOf(value);
     if (code >= TileCatalogueSize)
         return CellLook{nullptr, OutsideMapColour, false};

@@ -51,7 +51,7 @@ void ShowChangedCells(Editor& editor, Shell& shell, const CellRect& cells) {
 void Copy(Editor& editor) {
     auto& area = editor.area;
     if (area.selection)
-        area.clip = CopyClip(editor.tileMap, editor.heightMap, *area.selection);
+        area.clip = CopyClip(editor.document.Tiles(), editor.document.Heights(), *area.selection);
 }
 
 void StartPasting(Editor& editor, Shell& shell) {
@@ -101,9 +101,9 @@ bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
             break;
         case C::FillSelection:
             if (area.selection)
-                ShowChangedCells(
-                    editor, shell,
-                    FillRect(editor.tileMap, *area.selection, editor.SelectedTile, editor.random));
+                ShowChangedCells(editor, shell, editor.document.EditTiles([&](TileMap& tiles) {
+                    return FillRect(tiles, *area.selection, editor.SelectedTile, editor.random);
+                }));
             break;
         case C::Copy:
             Copy(editor);
@@ -111,7 +111,9 @@ bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
         case C::Cut:
             Copy(editor);
             if (area.selection)
-                ShowChangedCells(editor, shell, CutToGrass(editor.tileMap, *area.selection));
+                ShowChangedCells(editor, shell, editor.document.EditTiles([&](TileMap& tiles) {
+                    return CutToGrass(tiles, *area.selection);
+                }));
             break;
         case C::Paste:
             StartPasting(editor, shell);

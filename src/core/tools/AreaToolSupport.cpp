@@ -27,8 +27,8 @@ void RepaintCells(const Editor& editor, Shell& shell, const CellRect& cells) {
 }
 
 void FinishLayerEdit(Editor& editor, Shell& shell) {
-    if (editor.heightMap.HasHeightMap())
-        RebuildHeightShade(editor.heightMap, editor.heightShade);
+    if (editor.document.Heights().HasHeightMap())
+        RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     RecentreViews(editor, shell);
     shell.Invalidate(WindowId::HeightView, false);
 }

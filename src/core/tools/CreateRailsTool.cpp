@@ -4,12 +4,14 @@
 
 void CreateRailsTool::Act(Editor& editor, Shell& shell, ButtonAction action,
                           Modifiers /*modifiers*/, int /*row*/, int /*column*/) const {
-    if (!editor.tileMap.HasTileMap())
+    if (!editor.document.Tiles().HasTileMap())
         return;
     if (action == ButtonAction::LeftRelease) {
-        AddRailPoint(editor.rails, shell, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
+        editor.document.EditRails([&](RailNetwork& rails) {
+            AddRailPoint(rails, shell, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
+        });
     } else if (action == ButtonAction::RightRelease) {
-        CommitRailPoints(editor.rails, shell);
+        editor.document.EditRails([&](RailNetwork& rails) { CommitRailPoints(rails, shell); });
         // The height view draws the committed sections too.
         shell.Invalidate(WindowId::Main, false);
         shell.Invalidate(WindowId::HeightView, false);

@@ -16,7 +16,9 @@ void FloodFillTool::Press(Editor& editor, Shell& shell, ButtonAction action,
                           Modifiers /*modifiers*/, MapPoint cell) const {
     if (action != ButtonAction::LeftPress)
         return;
-    const CellRect filled = FloodFill(editor.tileMap, cell.row, cell.column, editor.SelectedTile);
+    const CellRect filled = editor.document.EditTiles([&](TileMap& tiles) {
+        return FloodFill(tiles, cell.row, cell.column, editor.SelectedTile);
+    });
     RepaintCells(editor, shell, filled);
 }
 

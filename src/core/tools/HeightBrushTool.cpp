@@ -27,7 +27,7 @@ BrushSettings StrokeBrush(const Editor& editor, Modifiers modifiers, MapPoint ce
     else if (modifiers.shift && brush.mode == BrushMode::Lower)
         brush.mode = BrushMode::Raise;
     if (brush.mode == BrushMode::Flatten)
-        brush.target = HeightUnder(editor.heightMap, cell);
+        brush.target = HeightUnder(editor.document.Heights(), cell);
     else if (brush.mode == BrushMode::Set)
         brush.target = editor.area.brushSetValue;
     return brush;
@@ -35,8 +35,9 @@ BrushSettings StrokeBrush(const Editor& editor, Modifiers modifiers, MapPoint ce
 
 void Dab(Editor& editor, Shell& shell, MapPoint cell) {
     auto& area = editor.area;
-    RepaintCells(editor, shell,
-                 ApplyBrushDab(editor.heightMap, cell.row, cell.column, area.strokeBrush));
+    RepaintCells(editor, shell, editor.document.EditHeights([&](HeightMap& heights) {
+        return ApplyBrushDab(heights, cell.row, cell.column, area.strokeBrush);
+    }));
     area.brushLastDab = cell;
 }
 } // namespace
@@ -53,11 +54,11 @@ std::string HeightBrushTool::Hint() const {
 void HeightBrushTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers,
                             MapPoint cell) const {
     auto& area = editor.area;
-    if (action != ButtonAction::LeftPress || !editor.heightMap.HasHeightMap())
+    if (action != ButtonAction::LeftPress || !editor.document.Heights().HasHeightMap())
         return;
     if (modifiers.control && area.brush.mode == BrushMode::Set) {
         if (IsInsideMap(cell.row, cell.column))
-            area.brushSetValue = HeightUnder(editor.heightMap, cell);
+            area.brushSetValue = HeightUnder(editor.document.Heights(), cell);
         return;
     }
     area.strokeBrush = StrokeBrush(editor, modifiers, cell);

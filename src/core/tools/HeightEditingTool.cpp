@@ -14,7 +14,7 @@ int HeightStep(Modifiers modifiers) {
 
 void HeightEditingTool::Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers,
                             int row, int column) const {
-    HeightMap& heights = editor.heightMap;
+    const HeightMap& heights = editor.document.Heights();
     if (!heights.HasHeightMap())
         return;
     const int index = CellIndex(row, column);
@@ -24,7 +24,7 @@ void HeightEditingTool::Act(Editor& editor, Shell& shell, ButtonAction action, M
         height = height + step < 65536 ? height + step : 65535;
     else if (action == ButtonAction::RightPress)
         height = step < height ? height - step : 0;
-    heights.Set(index, static_cast<uint16_t>(height));
+    editor.document.SetHeight(index, static_cast<uint16_t>(height));
     BuildTerrainMesh(editor, shell, editor.view.ViewOriginColumn, editor.view.ViewOriginRow);
     shell.Invalidate(WindowId::TerrainView, true);
 }

@@ -7,7 +7,7 @@
 
 CellRect PaintTileLine(Editor& editor, MapPoint from, MapPoint to) {
     CellRect touched;
-    if (!editor.tileMap.HasTileMap())
+    if (!editor.document.Tiles().HasTileMap())
         return touched;
     for (const LineCell cell : LineCells({from.row, from.column}, {to.row, to.column})) {
         if (!IsInsideMap(cell.row, cell.column))

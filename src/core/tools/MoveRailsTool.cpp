@@ -4,10 +4,12 @@
 
 void MoveRailsTool::Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,
                         int /*row*/, int /*column*/) const {
-    if (!editor.tileMap.HasTileMap() || editor.rails.IsEmpty())
+    if (!editor.document.Tiles().HasTileMap() || editor.document.Rails().IsEmpty())
         return;
     if (action == ButtonAction::LeftPress) {
-        MoveNearestRailPoint(editor.rails, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
+        editor.document.EditRails([&](RailNetwork& rails) {
+            MoveNearestRailPoint(rails, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
+        });
         shell.Invalidate(WindowId::Main, false);
     }
 }

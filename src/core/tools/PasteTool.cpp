@@ -43,9 +43,10 @@ void PasteTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifie
     auto& area = editor.area;
     if (!area.pasteTiles && !area.pasteHeights)
         return;
-    RepaintCells(editor, shell,
-                 PasteClip(editor.tileMap, editor.heightMap, area.clip, cell.row, cell.column,
-                           ChosenLayers(area)));
+    RepaintCells(
+        editor, shell, editor.document.EditTilesAndHeights([&](TileMap& tiles, HeightMap& heights) {
+            return PasteClip(tiles, heights, area.clip, cell.row, cell.column, ChosenLayers(area));
+        }));
 }
 
 void PasteTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,

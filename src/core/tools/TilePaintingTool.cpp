@@ -15,37 +15,52 @@ bool IsRiverMouthCoast(int code) {
 
 } // namespace
 
-void PaintSelectedTile(Editor& editor, int row, int column) {
-    TileMap& tiles = editor.tileMap;
+namespace {
+// Paints the selected tile into `tiles`; returns the cells that may have changed (a river
+// end joins a neighbour).
+CellRect PaintSelectedTileInto(TileMap& tiles, const Editor& editor, int row, int column) {
     const TileCell old = tiles.At(row, column);
-    editor.area.lastPainted = MapPoint{row, column};
+    const CellRect cell{column, row, column + 1, row + 1};
     const bool autoDraw = editor.flags.AutoDrawRivers;
     if (autoDraw && editor.SelectedTile == RiverEndCode) {
         if (tiles.IsRiverAt(row, column))
-            return;
+            return {};
         tiles.Set(row, column, MakeCell(0, RiverEndCode));
         JoinRiverAt(tiles, row, column);
         // A river end painted on the coast becomes a river mouth facing the old shore.
         if (IsRiverMouthCoast(CodeOf(old)))
             tiles.Set(row, column, MakeCell(RotationOf(old) + 3, RiverMouthCode));
-    } else if (autoDraw && editor.SelectedTile == RoadCode) {
-        if (!tiles.IsRoadAt(row, column))
-            tiles.SetRoadAt(row, column);
-    } else {
-        tiles.Set(row, column, editor.SelectedTile);
+        return {column - 1, row - 1, column + 2, row + 2};
     }
+    if (autoDraw && editor.SelectedTile == RoadCode) {
+        if (tiles.IsRoadAt(row, column))
+            return {};
+        tiles.SetRoadAt(row, column);
+        return cell;
+    }
+    if (old == editor.SelectedTile)
+        return {};
+    tiles.Set(row, column, editor.SelectedTile);
+    return cell;
+}
+} // namespace
+
+void PaintSelectedTile(Editor& editor, int row, int column) {
+    editor.area.lastPainted = MapPoint{row, column};
+    editor.document.EditTiles(
+        [&](TileMap& tiles) { return PaintSelectedTileInto(tiles, editor, row, column); });
 }
 
 void TilePaintingTool::Act(Editor& editor, Shell& shell, ButtonAction action,
                            Modifiers /*modifiers*/, int row, int column) const {
-    TileMap& tiles = editor.tileMap;
+    const TileMap& tiles = editor.document.Tiles();
     if (!tiles.HasTileMap())
         return;
     const TileCell old = tiles.At(row, column);
     if (action == ButtonAction::RightPress)
-        tiles.Set(row, column, MakeCell(RotationOf(old) + 1, CodeOf(old)));
+        editor.document.SetTile(row, column, MakeCell(RotationOf(old) + 1, CodeOf(old)));
     else if (action == ButtonAction::MiddlePress)
-        tiles.Set(row, column, MakeCell(RotationOf(old), GrassCode));
+        editor.document.SetTile(row, column, MakeCell(RotationOf(old), GrassCode));
     else
         PaintSelectedTile(editor, row, column);
     shell.Invalidate(WindowId::Main, false);

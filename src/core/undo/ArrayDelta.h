@@ -43,6 +43,8 @@ template <typename T> class ArrayDelta {
     }
 
     bool Empty() const { return indices_.empty(); }
+    // The changed positions, in rising order.
+    const std::vector<uint32_t>& Indices() const { return indices_; }
     size_t Bytes() const { return indices_.size() * (sizeof(uint32_t) + 2 * sizeof(T)); }
 
     // Writes the values after the edit (`forward`) or before it into `target`, which is as

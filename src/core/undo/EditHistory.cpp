@@ -1,5 +1,6 @@
 #include "core/undo/EditHistory.h"
 
+#include "core/edit/Editor.h"
 #include "core/undo/LayerDelta.h"
 
 #include <memory>
@@ -25,7 +26,7 @@ class EditHistory::Step : public QUndoCommand {
             return;
         }
         if (!history_.replaying_ && history_.target_)
-            delta_->Apply(*history_.target_, forward);
+            delta_->Apply(history_.target_->document, forward);
     }
 
     EditHistory& history_;

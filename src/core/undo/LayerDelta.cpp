@@ -3,35 +3,56 @@
 #include "core/edit/Editor.h"
 
 #include <span>
+#include <utility>
 
 namespace {
-// Loads or discards a map as the step's side says, then writes its changed cells.
-template <typename T, typename Layer, typename Cells, typename Discard>
-void ApplyMap(Layer& layer, bool present, const ArrayDelta<T>& delta, bool forward, Cells cells,
-              Discard discard) {
+// The rectangle of map cells holding every changed position.
+template <typename T> CellRect CellsOf(const ArrayDelta<T>& delta) {
+    CellRect cells;
+    for (const uint32_t index : delta.Indices()) {
+        const int i = static_cast<int>(index);
+        cells = cells.Including(i / MapWidth, i % MapWidth);
+    }
+    return cells;
+}
+
+// Loads or discards a map through the document as the step's side says, then writes its
+// changed cells, so that exactly those are announced.
+template <typename T, typename Layer, typename Loaded, typename Discard, typename Replace,
+          typename Edit>
+void ApplyMap(const Layer& layer, bool present, const ArrayDelta<T>& delta, bool forward,
+              Loaded loaded, Discard discard, Replace replace, Edit edit) {
     if (!present) {
-        discard(layer);
+        if (loaded(layer))
+            discard();
         return;
     }
-    if (cells(layer).empty())
-        layer.Replace(std::vector<T>(MapCellCount, T{}));
-    delta.Apply(cells(layer), forward);
+    if (!loaded(layer))
+        replace(std::vector<T>(MapCellCount, T{}));
+    if (delta.Empty())
+        return;
+    edit([&](std::span<T> cells) {
+        delta.Apply(cells, forward);
+        return CellsOf(delta);
+    });
 }
 } // namespace
 
 LayerSnapshot LayerSnapshot::Of(const Editor& editor) {
-    const auto tiles = editor.tileMap.Cells();
-    const auto heights = editor.heightMap.Heights();
-    return {{tiles.begin(), tiles.end()}, {heights.begin(), heights.end()}, editor.rails};
+    const auto tiles = editor.document.Tiles().Cells();
+    const auto heights = editor.document.Heights().Heights();
+    return {
+        {tiles.begin(), tiles.end()}, {heights.begin(), heights.end()}, editor.document.Rails()};
 }
 
 LayerDelta LayerDelta::Since(const LayerSnapshot& before, const Editor& editor) {
     LayerDelta delta;
-    delta.hasTiles_ = {!before.tiles.empty(), editor.tileMap.HasTileMap()};
-    delta.hasHeights_ = {!before.heights.empty(), editor.heightMap.HasHeightMap()};
-    delta.tiles_ = ArrayDelta<TileCell>::Between(before.tiles, editor.tileMap.Cells());
-    delta.heights_ = ArrayDelta<uint16_t>::Between(before.heights, editor.heightMap.Heights());
-    const RailNetwork& rails = editor.rails;
+    delta.hasTiles_ = {!before.tiles.empty(), editor.document.Tiles().HasTileMap()};
+    delta.hasHeights_ = {!before.heights.empty(), editor.document.Heights().HasHeightMap()};
+    delta.tiles_ = ArrayDelta<TileCell>::Between(before.tiles, editor.document.Tiles().Cells());
+    delta.heights_ =
+        ArrayDelta<uint16_t>::Between(before.heights, editor.document.Heights().Heights());
+    const RailNetwork& rails = editor.document.Rails();
     delta.sections_ =
         ArrayDelta<RailSection>::Between(before.rails.RailSections, rails.RailSections);
     delta.pending_ =
@@ -53,16 +74,26 @@ size_t LayerDelta::Bytes() const {
            pending_.Bytes();
 }
 
-void LayerDelta::Apply(Editor& editor, bool forward) const {
+void LayerDelta::Apply(MapDocument& document, bool forward) const {
     ApplyMap(
-        editor.tileMap, forward ? hasTiles_.after : hasTiles_.before, tiles_, forward,
-        [](TileMap& map) { return map.Cells(); }, [](TileMap& map) { map.DiscardTileMap(); });
+        document.Tiles(), forward ? hasTiles_.after : hasTiles_.before, tiles_, forward,
+        [](const TileMap& map) { return map.HasTileMap(); }, [&] { document.DiscardTiles(); },
+        [&](std::vector<TileCell> cells) { document.ReplaceTiles(std::move(cells)); },
+        [&](auto write) { document.EditTiles([&](TileMap& map) { return write(map.Cells()); }); });
     ApplyMap(
-        editor.heightMap, forward ? hasHeights_.after : hasHeights_.before, heights_, forward,
-        [](HeightMap& map) { return map.Heights(); }, [](HeightMap& map) { map.FreeHeightMap(); });
-    RailNetwork& rails = editor.rails;
-    sections_.Apply(rails.RailSections, forward);
-    pending_.Apply(rails.PendingRailPoints, forward);
-    rails.RailSectionCount = forward ? sectionCount_.after : sectionCount_.before;
-    rails.PendingRailPointCount = forward ? pendingCount_.after : pendingCount_.before;
+        document.Heights(), forward ? hasHeights_.after : hasHeights_.before, heights_, forward,
+        [](const HeightMap& map) { return map.HasHeightMap(); }, [&] { document.FreeHeights(); },
+        [&](std::vector<uint16_t> heights) { document.ReplaceHeights(std::move(heights)); },
+        [&](auto write) {
+            document.EditHeights([&](HeightMap& map) { return write(map.Heights()); });
+        });
+    if (sections_.Empty() && pending_.Empty() && sectionCount_.before == sectionCount_.after &&
+        pendingCount_.before == pendingCount_.after)
+        return;
+    document.EditRails([&](RailNetwork& rails) {
+        sections_.Apply(rails.RailSections, forward);
+        pending_.Apply(rails.PendingRailPoints, forward);
+        rails.RailSectionCount = forward ? sectionCount_.after : sectionCount_.before;
+        rails.PendingRailPointCount = forward ? pendingCount_.after : pendingCount_.before;
+    });
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 struct Editor;
+class MapDocument;
 
 class LayerDelta {
   public:
@@ -20,8 +21,9 @@ class LayerDelta {
     bool Empty() const;
     size_t Bytes() const;
 
-    // Puts the layers into the state after the edit (`forward`) or before it.
-    void Apply(Editor& editor, bool forward) const;
+    // Puts the document's layers into the state after the edit (`forward`) or before it,
+    // announcing exactly the cells it writes.
+    void Apply(MapDocument& document, bool forward) const;
 
   private:
     struct Presence {

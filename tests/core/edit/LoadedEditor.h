@@ -12,11 +12,11 @@
 #include <vector>
 
 inline void FillTiles(Editor& editor, TileCell cell) {
-    editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, cell));
+    editor.document.ReplaceTiles(std::vector<TileCell>(MapCellCount, cell));
 }
 
 inline void FillHeights(Editor& editor, uint16_t height) {
-    editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, height));
+    editor.document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, height));
 }
 
 // An editor at 32 pixels per cell and 32 x 32 cells, as the program runs after start-up.

@@ -16,10 +16,10 @@ class EditTools : public EditorTest {
     // Puts `before` into cell (10, 20), applies the tool and returns the cell.
     TileCell PaintOver(TileCell before, ButtonAction action = ButtonAction::LeftPress) {
         shell.Clear();
-        editor.tileMap.Set(10, 20, before);
+        editor.document.SetTile(10, 20, before);
         EditAtCursor(editor, shell, action, {});
         EXPECT_EQ(Joined(shell.calls), "invalidate Main, update Main");
-        return editor.tileMap.At(10, 20);
+        return editor.document.Tiles().At(10, 20);
     }
 };
 } // namespace
@@ -42,9 +42,9 @@ TEST_F(EditTools, TurnClearPaintRiversAndRoads) {
 
     editor.flags.AutoDrawRivers = false; // stored like any tile, over rivers too, no joining
     editor.SelectedTile = 43;
-    editor.tileMap.Set(9, 20, 43);
+    editor.document.SetTile(9, 20, 43);
     EXPECT_EQ(PaintOver(53), 43);
-    EXPECT_EQ(editor.tileMap.At(9, 20), 43);
+    EXPECT_EQ(editor.document.Tiles().At(9, 20), 43);
 }
 
 TEST_F(EditTools, NothingOutsideTheMapOrWithoutATileMap) {
@@ -55,14 +55,14 @@ TEST_F(EditTools, NothingOutsideTheMapOrWithoutATileMap) {
         editor.view.ViewOriginColumn = c[0];
         editor.cursor.MouseColumn = c[1];
         if (!c[2])
-            editor.tileMap.DiscardTileMap();
+            editor.document.DiscardTiles();
         EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     }
     EXPECT_TRUE(shell.calls.empty());
 }
 
 TEST_F(EditTools, JoinRiverAtFirstNeighbourWinsAndEdgesStayInside) {
-    TileMap& tiles = editor.tileMap;
+    TileMap tiles = editor.document.Tiles();
     tiles.Set(10, 20, 43);
     tiles.Set(10, 21, MakeCell(1, 43)); // right
     tiles.Set(11, 20, MakeCell(2, 43)); // below, looked at first
@@ -84,9 +84,9 @@ TEST_F(EditTools, HeightStepsSaturateAndRebuildTheMesh) {
     editor.EditMode = ToolMode::HeightEditing;
     FillHeights(editor, 65530);
     const auto edit = [&](uint16_t before, ButtonAction action, Modifiers keys = {}) {
-        editor.heightMap.Set(CellIndex(10, 20), before);
+        editor.document.SetHeight(CellIndex(10, 20), before);
         EditAtCursor(editor, shell, action, keys);
-        return editor.heightMap.At(CellIndex(10, 20));
+        return editor.document.Heights().At(CellIndex(10, 20));
     };
     EXPECT_EQ(edit(65530, ButtonAction::LeftPress), 65535);
     EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase");
@@ -98,14 +98,14 @@ TEST_F(EditTools, HeightStepsSaturateAndRebuildTheMesh) {
     EXPECT_EQ(edit(1, ButtonAction::LeftPress, {false, true}), 101);
     EXPECT_EQ(edit(7, ButtonAction::LeftRelease), 7);
     EXPECT_EQ(edit(7, ButtonAction::MiddlePress), 7);
-    editor.heightMap.FreeHeightMap();
+    editor.document.FreeHeights();
     shell.Clear();
     EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_TRUE(shell.calls.empty());
 }
 
 TEST_F(EditTools, RailsCreatedOnReleaseAndMovedOnPress) {
-    auto& rails = editor.rails;
+    auto& rails = editor.document.Rails();
     editor.cursor.MouseWorldX = 1000;
     editor.cursor.MouseWorldY = -2000;
     editor.EditMode = ToolMode::CreateRails;
@@ -122,10 +122,10 @@ TEST_F(EditTools, RailsCreatedOnReleaseAndMovedOnPress) {
     EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_EQ(rails.PendingRailPoints[0], (RailPoint{5, -2000}));
     // Nothing to grab, or no tile map: no move and no repaint.
-    rails.PendingRailPointCount = 0;
+    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 0; });
     EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
-    rails.PendingRailPointCount = 1;
-    editor.tileMap.DiscardTileMap();
+    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 1; });
+    editor.document.DiscardTiles();
     EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
     EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }

@@ -38,13 +38,13 @@ TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {
     // Coast, water, river bed, road bed, town, field, the selected tile, grass.
     const TileCell row0[] = {MakeCell(1, 3), 2, 14, 34, MakeCell(3, 10), 38, 27, 1};
     for (int column = 0; column < 8; ++column)
-        editor.tileMap.Set(0, column, row0[column]);
-    editor.heightMap.Set(7, 500);
+        editor.document.SetTile(0, column, row0[column]);
+    editor.document.SetHeight(7, 500);
     editor.SelectedTile = 27;
     const auto heights = [&] {
         std::string text;
         for (int column = 0; column < 8; ++column)
-            text += std::to_string(editor.heightMap.At(column)) + " ";
+            text += std::to_string(editor.document.Heights().At(column)) + " ";
         return text;
     };
     PressKey(editor, shell, Key::F3);
@@ -55,7 +55,7 @@ TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {
         PressKey(editor, shell, key);
     EXPECT_EQ(heights(), "0 0 0 65535 65000 65535 65535 500 ");
     // Without a tile map the keys do nothing.
-    editor.tileMap.DiscardTileMap();
+    editor.document.DiscardTiles();
     shell.Clear();
     for (Key key : {Key::F3, Key::F4, Key::F5, Key::F6, Key::F7, Key::F8, Key::F9})
         EXPECT_FALSE(HeightStampKeys(editor, shell, key));
@@ -114,7 +114,7 @@ TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
     editor.EditMode = ToolMode::CreateRails;
     shell.Clear();
     MoveMouse(editor, shell, {500, 300, 10, 10}, true);
-    editor.rails.PendingRailPointCount = 1;
+    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 1; });
     MoveMouse(editor, shell, {500, 300, 12, 10}, true);
     EXPECT_EQ(Joined(shell.calls), "invalidate Main");
 }
@@ -128,25 +128,25 @@ TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
     EXPECT_EQ(editor.cursor.LeftButtonDown, true);
     // The first reading finds the cell of the last move: a click edits at once.
     TrackLeftButton(editor, shell, 41, 41, {});
-    EXPECT_EQ(editor.tileMap.At(1, 1), 9);
+    EXPECT_EQ(editor.document.Tiles().At(1, 1), 9);
     EXPECT_EQ(Joined(shell.calls),
               "invalidate Main, update Main, invalidateRect Main 32 32 64 64, update Main");
     // A cell entered during the drag is edited from its second reading on.
     TrackLeftButton(editor, shell, 70, 41, {});
-    EXPECT_EQ(editor.tileMap.At(1, 2), 1);
+    EXPECT_EQ(editor.document.Tiles().At(1, 2), 1);
     TrackLeftButton(editor, shell, 71, 42, {});
-    EXPECT_EQ(editor.tileMap.At(1, 2), 9);
+    EXPECT_EQ(editor.document.Tiles().At(1, 2), 9);
     shell.Clear();
     EndLeftButtonTracking(editor, shell);
     EXPECT_EQ(Joined(shell.calls), "frame, scroll, invalidate HeightView, update HeightView");
-    editor.tileMap.Set(1, 2, 1);
+    editor.document.SetTile(1, 2, 1);
     ReleaseLeftButton(editor, shell, {});
     EXPECT_EQ(editor.cursor.LeftButtonDown, false);
-    EXPECT_EQ(editor.tileMap.At(1, 2), 9); // the release paints once more
+    EXPECT_EQ(editor.document.Tiles().At(1, 2), 9); // the release paints once more
     // Height editing outside VertexMode is tracked too, with the press's key flags.
     editor.EditMode = ToolMode::HeightEditing;
     TrackLeftButton(editor, shell, 71, 42, Modifiers{false, true});
-    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1100);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 2)), 1100);
     // Dragged past the block's edges (32 cells of 32 pixels) the stroke edits nothing, however
     // far out, and goes on where the pointer comes back.
     shell.Clear();
@@ -154,13 +154,13 @@ TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
         TrackLeftButton(editor, shell, x, y, {});
         TrackLeftButton(editor, shell, x, y, {});
     }
-    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 32)), 1000);
-    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 0)), 1000);
-    EXPECT_EQ(editor.heightMap.At(CellIndex(32, 1)), 1000);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 32)), 1000);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 0)), 1000);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(32, 1)), 1000);
     EXPECT_TRUE(shell.calls.empty());
     TrackLeftButton(editor, shell, 71, 42, {});
     TrackLeftButton(editor, shell, 71, 42, {});
-    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 1110);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 2)), 1110);
 }
 
 TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
@@ -169,7 +169,7 @@ TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
     editor.VertexMode = true;
     UpdateCursorState(editor, 40, 40);
     EXPECT_FALSE(PressLeftButton(editor, shell, Modifiers{true, false}));
-    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 1)), 1001);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 1)), 1001);
     EXPECT_EQ(Joined(shell.calls), "frame, invalidate TerrainView erase, frame, scroll, "
                                    "invalidate HeightView, update HeightView");
 }
@@ -178,17 +178,17 @@ TEST_F(Input, OtherButtonsRoutedByMode) {
     FillTiles(editor, MakeCell(3, 20));
     PressRightButton(editor, shell, {}); // turned a quarter, then cleared keeping the turn
     PressMiddleButton(editor, shell, {});
-    EXPECT_EQ(editor.tileMap.At(0), MakeCell(0, 1));
+    EXPECT_EQ(editor.document.Tiles().At(0), MakeCell(0, 1));
     // The right release reaches the tool only while creating rails: it commits.
-    auto& rails = editor.rails;
-    rails.PendingRailPointCount = 2;
+    auto& rails = editor.document.Rails();
+    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 2; });
     ReleaseRightButton(editor, shell, {});
     EXPECT_EQ(rails.PendingRailPointCount, 2);
     editor.EditMode = ToolMode::CreateRails;
     ReleaseRightButton(editor, shell, {});
     EXPECT_EQ(rails.RailSectionCount * 10 + rails.PendingRailPointCount, 10);
     // The middle button drops the last pending point without a repaint.
-    rails.PendingRailPointCount = 3;
+    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 3; });
     shell.Clear();
     PressMiddleButton(editor, shell, {});
     EXPECT_EQ(rails.PendingRailPointCount, 2);

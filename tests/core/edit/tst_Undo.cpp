@@ -37,24 +37,24 @@ TEST_F(Undo, StrokesClicksKeysAndUtilitiesAreOneStepEach) {
     ExecuteCommand(editor, shell, CommandId::ShowGridlines); // changes no layer: no step
     EXPECT_EQ(UndoName(), "Expand Fields");
     EXPECT_EQ(editor.history->StepCount(), 4);
-    const std::vector<TileCell> edited(editor.tileMap.Cells().begin(),
-                                       editor.tileMap.Cells().end());
+    const std::vector<TileCell> edited(editor.document.Tiles().Cells().begin(),
+                                       editor.document.Tiles().Cells().end());
 
     for (const char* step : {"Expand Fields", "Stamp Heights", "Turn Tile", "Paint Tiles"}) {
         EXPECT_EQ(UndoName(), step);
         ExecuteCommand(editor, shell, CommandId::Undo);
     }
     for (int i = 0; i < MapCellCount; ++i) {
-        ASSERT_EQ(editor.tileMap.At(i), 1) << i;
-        ASSERT_EQ(editor.heightMap.At(i), 1000) << i;
+        ASSERT_EQ(editor.document.Tiles().At(i), 1) << i;
+        ASSERT_EQ(editor.document.Heights().At(i), 1000) << i;
     }
     EXPECT_EQ(editor.heightShade[0], ShadeOfHeight(1000)); // the height view follows
     ExecuteCommand(editor, shell, CommandId::Undo);        // nothing left: nothing happens
     for (int step = 0; step < 4; ++step)
         ExecuteCommand(editor, shell, CommandId::Redo);
-    EXPECT_TRUE(std::equal(edited.begin(), edited.end(), editor.tileMap.Cells().begin()));
-    EXPECT_EQ(editor.tileMap.At(1, 2), 9);
-    EXPECT_EQ(editor.heightMap.At(CellIndex(1, 2)), 65535);
+    EXPECT_TRUE(std::equal(edited.begin(), edited.end(), editor.document.Tiles().Cells().begin()));
+    EXPECT_EQ(editor.document.Tiles().At(1, 2), 9);
+    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 2)), 65535);
 }
 
 TEST_F(Undo, RailPointsAndCommitsStepByStep) {
@@ -65,18 +65,18 @@ TEST_F(Undo, RailPointsAndCommitsStepByStep) {
         ReleaseLeftButton(editor, shell, {});
     }
     ReleaseRightButton(editor, shell, {});
-    EXPECT_EQ(editor.rails.RailSectionCount, 1);
+    EXPECT_EQ(editor.document.Rails().RailSectionCount, 1);
     EXPECT_EQ(UndoName(), "Commit Rails");
     ExecuteCommand(editor, shell, CommandId::Undo);
-    EXPECT_EQ(editor.rails.RailSectionCount, 0);
-    EXPECT_EQ(editor.rails.PendingRailPointCount, 2);
+    EXPECT_EQ(editor.document.Rails().RailSectionCount, 0);
+    EXPECT_EQ(editor.document.Rails().PendingRailPointCount, 2);
     EXPECT_EQ(UndoName(), "Lay Rail Point");
     PressMiddleButton(editor, shell, {}); // a new step drops the undone commit
     EXPECT_EQ(UndoName(), "Remove Rail Point");
     EXPECT_EQ(editor.history->RedoName(), "");
     ExecuteCommand(editor, shell, CommandId::Undo);
     ExecuteCommand(editor, shell, CommandId::Undo);
-    EXPECT_EQ(editor.rails.PendingRailPointCount, 1);
+    EXPECT_EQ(editor.document.Rails().PendingRailPointCount, 1);
 }
 
 TEST_F(Undo, LoadingOverNothingAndBackToTheSavedBytesIsClean) {
@@ -87,16 +87,16 @@ TEST_F(Undo, LoadingOverNothingAndBackToTheSavedBytesIsClean) {
     EXPECT_FALSE(IsLayerUnsaved(editor, SavedLayer::TextureMap));
 
     // A layer that was not loaded is gone again after undoing its load.
-    editor.heightMap.FreeHeightMap();
+    editor.document.FreeHeights();
     EditHistory& history = *editor.history;
     history.Begin(editor);
     FillHeights(editor, 7);
     history.Commit(editor, "Open Height Map");
     history.Undo(editor);
-    EXPECT_FALSE(editor.heightMap.HasHeightMap());
+    EXPECT_FALSE(editor.document.Heights().HasHeightMap());
     history.Redo(editor);
-    ASSERT_TRUE(editor.heightMap.HasHeightMap());
-    EXPECT_EQ(editor.heightMap.At(MapCellCount - 1), 7);
+    ASSERT_TRUE(editor.document.Heights().HasHeightMap());
+    EXPECT_EQ(editor.document.Heights().At(MapCellCount - 1), 7);
 }
 
 TEST(EditHistory, OldestStepsDropWhenOverTheMemoryCap) {
@@ -106,7 +106,10 @@ TEST(EditHistory, OldestStepsDropWhenOverTheMemoryCap) {
     // Each step repaints 4,000 cells, about 24 KiB of changes: only the newest two fit.
     for (TileCell tile = 1; tile <= 5; ++tile) {
         history.Begin(editor);
-        std::fill_n(editor.tileMap.Cells().begin(), 4000, tile);
+        editor.document.EditTiles([&](TileMap& tiles) {
+            std::fill_n(tiles.Cells().begin(), 4000, tile);
+            return WholeMap;
+        });
         history.Commit(editor, "Paint Tiles");
     }
     EXPECT_EQ(history.StepCount(), 2);
@@ -114,7 +117,7 @@ TEST(EditHistory, OldestStepsDropWhenOverTheMemoryCap) {
     EXPECT_TRUE(history.Undo(editor));
     EXPECT_TRUE(history.Undo(editor));
     EXPECT_FALSE(history.Undo(editor));
-    EXPECT_EQ(editor.tileMap.At(0), 3);
+    EXPECT_EQ(editor.document.Tiles().At(0), 3);
     EXPECT_TRUE(history.Redo(editor));
-    EXPECT_EQ(editor.tileMap.At(3999), 4);
+    EXPECT_EQ(editor.document.Tiles().At(3999), 4);
 }

@@ -33,19 +33,23 @@ struct LayerCase {
 const LayerCase Layers[] = {
     {"TextureMap", SavedLayer::TextureMap, LoadTextureMap, SaveTextureMap, "a.tm",
      std::vector<uint8_t>(MapCellCount, 3),
-     [](Editor& editor) { editor.tileMap.Set(100, MakeCell(1, 20)); },
+     [](Editor& editor) { editor.document.SetTile(100, MakeCell(1, 20)); },
      "The texture map has changes that are not saved.\n\nQuit without saving them?"},
     {"HeightMap", SavedLayer::HeightMap, OpenHeightMap, SaveHeightMap, "a.hm",
      std::vector<uint8_t>(MapCellCount * 2, 1),
-     [](Editor& editor) { editor.heightMap.Set(5, 40000); },
+     [](Editor& editor) { editor.document.SetHeight(5, 40000); },
      "The height map has changes that are not saved.\n\nQuit without saving them?"},
     {"Railroads", SavedLayer::Railroads, LoadRailroadDefinition, SaveRailroadDefinition, "a.rrd",
      CountedFileBytes(2, std::vector<int32_t>(2 * 6, 7)),
-     [](Editor& editor) { editor.rails.RailSections[1].x2 += 64; },
+     [](Editor& editor) {
+         editor.document.EditRails([](RailNetwork& rails) { rails.RailSections[1].x2 += 64; });
+     },
      "The railroads have changes that are not saved.\n\nQuit without saving them?"},
     {"RailSegment", SavedLayer::RailSegment, LoadRailSegment, SaveRailSegment, "a.seg",
      CountedFileBytes(3, std::vector<int32_t>(3 * 2, 7)),
-     [](Editor& editor) { editor.rails.PendingRailPointCount -= 1; },
+     [](Editor& editor) {
+         editor.document.EditRails([](RailNetwork& rails) { rails.PendingRailPointCount -= 1; });
+     },
      "The rail segment being laid has changes that are not saved.\n\nQuit without saving them?"},
 };
 
@@ -130,11 +134,14 @@ TEST(UnsavedChangesQuit, NothingLoadedQuitsAtOnceAndEscapeAsksLikeExit) {
 
     // Painted over a map that came from no file, and rails laid: both are named, in menu order.
     FillTiles(*editor, MakeCell(0, 2));
-    AddRailPoint(editor->rails, shell, 10, 20);
-    AddRailPoint(editor->rails, shell, 30, 20);
+    editor->document.EditRails([&](RailNetwork& rails) {
+        AddRailPoint(rails, shell, 10, 20);
+        AddRailPoint(rails, shell, 30, 20);
+    });
     EXPECT_EQ(UnsavedLayers(*editor),
               (std::vector<SavedLayer>{SavedLayer::TextureMap, SavedLayer::RailSegment}));
-    CommitRailPoints(editor->rails, shell); // the segment becomes railroads
+    // The segment becomes railroads.
+    editor->document.EditRails([&](RailNetwork& rails) { CommitRailPoints(rails, shell); });
     shell.Clear();
     PressKey(*editor, shell, Key::Escape);
     EXPECT_TRUE(shell.calls.empty());

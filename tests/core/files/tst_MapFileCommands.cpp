@@ -203,7 +203,8 @@ TEST(HeightMapFile, OpeningReadsLittleEndianHeightsShadesThemAndCentresThePrevie
     OpenHeightMap(*editor, shell, dir.File("cells.raw"));
     EXPECT_TRUE(shell.messages.empty());
     for (size_t i = 0; i < std::size(cells); ++i) {
-        EXPECT_EQ(editor->heightMap.At(static_cast<int>(cells[i])), heights[i]) << cells[i];
+        EXPECT_EQ(editor->document.Heights().At(static_cast<int>(cells[i])), heights[i])
+            << cells[i];
         EXPECT_EQ(editor->heightShade[cells[i]], shades[i]) << cells[i];
     }
     EXPECT_EQ(editor->view.ViewOriginColumn, 0);

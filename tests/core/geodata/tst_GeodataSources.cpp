@@ -112,7 +112,7 @@ TEST_F(GeodataSourcesTest, FilesThatCannotServeAreRefusedByName) {
 TEST_F(GeodataSourcesTest, NewMapReplacesBothLayersAsOneStepAfterAskingAboutUnsavedWork) {
     Editor editor;
     RecordingShell shell;
-    editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, 1)); // painted, in no file
+    editor.document.ReplaceTiles(std::vector<TileCell>(MapCellCount, 1)); // painted, in no file
     NewMapRequest request;
     request.sources.land = dir.File("land.tif");
     ASSERT_TRUE(WriteSyntheticRaster(
@@ -126,22 +126,22 @@ TEST_F(GeodataSourcesTest, NewMapReplacesBothLayersAsOneStepAfterAskingAboutUnsa
     shell.AnswerNextQuestion(false);
     NewMapFromGeodata(editor, shell, request);
     ASSERT_EQ(shell.questions.size(), 1u);
-    EXPECT_EQ(editor.tileMap.At(0), 1);
-    EXPECT_FALSE(editor.heightMap.HasHeightMap());
+    EXPECT_EQ(editor.document.Tiles().At(0), 1);
+    EXPECT_FALSE(editor.document.Heights().HasHeightMap());
     EXPECT_FALSE(std::filesystem::exists(request.targetListPath));
 
     shell.AnswerNextQuestion(true);
     NewMapFromGeodata(editor, shell, request);
-    EXPECT_EQ(CodeOf(editor.tileMap.At(0)), 2); // the sea in the west
-    ASSERT_TRUE(editor.heightMap.HasHeightMap());
-    ASSERT_EQ(editor.targetAreas.size(), 1u);
+    EXPECT_EQ(CodeOf(editor.document.Tiles().At(0)), 2); // the sea in the west
+    ASSERT_TRUE(editor.document.Heights().HasHeightMap());
+    ASSERT_EQ(editor.document.TargetAreas().size(), 1u);
     EXPECT_EQ(ReadBytes(request.targetListPath).size(), 4u + 48u);
     ASSERT_FALSE(shell.messages.empty());
     EXPECT_NE(shell.messages.back().text.find("disagree: 0."), std::string::npos);
 
     ExecuteCommand(editor, shell, CommandId::Undo);
-    EXPECT_EQ(editor.tileMap.At(0), 1);
-    EXPECT_FALSE(editor.heightMap.HasHeightMap());
+    EXPECT_EQ(editor.document.Tiles().At(0), 1);
+    EXPECT_FALSE(editor.document.Heights().HasHeightMap());
 }
 
 } // namespace

@@ -27,8 +27,8 @@ void ExpectNear(const Vector3& actual, Vector3 expected, bool normalise = false)
 TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     FillHeights(editor, 0);
     FillTiles(editor, MakeCell(2, 30));
-    editor.heightMap.Set(CellIndex(100, 200), 65535);
-    editor.heightMap.Set(CellIndex(100, 201), 1);
+    editor.document.SetHeight(CellIndex(100, 200), 65535);
+    editor.document.SetHeight(CellIndex(100, 201), 1);
     BuildTerrainGrid(editor.mesh, 32, 32);
     BuildTerrainMesh(editor, shell, 200, 100);
     EXPECT_EQ(Joined(shell.calls), "frame");
@@ -45,12 +45,13 @@ TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     std::vector<uint16_t> all(MapCellCount);
     for (size_t i = 0; i < all.size(); ++i)
         all[i] = static_cast<uint16_t>(i);
-    editor.heightMap.Replace(std::move(all));
+    editor.document.ReplaceHeights(std::move(all));
     BuildTerrainGrid(editor.mesh, 64, 64);
     int mismatches = 0;
     for (int top = 0; top < 103; top += 63) // rows 0 to 102 hold each height at least once
         for (int left = 0; left < 640; left += 63) {
-            FillTerrainMesh(editor.mesh, editor.heightMap, editor.tileMap, left, top, 64, 64);
+            FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left,
+                            top, 64, 64);
             for (int q = 0; q < TerrainQuadCount(64, 64); ++q) {
                 const int cell = CellIndex(top + q / 63, left + q % 63);
                 if (left + q % 63 < MapWidth &&
@@ -63,11 +64,11 @@ TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     FillHeights(editor, 0);
 
     // Without a tile map the tiles stay; without heights nothing is built or drawn.
-    editor.tileMap.DiscardTileMap();
+    editor.document.DiscardTiles();
     editor.mesh.QuadTile[0] = 12;
     BuildTerrainMesh(editor, shell, 200, 100);
     EXPECT_EQ(editor.mesh.QuadTile[0], 12u);
-    editor.heightMap.FreeHeightMap();
+    editor.document.FreeHeights();
     shell.Clear();
     CenterViewOn(editor, shell, 300, 200);
     EXPECT_EQ(Joined(shell.calls), "scroll");
@@ -105,7 +106,7 @@ TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
     FillHeights(editor, 0);
     editor.view.ViewCells = 4;
     BuildTerrainGrid(editor.mesh, 4, 4);
-    editor.heightMap.Set(CellIndex(11, 11), 65535); // the centre of the 3 x 3 quads
+    editor.document.SetHeight(CellIndex(11, 11), 65535); // the centre of the 3 x 3 quads
     BuildTerrainMesh(editor, shell, 10, 10);
     const auto& faces = editor.mesh.FaceNormal;
     // A face normal comes from corners 0, 1 and 2 only: quad 0 tilts away in x alone.
@@ -128,14 +129,14 @@ TEST_F(TerrainMeshTest, RefillingChangedCellsMatchesAFullBuildByteForByte) {
     std::vector<uint16_t> hills(MapCellCount);
     for (size_t i = 0; i < hills.size(); ++i)
         hills[i] = static_cast<uint16_t>(i * 7919 % 65536);
-    editor.heightMap.Replace(std::move(hills));
+    editor.document.ReplaceHeights(std::move(hills));
     FillTiles(editor, 5);
     TerrainMesh& partial = editor.mesh;
     auto full = std::make_unique<TerrainMesh>();
     BuildTerrainGrid(partial, 32, 32);
     BuildTerrainGrid(*full, 32, 32);
     const auto fill = [&](TerrainMesh& mesh) {
-        FillTerrainMesh(mesh, editor.heightMap, editor.tileMap, 300, 100, 32, 32);
+        FillTerrainMesh(mesh, editor.document.Heights(), editor.document.Tiles(), 300, 100, 32, 32);
     };
     fill(partial);
     // Window corners and edges, a middle cell, a block, and cells just outside the window.
@@ -146,10 +147,11 @@ TEST_F(TerrainMeshTest, RefillingChangedCellsMatchesAFullBuildByteForByte) {
     for (const QRect& cells : edits) {
         for (int row = cells.top(); row <= cells.bottom(); ++row)
             for (int column = cells.left(); column <= cells.right(); ++column) {
-                editor.heightMap.Set(CellIndex(row, column), height += 20000);
-                editor.tileMap.Set(row, column, MakeCell(1, 9));
+                editor.document.SetHeight(CellIndex(row, column), height += 20000);
+                editor.document.SetTile(row, column, MakeCell(1, 9));
             }
-        RefillTerrainMeshCells(partial, editor.heightMap, editor.tileMap, 300, 100, 32, 32, cells);
+        RefillTerrainMeshCells(partial, editor.document.Heights(), editor.document.Tiles(), 300,
+                               100, 32, 32, cells);
         fill(*full);
         const size_t quads = 31 * 31;
         EXPECT_EQ(std::memcmp(partial.quads.data(), full->quads.data(), quads * 192), 0)

@@ -31,9 +31,9 @@ struct CountedFileCase {
 };
 
 auto Snapshot(const Editor& editor) {
-    const RailNetwork& rails = editor.rails;
+    const RailNetwork& rails = editor.document.Rails();
     return std::tuple(rails.RailSectionCount, rails.RailSections[0], rails.PendingRailPointCount,
-                      rails.PendingRailPoints[3], editor.targetAreas.size());
+                      rails.PendingRailPoints[3], editor.document.TargetAreas().size());
 }
 
 TEST(CountedRecordFiles, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
@@ -72,10 +72,12 @@ TEST(CountedRecordFiles, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
                 WriteBytes(path, bytes);
             for (const FileCommand load : kind.loads) {
                 auto editor = std::make_unique<Editor>();
-                editor->rails.RailSections[0] = {1, 2, 3, 4, 5, 6};
-                editor->rails.RailSectionCount = 1;
-                editor->rails.PendingRailPoints[3] = {7, 8};
-                editor->rails.PendingRailPointCount = 4;
+                editor->document.EditRails([](RailNetwork& r) {
+                    r.RailSections[0] = {1, 2, 3, 4, 5, 6};
+                    r.RailSectionCount = 1;
+                    r.PendingRailPoints[3] = {7, 8};
+                    r.PendingRailPointCount = 4;
+                });
                 MarkLayerSaved(*editor, SavedLayer::Railroads, {}); // as loaded: nothing to ask
                 MarkLayerSaved(*editor, SavedLayer::RailSegment, {});
                 const auto before = Snapshot(*editor);
@@ -92,7 +94,7 @@ TEST(CountedRecordFiles, MissingOrDamagedFilesAreRefusedAndChangeNothing) {
 TEST(CountedRecordFiles, AFailedSaveIsReportedAndNeverClaimsSuccess) {
     TempDir dir;
     auto editor = std::make_unique<Editor>();
-    editor->rails.PendingRailPointCount = 2;
+    editor->document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 2; });
     for (const FileCommand save : {SaveRailroadDefinition, SaveRailSegment}) {
         RecordingShell shell;
         save(*editor, shell, dir.File("no-such-folder/rails"));

@@ -14,7 +14,7 @@ using SegmentCommand = void (*)(Editor&, Shell&, const std::string&);
 
 class RailSegmentFileTest : public ::testing::Test {
   protected:
-    RailNetwork& Rails() { return editor->rails; }
+    const RailNetwork& Rails() { return editor->document.Rails(); }
     // A segment file of `count` points (i, -i) in the test folder.
     std::string SegmentOf(int count) {
         std::vector<int32_t> fields;
@@ -26,9 +26,11 @@ class RailSegmentFileTest : public ::testing::Test {
     }
     // Pending points as a segment file left them: loading over them asks nothing.
     void SetPending(int count) {
-        for (int i = 0; i < count; ++i)
-            Rails().PendingRailPoints[static_cast<size_t>(i)] = {1000 + i, 1000};
-        Rails().PendingRailPointCount = count;
+        editor->document.EditRails([count](RailNetwork& rails) {
+            for (int i = 0; i < count; ++i)
+                rails.PendingRailPoints[static_cast<size_t>(i)] = {1000 + i, 1000};
+            rails.PendingRailPointCount = count;
+        });
         MarkLayerSaved(*editor, SavedLayer::RailSegment, {});
     }
 
@@ -49,9 +51,11 @@ TEST_F(RailSegmentFileTest, PendingPointsRoundTripAndSectionsAreUntouched) {
     EXPECT_EQ(Rails().PendingRailPointCount, 2);
 
     SetPending(3);
-    Rails().PendingRailPoints[1] = {-2147483647 - 1, 2147483647};
-    Rails().RailSections[0] = {1, 2, 3, 4, 5, 6};
-    Rails().RailSectionCount = 1;
+    editor->document.EditRails([](RailNetwork& rails) {
+        rails.PendingRailPoints[1] = {-2147483647 - 1, 2147483647};
+        rails.RailSections[0] = {1, 2, 3, 4, 5, 6};
+        rails.RailSectionCount = 1;
+    });
     const std::string path = dir.File("track.seg");
     shell.AnswerNextDialog(path);
     SaveRailSegment(*editor, shell);
@@ -91,7 +95,7 @@ TEST_F(RailSegmentFileTest, LoadingOrAppendingStopsShortOfFillingTheTables) {
                  {LoadRailSegment, 40, 48, 40, true},
                  {AppendRailSegment, 40, 7, 47, false},
                  {AppendRailSegment, 40, 8, 40, true}};
-    Rails().RailSectionCount = 2000;
+    editor->document.EditRails([](RailNetwork& rails) { rails.RailSectionCount = 2000; });
     for (const auto& c : cases) {
         SetPending(c.pendingBefore);
         shell.Clear();

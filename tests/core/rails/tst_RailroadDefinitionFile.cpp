@@ -11,7 +11,7 @@ namespace {
 
 class RailroadDefinitionFileTest : public ::testing::Test {
   protected:
-    RailNetwork& Rails() { return editor->rails; }
+    const RailNetwork& Rails() { return editor->document.Rails(); }
 
     TempDir dir;
     RecordingShell shell;
@@ -19,9 +19,11 @@ class RailroadDefinitionFileTest : public ::testing::Test {
 };
 
 TEST_F(RailroadDefinitionFileTest, SectionsRoundTripWithTheirReservedFields) {
-    Rails().RailSections[0] = {1, 2, 3, 4, 5, 6};
-    Rails().RailSections[1] = {-7, 8, -9, 10, -11, 0x7FFFFFFF};
-    Rails().RailSectionCount = 2;
+    editor->document.EditRails([](RailNetwork& rails) {
+        rails.RailSections[0] = {1, 2, 3, 4, 5, 6};
+        rails.RailSections[1] = {-7, 8, -9, 10, -11, 0x7FFFFFFF};
+        rails.RailSectionCount = 2;
+    });
     shell.AnswerNextDialog(std::nullopt);
     SaveRailroadDefinition(*editor, shell);
     shell.AnswerNextDialog(std::nullopt);
@@ -40,8 +42,8 @@ TEST_F(RailroadDefinitionFileTest, SectionsRoundTripWithTheirReservedFields) {
               CountedFileBytes(2, {1, 2, 3, 4, 5, 6, -7, 8, -9, 10, -11, 0x7FFFFFFF}));
     auto other = std::make_unique<Editor>();
     LoadRailroadDefinition(*other, shell, path);
-    EXPECT_EQ(other->rails.RailSectionCount, 2);
-    EXPECT_EQ(other->rails.RailSections, Rails().RailSections);
+    EXPECT_EQ(other->document.Rails().RailSectionCount, 2);
+    EXPECT_EQ(other->document.Rails().RailSections, Rails().RailSections);
 
     // An empty network is a count of zero.
     SaveRailroadDefinition(*std::make_unique<Editor>(), shell, path);
@@ -52,8 +54,10 @@ TEST_F(RailroadDefinitionFileTest, SectionsRoundTripWithTheirReservedFields) {
 
 // Bytes past the named records are ignored; pending points stay even past the limit.
 TEST_F(RailroadDefinitionFileTest, LoadingTakesTheNamedRecordsAndKeepsPendingPoints) {
-    Rails().PendingRailPointCount = 100;
-    Rails().PendingRailPoints[99] = {4, 4};
+    editor->document.EditRails([](RailNetwork& rails) {
+        rails.PendingRailPointCount = 100;
+        rails.PendingRailPoints[99] = {4, 4};
+    });
     std::vector<int32_t> fields(2000 * 6 + 2, 1);
     fields.back() = 99;
     WriteBytes(dir.File("big.rrd"), CountedFileBytes(2000, fields));
@@ -64,7 +68,7 @@ TEST_F(RailroadDefinitionFileTest, LoadingTakesTheNamedRecordsAndKeepsPendingPoi
     EXPECT_EQ(Rails().RailSections[2000], RailSection{});
     EXPECT_EQ(Rails().PendingRailPointCount, 100);
     EXPECT_EQ(Rails().PendingRailPoints[99], (RailPoint{4, 4}));
-    AddRailPoint(Rails(), shell, 0, 0);
+    editor->document.EditRails([&](RailNetwork& rails) { AddRailPoint(rails, shell, 0, 0); });
     ExpectRailLimitMessage(shell);
 }
 

@@ -36,7 +36,7 @@ class TargetAreasTest : public ::testing::Test {
 
 TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
     LoadTargetAreasFrom(*editor, shell, Write(CountedFileBytes(0, {})));
-    EXPECT_TRUE(editor->targetAreas.empty());
+    EXPECT_TRUE(editor->document.TargetAreas().empty());
 
     auto bytes = CountedFileBytes(2, {});
     AppendArea(bytes, -262144, 524288, "Lyon");
@@ -44,12 +44,12 @@ TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
     bytes.push_back('X'); // whatever follows the last record is not part of its name
     LoadTargetAreasFrom(*editor, shell, Write(bytes));
     EXPECT_TRUE(shell.messages.empty());
-    ASSERT_EQ(editor->targetAreas.size(), 2u);
-    EXPECT_EQ(editor->targetAreas[0].x, -262144);
-    EXPECT_EQ(editor->targetAreas[0].y, 524288);
-    EXPECT_EQ(editor->targetAreas[0].unused[7], 8);
-    EXPECT_EQ(TargetAreaName(editor->targetAreas[0]), "Lyon");
-    EXPECT_EQ(TargetAreaName(editor->targetAreas[1]), std::string(32, 'N'));
+    ASSERT_EQ(editor->document.TargetAreas().size(), 2u);
+    EXPECT_EQ(editor->document.TargetAreas()[0].x, -262144);
+    EXPECT_EQ(editor->document.TargetAreas()[0].y, 524288);
+    EXPECT_EQ(editor->document.TargetAreas()[0].unused[7], 8);
+    EXPECT_EQ(TargetAreaName(editor->document.TargetAreas()[0]), "Lyon");
+    EXPECT_EQ(TargetAreaName(editor->document.TargetAreas()[1]), std::string(32, 'N'));
 }
 
 TEST_F(TargetAreasTest, TheListInTheCurrentFolderIsPreferred) {
@@ -61,8 +61,8 @@ TEST_F(TargetAreasTest, TheListInTheCurrentFolderIsPreferred) {
     LoadTargetAreas(*editor, shell);
     std::filesystem::current_path(previous);
     EXPECT_TRUE(shell.messages.empty());
-    ASSERT_EQ(editor->targetAreas.size(), 1u);
-    EXPECT_EQ(TargetAreaName(editor->targetAreas[0]), "Here");
+    ASSERT_EQ(editor->document.TargetAreas().size(), 1u);
+    EXPECT_EQ(TargetAreaName(editor->document.TargetAreas()[0]), "Here");
 }
 
 } // namespace

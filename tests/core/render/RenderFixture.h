@@ -56,7 +56,7 @@ inline int32_t WorldY(int row) {
 // An editor at the given zoom whose map holds `cell` everywhere.
 inline Editor MakeTestEditor(int tileSize, int cellsPerAxis, TileCell cell = 7) {
     Editor editor;
-    editor.tileMap.Replace(std::vector<TileCell>(MapCellCount, cell));
+    editor.document.ReplaceTiles(std::vector<TileCell>(MapCellCount, cell));
     editor.view.TilePixels = tileSize;
     editor.view.ViewCells = cellsPerAxis;
     editor.flags.ShowRailroads = false;

@@ -22,8 +22,8 @@ Editor HeightEditor() {
     std::vector<uint16_t> heights(MapCellCount);
     for (int i = 0; i < MapCellCount; ++i)
         heights[static_cast<size_t>(i)] = static_cast<uint16_t>((i % MapWidth) * 100);
-    editor.heightMap.Replace(std::move(heights));
-    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    editor.document.ReplaceHeights(std::move(heights));
+    RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     editor.view.TilePixels = 32;
     editor.view.ViewCells = 32;
     editor.view.ViewOriginColumn = 400;
@@ -38,8 +38,8 @@ TEST(HeightViewPainter, ShadesThroughThePaletteAndFramesThePreviewedBlock) {
     EXPECT_EQ(HeightPaletteEntry(254), qRgb(255, 191, 38));
     EXPECT_EQ(HeightPalette()[100], qRgb(119, 89, 17));
     Editor editor = HeightEditor();
-    editor.heightMap.Set(CellIndex(10, 20), 65535);
-    RebuildHeightShade(editor.heightMap, editor.heightShade);
+    editor.document.SetHeight(CellIndex(10, 20), 65535);
+    RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     const QImage image = RenderHeightView(editor);
     // Water at height 0, the tile-check mark at 65535, the frame of the block at (400, 200).
     ExpectPixels(image, {At(0, 5, qRgb(34, 83, 106)), At(20, 10, qRgb(255, 0, 0)),
@@ -62,12 +62,13 @@ TEST(HeightViewPainter, DegreeLinesYellowEveryFiveDegreesAndRailsAtOnePixelPerCe
     editor.flags.ShowLatLong = false;
     editor.flags.ShowRailroads = true;
     // Inside cell 100's last world unit: still pixel 100.
-    editor.rails.RailSections[0] =
-        RailSection{WorldX(100), WorldX(111) - 1, WorldY(40), WorldY(40), 0, 0};
-    editor.rails.RailSectionCount = 1;
-    editor.rails.PendingRailPoints[0] = RailPoint{WorldX(50), WorldY(60)};
-    editor.rails.PendingRailPoints[1] = RailPoint{WorldX(50), WorldY(90)};
-    editor.rails.PendingRailPointCount = 2;
+    editor.document.EditRails([](RailNetwork& r) {
+        r.RailSections[0] = RailSection{WorldX(100), WorldX(111) - 1, WorldY(40), WorldY(40), 0, 0};
+        r.RailSectionCount = 1;
+        r.PendingRailPoints[0] = RailPoint{WorldX(50), WorldY(60)};
+        r.PendingRailPoints[1] = RailPoint{WorldX(50), WorldY(90)};
+        r.PendingRailPointCount = 2;
+    });
     const QImage image = RenderHeightView(editor);
     ExpectPixels(image, {At(100, 40, Yellow), At(109, 40, Yellow), At(50, 89, Blue)});
     EXPECT_NE(image.pixel(110, 40), Yellow);

@@ -13,13 +13,14 @@ Editor RailEditor(std::initializer_list<QLine> sections, std::initializer_list<Q
                   int tileSize = 32) {
     Editor editor = MakeTestEditor(tileSize, 1024 / tileSize);
     editor.flags.ShowRailroads = true;
-    auto& rails = editor.rails;
-    for (const QLine& s : sections)
-        rails.RailSections[static_cast<size_t>(rails.RailSectionCount++)] =
-            RailSection{WorldX(s.x1()), WorldX(s.x2()), WorldY(s.y1()), WorldY(s.y2()), 0, 0};
-    for (const QPoint& p : pending)
-        rails.PendingRailPoints[static_cast<size_t>(rails.PendingRailPointCount++)] =
-            RailPoint{WorldX(p.x()), WorldY(p.y())};
+    editor.document.EditRails([&](RailNetwork& rails) {
+        for (const QLine& s : sections)
+            rails.RailSections[static_cast<size_t>(rails.RailSectionCount++)] =
+                RailSection{WorldX(s.x1()), WorldX(s.x2()), WorldY(s.y1()), WorldY(s.y2()), 0, 0};
+        for (const QPoint& p : pending)
+            rails.PendingRailPoints[static_cast<size_t>(rails.PendingRailPointCount++)] =
+                RailPoint{WorldX(p.x()), WorldY(p.y())};
+    });
     return editor;
 }
 
@@ -144,7 +145,7 @@ TEST_F(Overlay, FrameOfThe3DBlockNeedsHeightsAndThe3DView) {
     editor.flags.Show3DView = true;
     EXPECT_EQ(Render().pixel(959, 100), Tile);
 
-    editor.heightMap.Replace(std::vector<uint16_t>(MapCellCount, 0));
+    editor.document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, 0));
     ExpectPixels(Render(), {At(0, 0, White), At(959, 100, White), At(100, 959, White),
                             At(958, 958, Tile), At(1, 1, Tile)});
     editor.flags.Show3DView = false;
@@ -156,7 +157,7 @@ TEST_F(Overlay, TextOnlyWhereAndWhenSwitchedOn) {
     std::memset(inside.name, 'W', sizeof(inside.name)); // all 32 bytes, no ending NUL
     TargetArea onLeftEdge{.x = WorldX(0), .y = WorldY(20)};
     std::strcpy(onLeftEdge.name, "Edge");
-    editor.targetAreas = {inside, onLeftEdge};
+    editor.document.SetTargetAreas({inside, onLeftEdge});
     const QImage plain = Render();
 
     editor.flags.ShowTargetAreas = true;
@@ -179,8 +180,9 @@ TEST_F(Overlay, NothingIsDrawnPastTheBlockIntoTheEmptyPartOfTheWindow) {
     std::strcpy(beside.name, "Beside");
     TargetArea onEdge{.x = WorldX(15), .y = WorldY(8)};
     std::strcpy(onEdge.name, "Long name across the edge");
-    editor.targetAreas = std::vector<TargetArea>(65536, beside);
-    editor.targetAreas.push_back(onEdge);
+    std::vector<TargetArea> areas(65536, beside);
+    areas.push_back(onEdge);
+    editor.document.SetTargetAreas(std::move(areas));
     const QImage image = Render();
     ExpectPixels(image, {At(100, 3 * 32, Yellow), At(511, 3 * 32, Yellow), At(5 * 32, 511, Yellow),
                          At(300, 0, Red), At(480, 258, White)});

@@ -14,7 +14,7 @@ class TextureViewTiles : public testing::TestWithParam<ZoomStep> {};
 TEST_P(TextureViewTiles, EachCellShowsItsTurnedPictureAndMagentaBeyondTheMap) {
     const auto [size, cells] = GetParam();
     Editor editor = MakeTestEditor(size, cells);
-    editor.tileMap.Set(1, 2, MakeCell(3, 41));
+    editor.document.SetTile(1, 2, MakeCell(3, 41));
     editor.view.ViewOriginColumn = 640 - cells / 2; // right half of the block is off the map
     RecordingShell shell;
     const int inside = cells / 2 * size; // pixels of the block inside the map
@@ -38,7 +38,7 @@ TEST(TextureViewPainter, GridFramesLieInsideCellsButNotOnCodesWithoutPicture) {
     Editor editor = MakeTestEditor(32, 32);
     editor.flags.ShowGridlines = true;
     editor.view.ViewOriginRow = 319; // view row 1 and below are outside the map
-    editor.tileMap.Set(319, 1, MakeCell(0, 60));
+    editor.document.SetTile(319, 1, MakeCell(0, 60));
     RecordingShell shell;
     ExpectPixels(RenderTextureView(editor, shell),
                  {// A tile cell: frame on its four edges, picture inside.
@@ -80,7 +80,7 @@ TEST(TextureViewPainter, DirectTilesMatchCellByCellPainting) {
     std::vector<TileCell> cells(MapCellCount);
     for (size_t i = 0; i < cells.size(); ++i)
         cells[i] = MakeCell(static_cast<int>(i * 7 % 4), static_cast<int>(i * 13 % 64));
-    editor.tileMap.Replace(std::move(cells));
+    editor.document.ReplaceTiles(std::move(cells));
     struct Case {
         int size, cells, column, row;
         QImage::Format format;

@@ -130,7 +130,7 @@ TEST_F(SampleMapFiles, AreWhatTheConversionMakesOfTheSource) {
     ConvertDemFile(editor, shell, source);
     ASSERT_FALSE(shell.messages.empty());
     EXPECT_NE(shell.messages.back().text.find("Process Complete."), std::string::npos);
-    EXPECT_TRUE(std::ranges::equal(editor.heightMap.Heights(), HeightsOf(heightBytes)));
+    EXPECT_TRUE(std::ranges::equal(editor.document.Heights().Heights(), HeightsOf(heightBytes)));
     EXPECT_EQ(ReadBytes(DemHeightOutputPath(source)), ReadBytes(SampleBase + ".hm"));
 }
 

@@ -115,7 +115,7 @@ class ConvertDemFileTest : public ::testing::Test {
         EXPECT_EQ(shell.messages[0].caption, caption);
         EXPECT_EQ(shell.messages[0].icon, MessageIcon::Exclamation);
         EXPECT_FALSE(std::filesystem::exists(dir.File("trv16.hm")));
-        EXPECT_FALSE(editor->heightMap.HasHeightMap());
+        EXPECT_FALSE(editor->document.Heights().HasHeightMap());
     }
 };
 
@@ -134,8 +134,8 @@ TEST_F(ConvertDemFileTest, AllSeaSourceGivesAllZeroOutputs) {
     }
     EXPECT_EQ(ReadBytes(dir.File("trv16.hm")), std::vector<uint8_t>(409600, 0));
     EXPECT_EQ(ReadBytes(dir.File("trv.hm")), std::vector<uint8_t>(204800, 0));
-    ASSERT_TRUE(editor->heightMap.HasHeightMap());
-    EXPECT_EQ(editor->heightMap.At(12345), 0);
+    ASSERT_TRUE(editor->document.Heights().HasHeightMap());
+    EXPECT_EQ(editor->document.Heights().At(12345), 0);
     const auto on = std::find(shell.calls.begin(), shell.calls.end(), "wait on");
     ASSERT_NE(on, shell.calls.end());
     EXPECT_NE(std::find(on, shell.calls.end(), "wait off"), shell.calls.end());
@@ -153,12 +153,12 @@ TEST_F(ConvertDemFileTest, ClampsAboveFullScaleReportsTheRawMaximumAndRaisesLowL
     EXPECT_EQ((std::array{heights[0], heights[1], raw[0]}),
               (std::array<uint8_t, 3>{255, 255, 255}));
     EXPECT_EQ(heights[2 * MapWidth] * 1000 + raw[MapWidth], 15000);
-    EXPECT_EQ(editor->heightMap.At(MapWidth), 15);
+    EXPECT_EQ(editor->document.Heights().At(MapWidth), 15);
     // Land below sea level becomes 1.
     Convert(Constant(-40));
     EXPECT_NE(Summary().text.find("204800 Land Items Converted to Water.\n0 Water Items"),
               std::string::npos);
-    EXPECT_EQ(editor->heightMap.At(0), 15);
+    EXPECT_EQ(editor->document.Heights().At(0), 15);
 }
 
 TEST_F(ConvertDemFileTest, CancelMissingShortOrOddSourceOrUncreatableOutputChangeNothing) {
@@ -213,6 +213,6 @@ TEST_F(ConvertDemFileTest, HeightsWrittenAreLoadedEvenWhenTheRawImageFails) {
     ASSERT_EQ(folderAppears.messages.size(), 2u) << "no summary claiming a raw image";
     EXPECT_EQ(folderAppears.messages[1].text, dir.File("trv.hm") + "\n\n" + NotRegularFileText);
     EXPECT_EQ(folderAppears.messages[1].caption, "Unable to create file...");
-    ASSERT_TRUE(editor->heightMap.HasHeightMap());
-    EXPECT_EQ(HeightMapFileBytes(editor->heightMap), ReadBytes(dir.File("trv16.hm")));
+    ASSERT_TRUE(editor->document.Heights().HasHeightMap());
+    EXPECT_EQ(HeightMapFileBytes(editor->document.Heights()), ReadBytes(dir.File("trv16.hm")));
 }
