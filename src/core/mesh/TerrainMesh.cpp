@@ -2,6 +2,7 @@
 
 #include "core/mesh/CornerNormals.h"
 #include "core/mesh/TerrainMeshRefill.h"
+#include "core/mesh/TerrainQuadWriter.h"
 #include "core/mesh/VectorMath.h"
 
 #include "core/Shell.h"
@@ -18,12 +19,6 @@ namespace {
 // Map corner offsets and base texture coordinates of vertices 0 to 3.
 constexpr int CornerColumn[4] = {0, 0, 1, 1};
 constexpr int CornerRow[4] = {0, 1, 1, 0};
-
-// The colour's four floats, and the normal's three with the position's x, lie side by side.
-constexpr size_t ColourOffset = offsetof(TerrainVertex, red);
-constexpr size_t NormalOffset = offsetof(TerrainVertex, normal);
-static_assert(offsetof(TerrainVertex, alpha) == ColourOffset + 3 * sizeof(float));
-static_assert(offsetof(TerrainVertex, position) == NormalOffset + 3 * sizeof(float));
 
 constexpr Vector3 WaterColour{0.1f, 0.25f, 0.45f};
 constexpr float VertexAlpha = 0.5f;
@@ -49,30 +44,16 @@ float HeightOf(uint16_t height) {
     return static_cast<float>(height * HeightScale);
 }
 
-// The vertex colour of a grid point: water's at height 0, else a grey level from 0 to 255
-// (not 0 to 1: lighting hides these colours anyway).
-using Colour = std::array<float, 4>;
-
-Colour ColourOf(float height) {
-    if (height == 0.0f)
-        return {WaterColour[0], WaterColour[1], WaterColour[2], VertexAlpha};
-    const float grey = static_cast<float>(static_cast<int>(height));
-    return {grey, grey, grey, VertexAlpha};
-}
-
-// The heights and colours of the grid points of a range of quads, each computed once: grid
-// point (j, r) of the window is map cell (left + j, top + r).
+// The heights of the grid points of a range of quads, each computed once: grid point (j, r)
+// of the window is map cell (left + j, top + r).
 class GridPoints {
   public:
     GridPoints(const HeightMap& heights, int left, int top, const QuadRange& quads)
         : firstColumn_(quads.firstColumn), firstRow_(quads.firstRow),
           width_(quads.lastColumn - quads.firstColumn + 2) {
-        thread_local std::vector<float> heightScratch;
-        thread_local std::vector<Colour> colourScratch;
+        thread_local std::vector<float> scratch;
         const int rows = quads.lastRow - quads.firstRow + 2;
-        const size_t size = static_cast<size_t>(width_) * static_cast<size_t>(rows);
-        heights_ = ScratchOf(heightScratch, size);
-        colours_ = ScratchOf(colourScratch, size);
+        heights_ = ScratchOf(scratch, static_cast<size_t>(width_) * static_cast<size_t>(rows));
         // Grid points outside the map have height 0: only the columns inside are looked up.
         const int firstColumn = left + firstColumn_;
         const int insideFrom = std::clamp(-firstColumn, 0, width_);
@@ -85,20 +66,38 @@ class GridPoints {
                 for (int j = insideFrom; j < insideTo; ++j)
                     row[j] = HeightOf(heights.At(CellIndex(mapRow, firstColumn + j)));
         }
-        for (size_t i = 0; i < size; ++i)
-            colours_[i] = ColourOf(heights_[i]);
     }
-    const float* Heights(int column, int row) const { return heights_ + Offset(column, row); }
-    const Colour* Colours(int column, int row) const { return colours_ + Offset(column, row); }
+    // The grid points of window row `row` from window column `column` on.
+    const float* Heights(int column, int row) const {
+        return heights_ + static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_);
+    }
 
   private:
-    size_t Offset(int column, int row) const {
-        return static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_);
-    }
     int firstColumn_, firstRow_, width_;
     float* heights_;
-    Colour* colours_;
 };
+
+// The vertex data of a row of grid points, from window column `first` on: the colour is
+// water's at height 0, else a grey level from 0 to 255 (not 0 to 1: lighting hides these
+// colours anyway); the position is where BuildTerrainGrid puts the grid point.
+void FillGridVertices(GridVertex* out, const float* heights, int count, int first, int row,
+                      int columns, int rows) {
+    const float z = static_cast<float>(row * 64 - rows * 32);
+    for (int j = 0; j < count; ++j) {
+        const float height = heights[j];
+        const float grey = static_cast<float>(static_cast<int>(height));
+        GridVertex& point = out[j];
+        if (height == 0.0f)
+            std::copy(WaterColour.begin(), WaterColour.end(), point.colour);
+        else
+            point.colour[0] = point.colour[1] = point.colour[2] = grey;
+        point.colour[3] = VertexAlpha;
+        point.spare = 0.0f;
+        point.x = static_cast<float>((first + j) * 64 - columns * 32);
+        point.y = height;
+        point.z = z;
+    }
+}
 
 // The face normals around a range of quads, one array per component, with a border of quads
 // that hold -0.0 where they lie outside the window: adding -0.0 changes no number, so a
@@ -213,26 +212,13 @@ void FillFaces(TerrainMesh& mesh, PaddedFaces& padded, const TileMap& tiles,
     }
 }
 
-// Writes one vertex's colour, normal and height; its texture coordinates and its position's
-// x and z stay as BuildTerrainGrid laid them out.
-inline void WriteVertex(TerrainVertex& vertex, const Colour& colour, float nx, float ny, float nz,
-                        float height) {
-    // Colour, then normal with the position's x that follows it: two 16-byte moves instead
-    // of seven single floats.
-    auto* bytes = reinterpret_cast<unsigned char*>(&vertex);
-    std::memcpy(bytes + ColourOffset, colour.data(), sizeof(colour));
-    const float normalAndX[4] = {nx, ny, nz, vertex.position[0]};
-    std::memcpy(bytes + NormalOffset, normalAndX, sizeof(normalAndX));
-    vertex.position[1] = height;
-}
-
 // Second pass: each corner's normal becomes the normalised sum of its own quad's face normal
 // and those of the quads of the window that share the corner, always in the order own,
 // vertical neighbour, horizontal neighbour, diagonal neighbour. A whole row of quads at a
 // time, corner by corner; then each vertex gets its height, colour and normal in one go, so
 // that the quads' memory is written in a single pass.
-void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, const PaddedFaces& faces, int stride,
-                 const QuadRange& range) {
+void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, const PaddedFaces& faces, int columns,
+                 int rows, const QuadRange& range) {
     struct CornerNeighbours {
         int dColumn, dRow;
     };
@@ -243,7 +229,17 @@ void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, const PaddedFaces&
     const auto out = [&](size_t corner, size_t component) {
         return normals + (corner * 3 + component) * lanes;
     };
+    const float* const smoothed[4][3] = {{out(0, 0), out(0, 1), out(0, 2)},
+                                         {out(1, 0), out(1, 1), out(1, 2)},
+                                         {out(2, 0), out(2, 1), out(2, 2)},
+                                         {out(3, 0), out(3, 1), out(3, 2)}};
+    // The grid points above and below the row of quads, the lower row becoming the upper one.
+    thread_local std::vector<GridVertex> scratch;
+    GridVertex* upper = ScratchOf(scratch, 2 * lanes);
+    GridVertex* lower = upper + lanes;
     const int j = range.firstColumn;
+    FillGridVertices(upper, points.Heights(j, range.firstRow), count + 1, j, range.firstRow,
+                     columns, rows);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (size_t k = 0; k < 4; ++k) {
             const CornerNeighbours& c = Corners[k];
@@ -257,22 +253,10 @@ void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, const PaddedFaces&
             float* const components[3] = {out(k, 0), out(k, 1), out(k, 2)};
             SmoothCorners(corner, count, components);
         }
-        TerrainQuad* quads = mesh.quads.data() + r * stride + j;
-        const float* upper = points.Heights(j, r);
-        const float* lower = points.Heights(j, r + 1);
-        const Colour* upperColour = points.Colours(j, r);
-        const Colour* lowerColour = points.Colours(j, r + 1);
-        const float *x0 = out(0, 0), *y0 = out(0, 1), *z0 = out(0, 2);
-        const float *x1 = out(1, 0), *y1 = out(1, 1), *z1 = out(1, 2);
-        const float *x2 = out(2, 0), *y2 = out(2, 1), *z2 = out(2, 2);
-        const float *x3 = out(3, 0), *y3 = out(3, 1), *z3 = out(3, 2);
-        for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
-            auto& v = quads[q].vertices;
-            WriteVertex(v[0], upperColour[q], x0[q], y0[q], z0[q], upper[q]);
-            WriteVertex(v[1], lowerColour[q], x1[q], y1[q], z1[q], lower[q]);
-            WriteVertex(v[2], lowerColour[q + 1], x2[q], y2[q], z2[q], lower[q + 1]);
-            WriteVertex(v[3], upperColour[q + 1], x3[q], y3[q], z3[q], upper[q + 1]);
-        }
+        FillGridVertices(lower, points.Heights(j, r + 1), count + 1, j, r + 1, columns, rows);
+        WriteTerrainQuadRow(mesh.quads.data() + r * (columns - 1) + j, count, upper, lower,
+                            smoothed);
+        std::swap(upper, lower);
     }
 }
 
@@ -329,7 +313,7 @@ void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap&
     const GridPoints points(heights, left, top, all);
     PaddedFaces faces(all);
     FillFaces(mesh, faces, tiles, points, left, top, columns - 1, all);
-    SmoothQuads(mesh, points, faces, columns - 1, all);
+    SmoothQuads(mesh, points, faces, columns, rows, all);
 }
 
 void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles,
@@ -352,7 +336,7 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
     PaddedFaces padded(*normals);
     FillFaces(mesh, padded, tiles, points, left, top, columns - 1, *faces);
     padded.LoadFrom(mesh, columns - 1, rows - 1);
-    SmoothQuads(mesh, points, padded, columns - 1, *normals);
+    SmoothQuads(mesh, points, padded, columns, rows, *normals);
 }
 
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
