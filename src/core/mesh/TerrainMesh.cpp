@@ -164,6 +164,20 @@ float* LaneRows(size_t rows, size_t lanes) {
     return ScratchOf(scratch, rows * lanes);
 }
 
+// The tiles of `count` quads whose own cells run from (column, row) to the right: the
+// cells' bytes, or OutsideMapQuadTile outside the map.
+void FillQuadTiles(uint32_t* out, const TileMap& tiles, int column, int row, int count) {
+    const int insideFrom = std::clamp(-column, 0, count);
+    const int insideTo = std::clamp(MapWidth - column, insideFrom, count);
+    std::fill(out, out + count, OutsideMapQuadTile);
+    if (row < 0 || row >= MapHeight || insideFrom == insideTo)
+        return;
+    const auto cells =
+        tiles.Cells().subspan(static_cast<size_t>(CellIndex(row, column + insideFrom)),
+                              static_cast<size_t>(insideTo - insideFrom));
+    std::copy(cells.begin(), cells.end(), out + insideFrom);
+}
+
 // First pass: the tile and the face normal of each quad, into the mesh and the padded faces.
 // The face normal is QuadNormal (vertex 0, vertex 2, vertex 1) of the quad as BuildTerrainGrid
 // lays it out: its sides are exactly 64 units in x and z wherever it lies, so the corners are
@@ -187,13 +201,9 @@ void FillFaces(TerrainMesh& mesh, PaddedFaces& padded, const TileMap& tiles,
             cross[1][q] = c[1];
             cross[2][q] = c[2];
         }
-        if (tiles.HasTileMap()) {
-            for (int q = 0; q < count; ++q) {
-                const int column = left + range.firstColumn + q;
-                mesh.QuadTile[first + static_cast<size_t>(q)] =
-                    IsInsideMap(top + r, column) ? tiles.At(top + r, column) : OutsideMapQuadTile;
-            }
-        }
+        if (tiles.HasTileMap())
+            FillQuadTiles(mesh.QuadTile.data() + first, tiles, left + range.firstColumn, top + r,
+                          count);
         const CornerFaces alone{{cross[0], cross[1], cross[2]},
                                 {nothing, nothing, nothing},
                                 {nothing, nothing, nothing},
