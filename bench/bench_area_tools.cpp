@@ -1,5 +1,6 @@
 // The area tools' two heaviest operations against a plain copy of the layer bytes they touch:
-// a flood fill across the whole tile map, and a 64-cell-radius height brush dab.
+// a flood fill across the whole tile map, and a 64-cell-radius height brush dab, both as one
+// of a stroke's dabs (the brush's amounts kept from the dab before) and as a stroke's first.
 
 #include "RatioReporter.h"
 #include "core/area/FloodFill.h"
@@ -64,12 +65,28 @@ void BM_BrushDab64(benchmark::State& state) {
         brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
     }
 }
+
+void BM_BrushDab64FirstOfStroke(benchmark::State& state) {
+    HeightMap heights;
+    heights.Replace(std::vector<uint16_t>(MapCellCount, 30000));
+    BrushSettings brush;
+    brush.radius = DabRadius;
+    brush.strength = 50;
+    // Another strength each time, so every dab works out its amounts anew.
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ApplyBrushDab(heights, 160, 320, brush));
+        brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
+        brush.strength = brush.strength == 50 ? 51 : 50;
+    }
+}
 } // namespace
 
 BENCHMARK(BM_CopyTileMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FloodFillWholeMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CopyDabBytes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BrushDab64)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrushDab64FirstOfStroke)->Unit(benchmark::kMicrosecond);
 
 RATIO_BENCHMARK_MAIN({"BM_FloodFillWholeMap", "BM_CopyTileMap"},
-                     {"BM_BrushDab64", "BM_CopyDabBytes"})
+                     {"BM_BrushDab64", "BM_CopyDabBytes"},
+                     {"BM_BrushDab64FirstOfStroke", "BM_CopyDabBytes"})

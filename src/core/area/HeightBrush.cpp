@@ -1,7 +1,12 @@
 #include "core/area/HeightBrush.h"
 
+#include "core/area/BrushAmounts.h"
+#include "core/area/MoveHeights.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 
 float BrushWeight(BrushFalloff falloff, int radius, int distanceSquared) {
@@ -23,18 +28,12 @@ float BrushWeight(BrushFalloff falloff, int radius, int distanceSquared) {
 }
 
 namespace {
-// The mean of the 3 x 3 block around (row, column) within `area` of `before`, whose rows are
-// `area.Width()` long and start at area's top-left corner.
-int NeighbourMean(const std::vector<uint16_t>& before, const CellRect& area, int row, int column) {
-    int sum = 0;
-    int count = 0;
-    for (int r = std::max(row - 1, area.top); r <= std::min(row + 1, area.bottom - 1); ++r)
-        for (int c = std::max(column - 1, area.left); c <= std::min(column + 1, area.right - 1);
-             ++c) {
-            sum += before[static_cast<size_t>((r - area.top) * area.Width() + c - area.left)];
-            ++count;
-        }
-    return sum / count;
+// The nearest and farthest distances from `centre` to a cell of [from, to), along one axis.
+int NearestOffset(int centre, int from, int to) {
+    return centre < from ? from - centre : centre >= to ? centre - (to - 1) : 0;
+}
+int FarthestOffset(int centre, int from, int to) {
+    return std::max(std::abs(from - centre), std::abs(to - 1 - centre));
 }
 
 // The area Smooth reads: the dab's cells and a ring of one cell around them, on the map.
@@ -46,6 +45,54 @@ std::vector<uint16_t> CopyArea(const HeightMap& heights, const CellRect& area) {
                     copy.begin() + (r - area.top) * area.Width());
     return copy;
 }
+
+// Smooth's targets for cells [left, right) of `row`: the mean of each cell's 3 x 3 block
+// within `area` of `before`, whose rows are `area.Width()` long from area's top-left corner.
+void NeighbourMeans(const std::vector<uint16_t>& before, const CellRect& area, int row, int left,
+                    int right, uint16_t* means) {
+    const int top = std::max(row - 1, area.top);
+    const int bottom = std::min(row + 2, area.bottom);
+    const auto at = [&](int r, int c) {
+        return static_cast<int>(
+            before[static_cast<size_t>((r - area.top) * area.Width() + c - area.left)]);
+    };
+    const auto columnSum = [&](int c) {
+        int sum = 0;
+        for (int r = top; r < bottom; ++r)
+            sum += at(r, c);
+        return sum;
+    };
+    const int rows = bottom - top;
+    int previous = left > area.left ? columnSum(left - 1) : 0;
+    int current = columnSum(left);
+    for (int c = left; c < right; ++c) {
+        const int next = c + 1 < area.right ? columnSum(c + 1) : 0;
+        const int columns = 1 + (c > area.left) + (c + 1 < area.right);
+        const int sum = previous + current + next;
+        // Inside the map the block is 3 x 3, and a division by the constant is a multiply.
+        means[c - left] =
+            static_cast<uint16_t>(rows * columns == 9 ? sum / 9 : sum / (rows * columns));
+        previous = current;
+        current = next;
+    }
+}
+
+// The amounts for a dab whose cells lie at row offsets |dy| in [rowFrom, rowTo] and column
+// offsets [columnFirst, columnLast]. The dabs of a stroke share one brush, so the amounts of
+// the whole brush are kept from one dab to the next; a brush too wide for that gets those of
+// the dab alone.
+const BrushAmounts& AmountsFor(BrushFalloff falloff, int radius, int strength, int rowFrom,
+                               int rowTo, int columnFirst, int columnLast) {
+    constexpr int WidestKept = 255;
+    thread_local std::optional<BrushAmounts> kept;
+    if (!kept || !kept->Holds(falloff, radius, strength, rowFrom, rowTo, columnFirst, columnLast)) {
+        if (radius <= WidestKept)
+            kept.emplace(falloff, radius, strength, 0, radius, -radius, radius);
+        else
+            kept.emplace(falloff, radius, strength, rowFrom, rowTo, columnFirst, columnLast);
+    }
+    return *kept;
+}
 } // namespace
 
 CellRect ApplyBrushDab(HeightMap& heights, int row, int column, const BrushSettings& brush) {
@@ -55,42 +102,40 @@ CellRect ApplyBrushDab(HeightMap& heights, int row, int column, const BrushSetti
             .ClippedToMap();
     if (!heights.HasHeightMap() || rect.Empty())
         return {};
+    const BrushAmounts& amounts = AmountsFor(
+        brush.falloff, radius, std::clamp(brush.strength, 0, 65535),
+        NearestOffset(row, rect.top, rect.bottom), FarthestOffset(row, rect.top, rect.bottom),
+        rect.left - column, rect.right - 1 - column);
+
+    const bool smooth = brush.mode == BrushMode::Smooth;
     const CellRect around =
         CellRect{rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}.ClippedToMap();
     std::vector<uint16_t> before;
-    if (brush.mode == BrushMode::Smooth)
+    std::vector<uint16_t> means;
+    if (smooth) {
         before = CopyArea(heights, around);
+        means.resize(static_cast<size_t>(rect.Width()));
+    }
+    uint16_t target = brush.target;
+    if (brush.mode == BrushMode::Raise || brush.mode == BrushMode::Lower)
+        target = brush.mode == BrushMode::Raise ? 65535 : 0;
 
-    const float strength = static_cast<float>(std::clamp(brush.strength, 0, 65535));
     const std::span<uint16_t> cells = heights.Heights();
     for (int r = rect.top; r < rect.bottom; ++r) {
-        const int dy = r - row;
-        uint16_t* line = cells.data() + CellIndex(r, 0);
-        for (int c = rect.left; c < rect.right; ++c) {
-            const int dx = c - column;
-            const float step = strength * BrushWeight(brush.falloff, radius, dx * dx + dy * dy);
-            const int amount = static_cast<int>(step + 0.5f);
-            if (amount == 0)
-                continue;
-            const int height = line[c];
-            int moved = height;
-            switch (brush.mode) {
-            case BrushMode::Raise:
-                moved = height + amount;
-                break;
-            case BrushMode::Lower:
-                moved = height - amount;
-                break;
-            case BrushMode::Flatten:
-            case BrushMode::Set:
-                moved = height + std::clamp(brush.target - height, -amount, amount);
-                break;
-            case BrushMode::Smooth:
-                moved = height +
-                        std::clamp(NeighbourMean(before, around, r, c) - height, -amount, amount);
-                break;
-            }
-            line[c] = static_cast<uint16_t>(std::clamp(moved, 0, 65535));
+        const int dy = std::abs(r - row);
+        // The cells of the row within the radius.
+        const int reach = amounts.Reach(dy);
+        const int left = std::max(rect.left, column - reach + 1);
+        const int right = std::min(rect.right, column + reach);
+        if (left >= right)
+            continue;
+        uint16_t* line = cells.data() + CellIndex(r, left);
+        const uint16_t* rowAmounts = amounts.At(dy, left - column);
+        if (smooth) {
+            NeighbourMeans(before, around, r, left, right, means.data());
+            MoveHeightsTowards(line, right - left, rowAmounts, means.data());
+        } else {
+            MoveHeightsTowards(line, right - left, rowAmounts, target);
         }
     }
     return rect;

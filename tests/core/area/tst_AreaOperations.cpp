@@ -236,7 +236,8 @@ TEST(HeightBrush, EqualsTheWeightAppliedCellByCellForEveryModeAndFalloff) {
         height = random() % 8 ? static_cast<uint16_t>(random()) : (random() % 2) * 65535;
     HeightMap heights;
     heights.Replace(cells);
-    const int radii[] = {1, 2, 32, 64, 7, 19};
+    // Radius 300 reaches past the map's edges on every side from anywhere.
+    const int radii[] = {1, 2, 32, 64, 7, 300};
     const int strengths[] = {65535, 1, 500, 70000, 0, 3000};
     for (int dab = 0; dab < 90; ++dab) {
         BrushSettings brush;
@@ -245,13 +246,16 @@ TEST(HeightBrush, EqualsTheWeightAppliedCellByCellForEveryModeAndFalloff) {
         brush.radius = radii[dab % 6];
         brush.strength = strengths[dab / 15 % 6];
         brush.target = static_cast<uint16_t>(random());
-        // Centres on the map, on its edges and corners, and off it by less than a radius.
-        const int row = static_cast<int>(random() % 360) - 20;
-        const int column = dab % 4 == 0 ? 639 : static_cast<int>(random() % 700) - 30;
-        ReferenceDab(cells, row, column, brush);
-        ApplyBrushDab(heights, row, column, brush);
-        ASSERT_TRUE(std::equal(cells.begin(), cells.end(), heights.Heights().begin()))
-            << "dab " << dab << " at " << row << "," << column;
+        // Two dabs of a stroke, centred on the map, on its edges and corners, and off it by
+        // less than a radius.
+        for (int stroke = 0; stroke < 2; ++stroke) {
+            const int row = static_cast<int>(random() % 360) - 20;
+            const int column = dab % 4 == 0 ? 639 : static_cast<int>(random() % 700) - 30;
+            ReferenceDab(cells, row, column, brush);
+            ApplyBrushDab(heights, row, column, brush);
+            ASSERT_TRUE(std::equal(cells.begin(), cells.end(), heights.Heights().begin()))
+                << "dab " << dab << " at " << row << "," << column;
+        }
     }
 }
 
