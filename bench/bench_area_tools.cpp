@@ -53,31 +53,28 @@ void BM_CopyDabBytes(benchmark::State& state) {
     }
 }
 
-void BM_BrushDab64(benchmark::State& state) {
+// Dabs at one place, raising and lowering by turns so the heights stay away from the limits;
+// with `newStrength`, the strength changes every dab, so each works out its amounts anew.
+void Dabs(benchmark::State& state, bool newStrength) {
     HeightMap heights;
     heights.Replace(std::vector<uint16_t>(MapCellCount, 30000));
     BrushSettings brush;
     brush.radius = DabRadius;
     brush.strength = 50;
-    // Raise and lower by turns, so the heights stay away from the limits.
     for (auto _ : state) {
         benchmark::DoNotOptimize(ApplyBrushDab(heights, 160, 320, brush));
         brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
+        if (newStrength)
+            brush.strength = brush.strength == 50 ? 51 : 50;
     }
 }
 
+void BM_BrushDab64(benchmark::State& state) {
+    Dabs(state, false);
+}
+
 void BM_BrushDab64FirstOfStroke(benchmark::State& state) {
-    HeightMap heights;
-    heights.Replace(std::vector<uint16_t>(MapCellCount, 30000));
-    BrushSettings brush;
-    brush.radius = DabRadius;
-    brush.strength = 50;
-    // Another strength each time, so every dab works out its amounts anew.
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ApplyBrushDab(heights, 160, 320, brush));
-        brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
-        brush.strength = brush.strength == 50 ? 51 : 50;
-    }
+    Dabs(state, true);
 }
 } // namespace
 
