@@ -3,6 +3,7 @@
 // of a stroke's dabs (the brush's amounts kept from the dab before) and as a stroke's first.
 
 #include "RatioReporter.h"
+#include "core/area/FillRect.h"
 #include "core/area/FloodFill.h"
 #include "core/area/HeightBrush.h"
 
@@ -43,6 +44,22 @@ void BM_FloodFillWholeMap(benchmark::State& state) {
     }
 }
 
+// Fill of a selection of the whole map: grass keeps its turn, forest is turned at random.
+void FillWholeMap(benchmark::State& state, TileCode code) {
+    TileMap tiles = TurnedGrass();
+    ClassicRandom random;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FillRect(tiles, WholeMap, code, random));
+}
+
+void BM_FillWholeMap(benchmark::State& state) {
+    FillWholeMap(state, 1);
+}
+
+void BM_FillWholeMapTurned(benchmark::State& state) {
+    FillWholeMap(state, 27);
+}
+
 void BM_CopyDabBytes(benchmark::State& state) {
     const std::vector<uint8_t> from(DabBytes, 1);
     std::vector<uint8_t> to(DabBytes);
@@ -80,10 +97,14 @@ void BM_BrushDab64FirstOfStroke(benchmark::State& state) {
 
 BENCHMARK(BM_CopyTileMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FloodFillWholeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillWholeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillWholeMapTurned)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CopyDabBytes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BrushDab64)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BrushDab64FirstOfStroke)->Unit(benchmark::kMicrosecond);
 
 RATIO_BENCHMARK_MAIN({"BM_FloodFillWholeMap", "BM_CopyTileMap"},
+                     {"BM_FillWholeMap", "BM_CopyTileMap"},
+                     {"BM_FillWholeMapTurned", "BM_CopyTileMap"},
                      {"BM_BrushDab64", "BM_CopyDabBytes"},
                      {"BM_BrushDab64FirstOfStroke", "BM_CopyDabBytes"})
