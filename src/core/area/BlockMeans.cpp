@@ -14,7 +14,7 @@ BlockMeans::BlockMeans(const HeightMap& heights, const CellRect& area)
 const uint16_t* BlockMeans::Row(int row) const {
     if (row < area_.top || row >= area_.bottom)
         return zeros_.data();
-    return before_.data() + static_cast<size_t>(row - area_.top) * zeros_.size();
+    return before_.data() + static_cast<size_t>((row - area_.top) * area_.Width());
 }
 
 void BlockMeans::RowMeans(int row, int left, int right, uint16_t* means) {

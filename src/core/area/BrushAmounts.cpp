@@ -35,9 +35,8 @@ __m128i PackAmounts(__m128i low, __m128i high) {
     const __m128i packed = _mm_packs_epi32(_mm_sub_epi32(low, bias), _mm_sub_epi32(high, bias));
     return _mm_xor_si128(packed, _mm_set1_epi16(static_cast<short>(0x8000)));
 }
-#endif
 
-#if defined(__SSE2__)
+// The eight 16-bit lanes in the opposite order.
 __m128i Reversed(__m128i words) {
     words = _mm_shufflelo_epi16(words, 0x1B);
     words = _mm_shufflehi_epi16(words, 0x1B);
