@@ -14,15 +14,8 @@ if [ -z "${MAPEDITOR_SCREENSHOT_DISPLAY:-}" ]; then
         "$0" "$build" "$out"
 fi
 
-cd "$root/data"
-"$build/src/app/mapeditor" samples/central-europe.{tm,hm,rrd,seg} 2>/dev/null &
-editor=$!
-trap 'kill $editor 2>/dev/null || true' EXIT
-sleep 8
-
-main=$(xdotool search --onlyvisible --name "Map Editor$" | head -1)
-heights=$(xdotool search --onlyvisible --name "^Height View$" | head -1)
-terrain=$(xdotool search --onlyvisible --name "^3D Terrain View$" | head -1)
+# shellcheck source=start-editor.sh
+source "$root/docs/screenshots/start-editor.sh"
 
 # A click in the height view (below its 19-pixel menu bar) centres the view on Frankfurt;
 # then the height and 3D views go out of sight.
