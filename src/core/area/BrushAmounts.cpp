@@ -54,15 +54,25 @@ void FillRow(uint16_t* row, int pad, BrushFalloff falloff, int radius, float str
     const float reachDistance = static_cast<float>(radius) + 0.5f;
     // Right of the centre dx runs forwards through the distances, left of it backwards.
     const int from = first > 0 ? first : last < 0 ? -last : 0;
+    // The squared distances of lanes m + k, and how much each grows by the next group:
+    // (m + k + 8)^2 - (m + k)^2 = 16 (m + k) + 64.
+    const auto ofLanes = [](int base, auto f) {
+        return _mm_setr_epi32(f(base), f(base + 1), f(base + 2), f(base + 3));
+    };
+    const auto square = [&](int x) { return x * x + dy * dy; };
+    const auto growth = [](int x) { return 16 * x + 64; };
+    __m128i low = ofLanes(from, square);
+    __m128i high = ofLanes(from + 4, square);
+    __m128i lowStep = ofLanes(from, growth);
+    __m128i highStep = ofLanes(from + 4, growth);
+    const __m128i stepGrowth = _mm_set1_epi32(16 * Lanes);
     for (int m = from; m < reach; m += Lanes) {
-        alignas(16) int d2[Lanes];
-        for (int k = 0; k < Lanes; ++k)
-            d2[k] = (m + k) * (m + k) + dy * dy;
-        const __m128i amounts =
-            PackAmounts(AmountsOf4(falloff, reachDistance, strength,
-                                   _mm_load_si128(reinterpret_cast<const __m128i*>(d2))),
-                        AmountsOf4(falloff, reachDistance, strength,
-                                   _mm_load_si128(reinterpret_cast<const __m128i*>(d2 + 4))));
+        const __m128i amounts = PackAmounts(AmountsOf4(falloff, reachDistance, strength, low),
+                                            AmountsOf4(falloff, reachDistance, strength, high));
+        low = _mm_add_epi32(low, lowStep);
+        high = _mm_add_epi32(high, highStep);
+        lowStep = _mm_add_epi32(lowStep, stepGrowth);
+        highStep = _mm_add_epi32(highStep, stepGrowth);
         if (m <= last)
             _mm_storeu_si128(reinterpret_cast<__m128i*>(at(m)), amounts);
         if (-m >= first)
