@@ -12,15 +12,8 @@ if [ -z "${MAPEDITOR_SCREENSHOT_DISPLAY:-}" ]; then
     exec env MAPEDITOR_SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 2000x1100x24" "$0" "$build"
 fi
 
-cd "$root/data"
-"$build/src/app/mapeditor" samples/central-europe.{tm,hm,rrd,seg} 2>/dev/null &
-editor=$!
-trap 'kill $editor 2>/dev/null || true' EXIT
-sleep 8
-
-main=$(xdotool search --onlyvisible --name "^Map Editor$" | head -1)
-heights=$(xdotool search --onlyvisible --name "^Height View$" | head -1)
-terrain=$(xdotool search --onlyvisible --name "^3D Terrain View$" | head -1)
+# shellcheck source=start-editor.sh
+source "$root/docs/screenshots/start-editor.sh"
 # No window manager: put the height view beside the texture view, below the menu bar, and
 # the 3D view out of sight (its picture is taken separately, below).
 xdotool windowmove "$heights" 1040 30

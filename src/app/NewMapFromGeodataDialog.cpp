@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -40,7 +41,7 @@ NewMapFromGeodataDialog::NewMapFromGeodataDialog(QWidget* parent) : QDialog(pare
     seed_->setRange(0, std::numeric_limits<int>::max());
     seed_->setValue(static_cast<int>(MapGenerationOptions{}.seed));
     layout->addRow(QStringLiteral("Ran&dom seed:"), seed_);
-    targetList_ = AddFileRow(QStringLiteral("Write TarList.dat &to:"), true);
+    targetList_ = AddFileRow(QStringLiteral("&Write TarList.dat to:"), true);
     targetList_->setPlaceholderText(QStringLiteral("not written"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -69,7 +70,10 @@ QLineEdit* NewMapFromGeodataDialog::AddFileRow(const QString& label, bool save) 
         if (!path.isEmpty())
             field->setText(path);
     });
-    static_cast<QFormLayout*>(layout())->addRow(label, row);
+    // The label names the field as its buddy, so its Alt key reaches the field.
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(field);
+    static_cast<QFormLayout*>(layout())->addRow(caption, row);
     return field;
 }
 

@@ -6,6 +6,7 @@
 #include "app/CommandLineFiles.h"
 #include "app/EditorStatusBar.h"
 #include "app/InputAdapter.h"
+#include "app/NewMapFromGeodataDialog.h"
 #include "app/SessionSettings.h"
 #include "core/commands/Commands.h"
 #include "core/edit/UnsavedChanges.h"
@@ -161,6 +162,31 @@ TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIs
     EXPECT_EQ(Item(CommandId::Undo)->text(), "&Undo New Map from Geodata");
 }
 #endif
+
+TEST_F(MainWindowTest, NewMapFromGeodataDialogReachesEachFieldWithItsLabelsAltKey) {
+    NewMapFromGeodataDialog dialog(&main());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const std::pair<Qt::Key, const char*> typed[] = {
+        {Qt::Key_L, "land.tif"}, {Qt::Key_R, "rivers.gmt"}, {Qt::Key_C, "cover.tif"},
+        {Qt::Key_S, "1=forest"}, {Qt::Key_I, "cities.csv"}, {Qt::Key_E, "dem.tif"},
+        {Qt::Key_T, "7"},        {Qt::Key_D, "9"},          {Qt::Key_W, "TarList.dat"}};
+    for (const auto& [key, text] : typed) {
+        QTest::keyClick(&dialog, key, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    const NewMapRequest request = dialog.Request();
+    EXPECT_EQ(request.sources.land, "land.tif");
+    EXPECT_EQ(request.sources.water, "rivers.gmt");
+    EXPECT_EQ(request.sources.cover, "cover.tif");
+    EXPECT_EQ(request.sources.coverClasses, "1=forest");
+    EXPECT_EQ(request.sources.cities, "cities.csv");
+    EXPECT_EQ(request.sources.elevation, "dem.tif");
+    EXPECT_EQ(request.options.cityCount, 7);
+    EXPECT_EQ(request.options.seed, 9u);
+    EXPECT_EQ(request.targetListPath, "TarList.dat");
+}
 namespace {
 
 const std::string Sample = std::string(TEST_DATA_DIR) + "/samples/central-europe.";
