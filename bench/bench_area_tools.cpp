@@ -1,7 +1,9 @@
 // The area tools' two heaviest operations against a plain copy of the layer bytes they touch:
-// a flood fill across the whole tile map, and a 64-cell-radius height brush dab.
+// a flood fill across the whole tile map, and a 64-cell-radius height brush dab, both as one
+// of a stroke's dabs (the brush's amounts kept from the dab before) and as a stroke's first.
 
 #include "RatioReporter.h"
+#include "core/area/FillRect.h"
 #include "core/area/FloodFill.h"
 #include "core/area/HeightBrush.h"
 
@@ -42,6 +44,22 @@ void BM_FloodFillWholeMap(benchmark::State& state) {
     }
 }
 
+// Fill of a selection of the whole map: grass keeps its turn, forest is turned at random.
+void FillWholeMap(benchmark::State& state, TileCode code) {
+    TileMap tiles = TurnedGrass();
+    ClassicRandom random;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FillRect(tiles, WholeMap, code, random));
+}
+
+void BM_FillWholeMap(benchmark::State& state) {
+    FillWholeMap(state, 1);
+}
+
+void BM_FillWholeMapTurned(benchmark::State& state) {
+    FillWholeMap(state, 27);
+}
+
 void BM_CopyDabBytes(benchmark::State& state) {
     const std::vector<uint8_t> from(DabBytes, 1);
     std::vector<uint8_t> to(DabBytes);
@@ -52,24 +70,41 @@ void BM_CopyDabBytes(benchmark::State& state) {
     }
 }
 
-void BM_BrushDab64(benchmark::State& state) {
+// Dabs at one place, raising and lowering by turns so the heights stay away from the limits;
+// with `newStrength`, the strength changes every dab, so each works out its amounts anew.
+void Dabs(benchmark::State& state, bool newStrength) {
     HeightMap heights;
     heights.Replace(std::vector<uint16_t>(MapCellCount, 30000));
     BrushSettings brush;
     brush.radius = DabRadius;
     brush.strength = 50;
-    // Raise and lower by turns, so the heights stay away from the limits.
     for (auto _ : state) {
         benchmark::DoNotOptimize(ApplyBrushDab(heights, 160, 320, brush));
         brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
+        if (newStrength)
+            brush.strength = brush.strength == 50 ? 51 : 50;
     }
+}
+
+void BM_BrushDab64(benchmark::State& state) {
+    Dabs(state, false);
+}
+
+void BM_BrushDab64FirstOfStroke(benchmark::State& state) {
+    Dabs(state, true);
 }
 } // namespace
 
 BENCHMARK(BM_CopyTileMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FloodFillWholeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillWholeMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillWholeMapTurned)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CopyDabBytes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BrushDab64)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrushDab64FirstOfStroke)->Unit(benchmark::kMicrosecond);
 
 RATIO_BENCHMARK_MAIN({"BM_FloodFillWholeMap", "BM_CopyTileMap"},
-                     {"BM_BrushDab64", "BM_CopyDabBytes"})
+                     {"BM_FillWholeMap", "BM_CopyTileMap"},
+                     {"BM_FillWholeMapTurned", "BM_CopyTileMap"},
+                     {"BM_BrushDab64", "BM_CopyDabBytes"},
+                     {"BM_BrushDab64FirstOfStroke", "BM_CopyDabBytes"})

@@ -1,5 +1,7 @@
 #include "core/area/FillRect.h"
 
+#include <algorithm>
+
 bool FillTurnsRandomly(TileCode code) {
     if (code >= TileCatalogueSize || CatalogueEntry(code).edgeMask != 0)
         return false;
@@ -12,8 +14,18 @@ CellRect FillRect(TileMap& tiles, CellRect rect, TileCode code, ClassicRandom& r
     if (!tiles.HasTileMap() || rect.Empty())
         return {};
     const bool turn = FillTurnsRandomly(code);
-    for (int row = rect.top; row < rect.bottom; ++row)
-        for (int column = rect.left; column < rect.right; ++column)
-            tiles.Set(row, column, MakeCell(turn ? random.Next() % 4 : 0, code));
+    // The generator works on a local copy: a cell written through a byte pointer could be
+    // the generator's state as far as the compiler knows, which would keep it in memory.
+    ClassicRandom draws = random;
+    for (int row = rect.top; row < rect.bottom; ++row) {
+        TileCell* const line = tiles.Cells().data() + CellIndex(row, rect.left);
+        if (!turn) {
+            std::fill_n(line, rect.Width(), MakeCell(0, code));
+            continue;
+        }
+        for (int i = 0; i < rect.Width(); ++i)
+            line[i] = MakeCell(draws.Next() % 4, code);
+    }
+    random = draws;
     return rect;
 }

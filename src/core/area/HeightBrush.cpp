@@ -1,7 +1,13 @@
 #include "core/area/HeightBrush.h"
 
+#include "core/area/BlockMeans.h"
+#include "core/area/BrushAmounts.h"
+#include "core/area/MoveHeights.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 
 float BrushWeight(BrushFalloff falloff, int radius, int distanceSquared) {
@@ -23,28 +29,29 @@ float BrushWeight(BrushFalloff falloff, int radius, int distanceSquared) {
 }
 
 namespace {
-// The mean of the 3 x 3 block around (row, column) within `area` of `before`, whose rows are
-// `area.Width()` long and start at area's top-left corner.
-int NeighbourMean(const std::vector<uint16_t>& before, const CellRect& area, int row, int column) {
-    int sum = 0;
-    int count = 0;
-    for (int r = std::max(row - 1, area.top); r <= std::min(row + 1, area.bottom - 1); ++r)
-        for (int c = std::max(column - 1, area.left); c <= std::min(column + 1, area.right - 1);
-             ++c) {
-            sum += before[static_cast<size_t>((r - area.top) * area.Width() + c - area.left)];
-            ++count;
-        }
-    return sum / count;
+// The nearest and farthest distances from `centre` to a cell of [from, to), along one axis.
+int NearestOffset(int centre, int from, int to) {
+    return centre < from ? from - centre : centre >= to ? centre - (to - 1) : 0;
+}
+int FarthestOffset(int centre, int from, int to) {
+    return std::max(std::abs(from - centre), std::abs(to - 1 - centre));
 }
 
-// The area Smooth reads: the dab's cells and a ring of one cell around them, on the map.
-std::vector<uint16_t> CopyArea(const HeightMap& heights, const CellRect& area) {
-    std::vector<uint16_t> copy(static_cast<size_t>(area.Width()) *
-                               static_cast<size_t>(area.Height()));
-    for (int r = area.top; r < area.bottom; ++r)
-        std::copy_n(heights.Heights().begin() + CellIndex(r, area.left), area.Width(),
-                    copy.begin() + (r - area.top) * area.Width());
-    return copy;
+// The amounts for a dab whose cells lie at row offsets |dy| in [rowFrom, rowTo] and column
+// offsets [columnFirst, columnLast]. The dabs of a stroke share one brush, so the amounts of
+// the whole brush are kept from one dab to the next; a brush too wide for that gets those of
+// the dab alone.
+const BrushAmounts& AmountsFor(BrushFalloff falloff, int radius, int strength, int rowFrom,
+                               int rowTo, int columnFirst, int columnLast) {
+    constexpr int WidestKept = 255;
+    thread_local std::optional<BrushAmounts> kept;
+    if (!kept || !kept->Holds(falloff, radius, strength, rowFrom, rowTo, columnFirst, columnLast)) {
+        if (radius <= WidestKept)
+            kept.emplace(falloff, radius, strength, 0, radius, -radius, radius);
+        else
+            kept.emplace(falloff, radius, strength, rowFrom, rowTo, columnFirst, columnLast);
+    }
+    return *kept;
 }
 } // namespace
 
@@ -55,42 +62,40 @@ CellRect ApplyBrushDab(HeightMap& heights, int row, int column, const BrushSetti
             .ClippedToMap();
     if (!heights.HasHeightMap() || rect.Empty())
         return {};
+    const BrushAmounts& amounts = AmountsFor(
+        brush.falloff, radius, std::clamp(brush.strength, 0, 65535),
+        NearestOffset(row, rect.top, rect.bottom), FarthestOffset(row, rect.top, rect.bottom),
+        rect.left - column, rect.right - 1 - column);
+
+    const bool smooth = brush.mode == BrushMode::Smooth;
     const CellRect around =
         CellRect{rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}.ClippedToMap();
-    std::vector<uint16_t> before;
-    if (brush.mode == BrushMode::Smooth)
-        before = CopyArea(heights, around);
+    std::optional<BlockMeans> blocks;
+    std::vector<uint16_t> means;
+    if (smooth) {
+        blocks.emplace(heights, around);
+        means.resize(static_cast<size_t>(rect.Width()));
+    }
+    uint16_t target = brush.target;
+    if (brush.mode == BrushMode::Raise || brush.mode == BrushMode::Lower)
+        target = brush.mode == BrushMode::Raise ? 65535 : 0;
 
-    const float strength = static_cast<float>(std::clamp(brush.strength, 0, 65535));
     const std::span<uint16_t> cells = heights.Heights();
     for (int r = rect.top; r < rect.bottom; ++r) {
-        const int dy = r - row;
-        uint16_t* line = cells.data() + CellIndex(r, 0);
-        for (int c = rect.left; c < rect.right; ++c) {
-            const int dx = c - column;
-            const float step = strength * BrushWeight(brush.falloff, radius, dx * dx + dy * dy);
-            const int amount = static_cast<int>(step + 0.5f);
-            if (amount == 0)
-                continue;
-            const int height = line[c];
-            int moved = height;
-            switch (brush.mode) {
-            case BrushMode::Raise:
-                moved = height + amount;
-                break;
-            case BrushMode::Lower:
-                moved = height - amount;
-                break;
-            case BrushMode::Flatten:
-            case BrushMode::Set:
-                moved = height + std::clamp(brush.target - height, -amount, amount);
-                break;
-            case BrushMode::Smooth:
-                moved = height +
-                        std::clamp(NeighbourMean(before, around, r, c) - height, -amount, amount);
-                break;
-            }
-            line[c] = static_cast<uint16_t>(std::clamp(moved, 0, 65535));
+        const int dy = std::abs(r - row);
+        // The cells of the row within the radius.
+        const int reach = amounts.Reach(dy);
+        const int left = std::max(rect.left, column - reach + 1);
+        const int right = std::min(rect.right, column + reach);
+        if (left >= right)
+            continue;
+        uint16_t* line = cells.data() + CellIndex(r, left);
+        const uint16_t* rowAmounts = amounts.At(dy, left - column);
+        if (smooth) {
+            blocks->RowMeans(r, left, right, means.data());
+            MoveHeightsTowards(line, right - left, rowAmounts, means.data());
+        } else {
+            MoveHeightsTowards(line, right - left, rowAmounts, target);
         }
     }
     return rect;

@@ -12,7 +12,7 @@ struct CornerFaces {
 
 // Lanes that SmoothCorners may read and write past `count`: inputs and outputs need room for
 // `count` rounded up to a multiple of this.
-constexpr int CornerLanePadding = 8;
+constexpr int CornerLanePadding = 16;
 
 // out[c][i] = component c of the normalised ((own + vertical) + horizontal) + diagonal of
 // lane i, normalised as vector_math::Normalize does, for i below `count`.

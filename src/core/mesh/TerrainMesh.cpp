@@ -2,6 +2,7 @@
 
 #include "core/mesh/CornerNormals.h"
 #include "core/mesh/TerrainMeshRefill.h"
+#include "core/mesh/TerrainQuadWriter.h"
 #include "core/mesh/VectorMath.h"
 
 #include "core/Shell.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr int CornerColumn[4] = {0, 0, 1, 1};
 constexpr int CornerRow[4] = {0, 1, 1, 0};
 
-// The colour's four floats, and the normal's three with the position's x, lie side by side.
-constexpr size_t ColourOffset = offsetof(TerrainVertex, red);
-constexpr size_t NormalOffset = offsetof(TerrainVertex, normal);
-static_assert(offsetof(TerrainVertex, alpha) == ColourOffset + 3 * sizeof(float));
-static_assert(offsetof(TerrainVertex, position) == NormalOffset + 3 * sizeof(float));
-
 constexpr Vector3 WaterColour{0.1f, 0.25f, 0.45f};
 constexpr float VertexAlpha = 0.5f;
 
@@ -33,52 +28,126 @@ struct QuadRange {
     int firstColumn, firstRow, lastColumn, lastRow;
 };
 
-float CornerHeight(const HeightMap& heights, int column, int row) {
-    if (!IsInsideMap(row, column))
-        return 0.0f;
-    // A height times 255 / 65535 in double precision, rounded to float. 255 / 65535 is
-    // 1 / 257, and multiplying by its double reciprocal gives the same float as the division
-    // for each of the 65,536 heights, without a division per grid point.
+// A buffer of at least `size` elements that lives as long as the thread, so that filling a
+// mesh allocates nothing once the largest window has been filled.
+template <typename T> T* ScratchOf(std::vector<T>& buffer, size_t size) {
+    if (buffer.size() < size)
+        buffer.resize(size);
+    return buffer.data();
+}
+
+// A height times 255 / 65535 in double precision, rounded to float. 255 / 65535 is 1 / 257,
+// and multiplying by its double reciprocal gives the same float as the division for each of
+// the 65,536 heights, without a division per grid point.
+float HeightOf(uint16_t height) {
     constexpr double HeightScale = 1.0 / 257.0;
-    return static_cast<float>(heights.At(CellIndex(row, column)) * HeightScale);
+    return static_cast<float>(height * HeightScale);
 }
 
-// The height and vertex colour of a grid point: the colour is water's at height 0, else a
-// grey level from 0 to 255 (not 0 to 1: lighting hides these colours anyway).
-struct GridPoint {
-    std::array<float, 4> colour;
-    float height;
-};
-
-GridPoint GridPointOf(float height) {
-    if (height == 0.0f)
-        return {{WaterColour[0], WaterColour[1], WaterColour[2], VertexAlpha}, height};
-    const float grey = static_cast<float>(static_cast<int>(height));
-    return {{grey, grey, grey, VertexAlpha}, height};
-}
-
-// The grid points of a range of quads, each computed once: grid point (j, r) of the window
-// is map cell (left + j, top + r).
+// The heights of the grid points of a range of quads, each computed once: grid point (j, r)
+// of the window is map cell (left + j, top + r).
 class GridPoints {
   public:
     GridPoints(const HeightMap& heights, int left, int top, const QuadRange& quads)
         : firstColumn_(quads.firstColumn), firstRow_(quads.firstRow),
           width_(quads.lastColumn - quads.firstColumn + 2) {
-        const int height = quads.lastRow - quads.firstRow + 2;
-        points_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height));
-        GridPoint* point = points_.data();
-        for (int r = 0; r < height; ++r)
-            for (int j = 0; j < width_; ++j)
-                *point++ = GridPointOf(
-                    CornerHeight(heights, left + firstColumn_ + j, top + firstRow_ + r));
+        thread_local std::vector<float> scratch;
+        const int rows = quads.lastRow - quads.firstRow + 2;
+        heights_ = ScratchOf(scratch, static_cast<size_t>(width_) * static_cast<size_t>(rows));
+        // Grid points outside the map have height 0: only the columns inside are looked up.
+        const int firstColumn = left + firstColumn_;
+        const int insideFrom = std::clamp(-firstColumn, 0, width_);
+        const int insideTo = std::clamp(MapWidth - firstColumn, insideFrom, width_);
+        for (int r = 0; r < rows; ++r) {
+            float* const row = heights_ + static_cast<size_t>(r) * static_cast<size_t>(width_);
+            const int mapRow = top + firstRow_ + r;
+            std::fill(row, row + width_, 0.0f);
+            if (mapRow >= 0 && mapRow < MapHeight)
+                for (int j = insideFrom; j < insideTo; ++j)
+                    row[j] = HeightOf(heights.At(CellIndex(mapRow, firstColumn + j)));
+        }
     }
-    const GridPoint& At(int column, int row) const {
-        return points_[static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_)];
+    // The grid points of window row `row` from window column `column` on.
+    const float* Heights(int column, int row) const {
+        return heights_ + static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_);
     }
 
   private:
     int firstColumn_, firstRow_, width_;
-    std::vector<GridPoint> points_;
+    float* heights_;
+};
+
+// The vertex data of a row of grid points, from window column `first` on: the colour is
+// water's at height 0, else a grey level from 0 to 255 (not 0 to 1: lighting hides these
+// colours anyway); the position is where BuildTerrainGrid puts the grid point.
+void FillGridVertices(GridVertex* out, const float* heights, int count, int first, int row,
+                      int columns, int rows) {
+    const float z = static_cast<float>(row * 64 - rows * 32);
+    for (int j = 0; j < count; ++j) {
+        const float height = heights[j];
+        const float grey = static_cast<float>(static_cast<int>(height));
+        GridVertex& point = out[j];
+        if (height == 0.0f)
+            std::copy(WaterColour.begin(), WaterColour.end(), point.colour);
+        else
+            point.colour[0] = point.colour[1] = point.colour[2] = grey;
+        point.colour[3] = VertexAlpha;
+        point.spare = 0.0f;
+        point.x = static_cast<float>((first + j) * 64 - columns * 32);
+        point.y = height;
+        point.z = z;
+    }
+}
+
+// The face normals around a range of quads, one array per component, with a border of quads
+// that hold -0.0 where they lie outside the window: adding -0.0 changes no number, so a
+// missing neighbour costs an addition of nothing instead of a test.
+class PaddedFaces {
+  public:
+    explicit PaddedFaces(const QuadRange& range)
+        : firstColumn_(range.firstColumn - 1), firstRow_(range.firstRow - 1),
+          // Spare columns let a group of lanes read past the range's last quad.
+          width_(range.lastColumn - range.firstColumn + 3 + CornerLanePadding),
+          rows_(range.lastRow - range.firstRow + 3) {
+        thread_local std::array<std::vector<float>, 3> scratch;
+        const size_t size = static_cast<size_t>(width_) * static_cast<size_t>(rows_);
+        for (size_t c = 0; c < 3; ++c) {
+            float* const component = components_[c] = ScratchOf(scratch[c], size);
+            // Only the border: the range's own faces are written by whoever fills it.
+            const size_t width = static_cast<size_t>(width_);
+            const size_t rightBorder = static_cast<size_t>(range.lastColumn - firstColumn_ + 1);
+            std::fill(component, component + width, -0.0f);
+            std::fill(component + size - width, component + size, -0.0f);
+            for (size_t row = width; row + width < size; row += width) {
+                component[row] = -0.0f;
+                std::fill(component + row + rightBorder, component + row + width, -0.0f);
+            }
+        }
+    }
+    // Takes the faces of the range and its border that lie inside the window from the mesh.
+    void LoadFrom(const TerrainMesh& mesh, int stride, int quadRows) {
+        for (int r = std::max(firstRow_, 0); r < std::min(firstRow_ + rows_, quadRows); ++r) {
+            const int lastColumn = std::min(firstColumn_ + width_ - CornerLanePadding, stride) - 1;
+            for (int j = std::max(firstColumn_, 0); j <= lastColumn; ++j) {
+                const Vector3& face = mesh.FaceNormal[static_cast<size_t>(r * stride + j)];
+                for (size_t c = 0; c < 3; ++c)
+                    components_[c][Offset(j, r)] = face[c];
+            }
+        }
+    }
+    float* At(size_t component, int column, int row) {
+        return components_[component] + Offset(column, row);
+    }
+    const float* At(size_t component, int column, int row) const {
+        return components_[component] + Offset(column, row);
+    }
+
+  private:
+    size_t Offset(int column, int row) const {
+        return static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_);
+    }
+    int firstColumn_, firstRow_, width_, rows_;
+    std::array<float*, 3> components_{};
 };
 
 // Lanes of -0.0 for the sums that have fewer than four terms: adding -0.0 changes no number.
@@ -89,104 +158,98 @@ const float* NothingToAdd(size_t lanes) {
     return nothing.data();
 }
 
-// First pass: the tile and the face normal of each quad, from the grid points' heights and
-// the positions laid out by BuildTerrainGrid. The vertices are written by the second pass.
-void FillFaces(TerrainMesh& mesh, const TileMap& tiles, const GridPoints& points, int left, int top,
-               int stride, const QuadRange& range) {
+// Rows of `lanes` floats for the corner normals of a row of quads.
+float* LaneRows(size_t rows, size_t lanes) {
+    thread_local std::vector<float> scratch;
+    return ScratchOf(scratch, rows * lanes);
+}
+
+// The tiles of `count` quads whose own cells run from (column, row) to the right: the
+// cells' bytes, or OutsideMapQuadTile outside the map.
+void FillQuadTiles(uint32_t* out, const TileMap& tiles, int column, int row, int count) {
+    const int insideFrom = std::clamp(-column, 0, count);
+    const int insideTo = std::clamp(MapWidth - column, insideFrom, count);
+    std::fill(out, out + count, OutsideMapQuadTile);
+    if (row < 0 || row >= MapHeight || insideFrom == insideTo)
+        return;
+    const auto cells =
+        tiles.Cells().subspan(static_cast<size_t>(CellIndex(row, column + insideFrom)),
+                              static_cast<size_t>(insideTo - insideFrom));
+    std::copy(cells.begin(), cells.end(), out + insideFrom);
+}
+
+// First pass: the tile and the face normal of each quad, into the mesh and the padded faces.
+// The face normal is QuadNormal (vertex 0, vertex 2, vertex 1) of the quad as BuildTerrainGrid
+// lays it out: its sides are exactly 64 units in x and z wherever it lies, so the corners are
+// taken relative to vertex 0, which gives every difference and so every bit the same.
+void FillFaces(TerrainMesh& mesh, PaddedFaces& padded, const TileMap& tiles,
+               const GridPoints& points, int left, int top, int stride, const QuadRange& range) {
     const int count = range.lastColumn - range.firstColumn + 1;
     const size_t lanes = static_cast<size_t>(count + CornerLanePadding);
-    std::vector<float> crosses(3 * lanes), normals(3 * lanes);
-    float* const cross[3] = {crosses.data(), crosses.data() + lanes, crosses.data() + 2 * lanes};
-    float* const normal[3] = {normals.data(), normals.data() + lanes, normals.data() + 2 * lanes};
+    float* const rows = LaneRows(6, lanes);
+    float* const cross[3] = {rows, rows + lanes, rows + 2 * lanes};
+    float* const normal[3] = {rows + 3 * lanes, rows + 4 * lanes, rows + 5 * lanes};
     const float* nothing = NothingToAdd(lanes);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         const size_t first = static_cast<size_t>(r * stride + range.firstColumn);
-        const TerrainQuad* quads = mesh.quads.data() + first;
-        const GridPoint* upper = &points.At(range.firstColumn, r);
-        const GridPoint* lower = &points.At(range.firstColumn, r + 1);
+        const float* upper = points.Heights(range.firstColumn, r);
+        const float* lower = points.Heights(range.firstColumn, r + 1);
         for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
-            const auto& v = quads[q].vertices;
-            const auto corner = [&](size_t k, const GridPoint& point) {
-                return Vector3{v[k].position[0], point.height, v[k].position[2]};
-            };
-            const Vector3 c = vector_math::QuadCross(corner(0, upper[q]), corner(2, lower[q + 1]),
-                                                     corner(1, lower[q]));
-            for (size_t component = 0; component < 3; ++component)
-                cross[component][q] = c[component];
+            const Vector3 c = vector_math::QuadCross(
+                {0.0f, upper[q], 0.0f}, {64.0f, lower[q + 1], 64.0f}, {0.0f, lower[q], 64.0f});
+            cross[0][q] = c[0];
+            cross[1][q] = c[1];
+            cross[2][q] = c[2];
         }
-        if (tiles.HasTileMap()) {
-            for (int q = 0; q < count; ++q) {
-                const int column = left + range.firstColumn + q;
-                mesh.QuadTile[first + static_cast<size_t>(q)] =
-                    IsInsideMap(top + r, column) ? tiles.At(top + r, column) : OutsideMapQuadTile;
-            }
-        }
+        if (tiles.HasTileMap())
+            FillQuadTiles(mesh.QuadTile.data() + first, tiles, left + range.firstColumn, top + r,
+                          count);
         const CornerFaces alone{{cross[0], cross[1], cross[2]},
                                 {nothing, nothing, nothing},
                                 {nothing, nothing, nothing},
                                 {nothing, nothing, nothing}};
         SmoothCorners(alone, count, normal);
-        Vector3* faces = mesh.FaceNormal.data() + r * stride + range.firstColumn;
-        for (size_t q = 0; q < static_cast<size_t>(count); ++q)
+        Vector3* faces = mesh.FaceNormal.data() + first;
+        float* const to[3] = {padded.At(0, range.firstColumn, r),
+                              padded.At(1, range.firstColumn, r),
+                              padded.At(2, range.firstColumn, r)};
+        for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
             faces[q] = {normal[0][q], normal[1][q], normal[2][q]};
-    }
-}
-
-// The face normals around a range of quads, one array per component, with a border of quads
-// outside the window that hold -0.0: adding -0.0 changes no number, so a missing neighbour
-// costs an addition of nothing instead of a test.
-class PaddedFaces {
-  public:
-    PaddedFaces(const TerrainMesh& mesh, int stride, int quadRows, const QuadRange& range)
-        : firstColumn_(range.firstColumn - 1), firstRow_(range.firstRow - 1),
-          // Spare columns let a group of lanes read past the range's last quad.
-          width_(range.lastColumn - range.firstColumn + 3 + CornerLanePadding) {
-        const size_t size =
-            static_cast<size_t>(width_) * static_cast<size_t>(range.lastRow - range.firstRow + 3);
-        for (auto& component : components_)
-            component.assign(size, -0.0f);
-        for (int r = firstRow_; r <= range.lastRow + 1; ++r) {
-            if (r < 0 || r >= quadRows)
-                continue;
-            for (int j = std::max(firstColumn_, 0); j <= std::min(range.lastColumn + 1, stride - 1);
-                 ++j) {
-                const Vector3& face = mesh.FaceNormal[static_cast<size_t>(r * stride + j)];
-                for (size_t c = 0; c < 3; ++c)
-                    components_[c][Offset(j, r)] = face[c];
-            }
+            to[0][q] = normal[0][q];
+            to[1][q] = normal[1][q];
+            to[2][q] = normal[2][q];
         }
     }
-    const float* At(size_t component, int column, int row) const {
-        return components_[component].data() + Offset(column, row);
-    }
-
-  private:
-    size_t Offset(int column, int row) const {
-        return static_cast<size_t>((row - firstRow_) * width_ + column - firstColumn_);
-    }
-    int firstColumn_, firstRow_, width_;
-    std::array<std::vector<float>, 3> components_;
-};
+}
 
 // Second pass: each corner's normal becomes the normalised sum of its own quad's face normal
 // and those of the quads of the window that share the corner, always in the order own,
 // vertical neighbour, horizontal neighbour, diagonal neighbour. A whole row of quads at a
 // time, corner by corner; then each vertex gets its height, colour and normal in one go, so
 // that the quads' memory is written in a single pass.
-void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, int stride, int quadRows,
-                 const QuadRange& range) {
+void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, const PaddedFaces& faces, int columns,
+                 int rows, const QuadRange& range) {
     struct CornerNeighbours {
         int dColumn, dRow;
     };
     constexpr CornerNeighbours Corners[4] = {{-1, -1}, {-1, 1}, {1, 1}, {1, -1}};
-    const PaddedFaces faces(mesh, stride, quadRows, range);
     const int count = range.lastColumn - range.firstColumn + 1;
     const size_t lanes = static_cast<size_t>(count + CornerLanePadding);
-    std::vector<float> normals(4 * 3 * lanes);
+    float* const normals = LaneRows(4 * 3, lanes);
     const auto out = [&](size_t corner, size_t component) {
-        return normals.data() + (corner * 3 + component) * lanes;
+        return normals + (corner * 3 + component) * lanes;
     };
+    const float* const smoothed[4][3] = {{out(0, 0), out(0, 1), out(0, 2)},
+                                         {out(1, 0), out(1, 1), out(1, 2)},
+                                         {out(2, 0), out(2, 1), out(2, 2)},
+                                         {out(3, 0), out(3, 1), out(3, 2)}};
+    // The grid points above and below the row of quads, the lower row becoming the upper one.
+    thread_local std::vector<GridVertex> scratch;
+    GridVertex* upper = ScratchOf(scratch, 2 * lanes);
+    GridVertex* lower = upper + lanes;
     const int j = range.firstColumn;
+    FillGridVertices(upper, points.Heights(j, range.firstRow), count + 1, j, range.firstRow,
+                     columns, rows);
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (size_t k = 0; k < 4; ++k) {
             const CornerNeighbours& c = Corners[k];
@@ -200,28 +263,10 @@ void SmoothQuads(TerrainMesh& mesh, const GridPoints& points, int stride, int qu
             float* const components[3] = {out(k, 0), out(k, 1), out(k, 2)};
             SmoothCorners(corner, count, components);
         }
-        TerrainQuad* quads = mesh.quads.data() + r * stride + j;
-        const GridPoint* upper = &points.At(j, r);
-        const GridPoint* lower = &points.At(j, r + 1);
-        const GridPoint* const cornerPoints[4] = {upper, lower, lower + 1, upper + 1};
-        const float* const smoothed[4][3] = {{out(0, 0), out(0, 1), out(0, 2)},
-                                             {out(1, 0), out(1, 1), out(1, 2)},
-                                             {out(2, 0), out(2, 1), out(2, 2)},
-                                             {out(3, 0), out(3, 1), out(3, 2)}};
-        for (size_t q = 0; q < static_cast<size_t>(count); ++q) {
-            for (size_t k = 0; k < 4; ++k) {
-                TerrainVertex& vertex = quads[q].vertices[k];
-                const GridPoint& point = cornerPoints[k][q];
-                // Colour, then normal with the position's x that follows it: two 16-byte
-                // moves instead of seven single floats.
-                auto* bytes = reinterpret_cast<unsigned char*>(&vertex);
-                std::memcpy(bytes + ColourOffset, point.colour.data(), sizeof(point.colour));
-                const float normalAndX[4] = {smoothed[k][0][q], smoothed[k][1][q],
-                                             smoothed[k][2][q], vertex.position[0]};
-                std::memcpy(bytes + NormalOffset, normalAndX, sizeof(normalAndX));
-                vertex.position[1] = point.height;
-            }
-        }
+        FillGridVertices(lower, points.Heights(j, r + 1), count + 1, j, r + 1, columns, rows);
+        WriteTerrainQuadRow(mesh.quads.data() + r * (columns - 1) + j, count, upper, lower,
+                            smoothed);
+        std::swap(upper, lower);
     }
 }
 
@@ -276,8 +321,9 @@ void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap&
         return;
     const QuadRange all{0, 0, columns - 2, rows - 2};
     const GridPoints points(heights, left, top, all);
-    FillFaces(mesh, tiles, points, left, top, columns - 1, all);
-    SmoothQuads(mesh, points, columns - 1, rows - 1, all);
+    PaddedFaces faces(all);
+    FillFaces(mesh, faces, tiles, points, left, top, columns - 1, all);
+    SmoothQuads(mesh, points, faces, columns, rows, all);
 }
 
 void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles,
@@ -297,8 +343,10 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
     // (unchanged corners get the same bytes).
     const auto normals = QuadsAround(columns, rows, *faces, 1);
     const GridPoints points(heights, left, top, *normals);
-    FillFaces(mesh, tiles, points, left, top, columns - 1, *faces);
-    SmoothQuads(mesh, points, columns - 1, rows - 1, *normals);
+    PaddedFaces padded(*normals);
+    FillFaces(mesh, padded, tiles, points, left, top, columns - 1, *faces);
+    padded.LoadFrom(mesh, columns - 1, rows - 1);
+    SmoothQuads(mesh, points, padded, columns, rows, *normals);
 }
 
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {

@@ -58,7 +58,9 @@ void BuildTerrainGrid(TerrainMesh& mesh, int columns, int rows);
 
 // Fills heights, colours, tiles and smoothed normals of the window whose top-left cell is
 // (left, top), from the height map and, when present, the tile map (without a tile map the
-// tiles keep their values). The height map must be present.
+// tiles keep their values). The height map must be present. Each quad is written whole: its
+// texture coordinates and its positions' x and z are those BuildTerrainGrid lays out for the
+// same size.
 void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles, int left,
                      int top, int columns, int rows);
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -24,6 +26,61 @@ HeightMap FilledHeights(uint16_t height) {
 
 int CountCells(const TileMap& tiles, TileCell cell) {
     return static_cast<int>(std::count(tiles.Cells().begin(), tiles.Cells().end(), cell));
+}
+
+// A plain breadth-first flood fill, cell by cell, to hold the fast one against.
+CellRect ReferenceFloodFill(std::vector<TileCell>& cells, int row, int column, TileCell fill) {
+    const TileCode code = CodeOf(cells[static_cast<size_t>(CellIndex(row, column))]);
+    std::vector<bool> seen(cells.size());
+    std::vector<std::pair<int, int>> queue{{row, column}};
+    seen[static_cast<size_t>(CellIndex(row, column))] = true;
+    CellRect touched;
+    for (size_t next = 0; next < queue.size(); ++next) {
+        const auto [r, c] = queue[next];
+        cells[static_cast<size_t>(CellIndex(r, c))] = fill;
+        touched = touched.Including(r, c);
+        for (const auto& [nr, nc] : {std::pair{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}}) {
+            const auto index = static_cast<size_t>(CellIndex(nr, nc));
+            if (IsInsideMap(nr, nc) && !seen[index] && CodeOf(cells[index]) == code) {
+                seen[index] = true;
+                queue.emplace_back(nr, nc);
+            }
+        }
+    }
+    return touched;
+}
+
+// One dab computed cell by cell from the weight, as the brush is defined.
+void ReferenceDab(std::vector<uint16_t>& cells, int row, int column, const BrushSettings& brush) {
+    const std::vector<uint16_t> before = cells;
+    const int amountLimit = std::clamp(brush.strength, 0, 65535);
+    for (int r = row - brush.radius; r <= row + brush.radius; ++r)
+        for (int c = column - brush.radius; c <= column + brush.radius; ++c) {
+            if (!IsInsideMap(r, c))
+                continue;
+            const int distanceSquared = (r - row) * (r - row) + (c - column) * (c - column);
+            const int amount =
+                static_cast<int>(static_cast<float>(amountLimit) *
+                                     BrushWeight(brush.falloff, brush.radius, distanceSquared) +
+                                 0.5f);
+            const int height = before[static_cast<size_t>(CellIndex(r, c))];
+            int towards = brush.target;
+            if (brush.mode == BrushMode::Raise || brush.mode == BrushMode::Lower)
+                towards = brush.mode == BrushMode::Raise ? 65535 : 0;
+            if (brush.mode == BrushMode::Smooth) {
+                int sum = 0;
+                int count = 0;
+                for (int nr = r - 1; nr <= r + 1; ++nr)
+                    for (int nc = c - 1; nc <= c + 1; ++nc)
+                        if (IsInsideMap(nr, nc)) {
+                            sum += before[static_cast<size_t>(CellIndex(nr, nc))];
+                            ++count;
+                        }
+                towards = sum / count;
+            }
+            cells[static_cast<size_t>(CellIndex(r, c))] =
+                static_cast<uint16_t>(height + std::clamp(towards - height, -amount, amount));
+        }
 }
 } // namespace
 
@@ -57,6 +114,33 @@ TEST(FloodFill, FillsTheFourConnectedAreaOfOneCodeWhateverItsTurn) {
     EXPECT_TRUE(FloodFill(open, 320, 0, 2).Empty());
     TileMap none;
     EXPECT_TRUE(FloodFill(none, 0, 0, 2).Empty());
+}
+
+TEST(FloodFill, EqualsACellByCellFillOnRandomMaps) {
+    // Few codes in random turns, code 0 on half to all of the cells: areas of every shape,
+    // with holes, fingers and borders, up to the whole map.
+    std::mt19937 random(14);
+    for (int map = 0; map < 6; ++map) {
+        std::vector<TileCell> cells(MapCellCount);
+        const int codes = 2 + map % 3;
+        for (TileCell& cell : cells)
+            cell = MakeCell(static_cast<int>(random() % 4),
+                            static_cast<int>(random() % 10 < 5u + map ? 0 : random() % codes));
+        TileMap tiles;
+        tiles.Replace(cells);
+        for (int fill = 0; fill < 8; ++fill) {
+            const int row = fill < 2 ? fill * (MapHeight - 1) : static_cast<int>(random() % 320);
+            const int column = fill < 2 ? fill * (MapWidth - 1) : static_cast<int>(random() % 640);
+            // Every other fill keeps the area's code and only turns its cells.
+            const TileCode code =
+                fill % 2 ? CodeOf(tiles.At(row, column)) : static_cast<TileCode>(random() % codes);
+            const TileCell with = MakeCell(static_cast<int>(random() % 4), code);
+            const CellRect expected = ReferenceFloodFill(cells, row, column, with);
+            EXPECT_EQ(FloodFill(tiles, row, column, with), expected) << map << " " << fill;
+            ASSERT_TRUE(std::equal(cells.begin(), cells.end(), tiles.Cells().begin()))
+                << map << " " << fill;
+        }
+    }
 }
 
 TEST(LineCells, StepsThroughSideSharingCellsCloseToTheTrueLine) {
@@ -143,6 +227,36 @@ TEST(HeightBrush, ModesMoveHeightsByTheWeightedStrengthWithinTheMap) {
     EXPECT_FLOAT_EQ(BrushWeight(BrushFalloff::Linear, 4, 0), 1.0f);
     EXPECT_LT(BrushWeight(BrushFalloff::Linear, 4, 16), BrushWeight(BrushFalloff::Linear, 4, 4));
     EXPECT_EQ(BrushWeight(BrushFalloff::Smooth, 4, 25), 0.0f);
+}
+
+TEST(HeightBrush, EqualsTheWeightAppliedCellByCellForEveryModeAndFalloff) {
+    std::mt19937 random(7);
+    std::vector<uint16_t> cells(MapCellCount);
+    for (uint16_t& height : cells) // rough ground with the limits in it
+        height = random() % 8 ? static_cast<uint16_t>(random()) : (random() % 2) * 65535;
+    HeightMap heights;
+    heights.Replace(cells);
+    // Radius 300 reaches past the map's edges on every side from anywhere.
+    const int radii[] = {1, 2, 32, 64, 7, 300};
+    const int strengths[] = {65535, 1, 500, 70000, 0, 3000};
+    for (int dab = 0; dab < 90; ++dab) {
+        BrushSettings brush;
+        brush.mode = static_cast<BrushMode>(dab % 5);
+        brush.falloff = static_cast<BrushFalloff>(dab / 5 % 3);
+        brush.radius = radii[dab % 6];
+        brush.strength = strengths[dab / 15 % 6];
+        brush.target = static_cast<uint16_t>(random());
+        // Two dabs of a stroke, centred on the map, on its edges and corners, and off it by
+        // less than a radius.
+        for (int stroke = 0; stroke < 2; ++stroke) {
+            const int row = static_cast<int>(random() % 360) - 20;
+            const int column = dab % 4 == 0 ? 639 : static_cast<int>(random() % 700) - 30;
+            ReferenceDab(cells, row, column, brush);
+            ApplyBrushDab(heights, row, column, brush);
+            ASSERT_TRUE(std::equal(cells.begin(), cells.end(), heights.Heights().begin()))
+                << "dab " << dab << " at " << row << "," << column;
+        }
+    }
 }
 
 TEST(MapClip, CopyCutPasteAndTheClipboardBytes) {

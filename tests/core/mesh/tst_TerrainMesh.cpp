@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -21,6 +22,52 @@ void ExpectNear(const Vector3& actual, Vector3 expected, bool normalise = false)
         NormalizeVector(expected);
     for (size_t k = 0; k < 3; ++k)
         EXPECT_NEAR(actual[k], expected[k], 1e-6f) << "component " << k;
+}
+// The mesh of a size x size window as the documented steps build it, one vertex at a time
+// through the public vector helpers: heights divided by 65535 / 255, face normals, then each
+// corner's sum of own, vertical, horizontal and diagonal faces inside the window, normalised.
+void BuildReferenceMesh(TerrainMesh& mesh, const Editor& editor, int left, int top, int size) {
+    BuildTerrainGrid(mesh, size, size);
+    const int s = size - 1;
+    for (int i = 0; i < s * s; ++i) {
+        const int column = left + i % s, row = top + i / s;
+        auto& v = mesh.quads[static_cast<size_t>(i)].vertices;
+        for (int k = 0; k < 4; ++k) {
+            const int x = column + (k >= 2), y = row + (k == 1 || k == 2);
+            const float h =
+                IsInsideMap(y, x)
+                    ? static_cast<float>(editor.heightMap.At(CellIndex(y, x)) * 255.0 / 65535.0)
+                    : 0.0f;
+            const auto grey = static_cast<float>(static_cast<int>(h));
+            auto& vertex = v[static_cast<size_t>(k)];
+            vertex.position[1] = h;
+            vertex.red = h == 0 ? 0.1f : grey;
+            vertex.green = h == 0 ? 0.25f : grey;
+            vertex.blue = h == 0 ? 0.45f : grey;
+        }
+        mesh.QuadTile[static_cast<size_t>(i)] =
+            IsInsideMap(row, column) ? editor.tileMap.At(row, column) : 58;
+        QuadNormal(v[0].position, v[2].position, v[1].position, v[0].normal);
+        v[1].normal = v[2].normal = v[3].normal = mesh.FaceNormal[static_cast<size_t>(i)] =
+            v[0].normal;
+    }
+    for (int i = 0; i < s * s; ++i) {
+        const int j = i % s, r = i / s;
+        for (int k = 0; k < 4; ++k) {
+            const int dRow = k == 1 || k == 2 ? 1 : -1, dColumn = k >= 2 ? 1 : -1;
+            const bool vertical = r + dRow >= 0 && r + dRow < s;
+            const bool horizontal = j + dColumn >= 0 && j + dColumn < s;
+            Vector3& normal = mesh.quads[static_cast<size_t>(i)].vertices[k].normal;
+            const auto add = [&](bool present, int offset) {
+                if (present)
+                    AddVector(normal, mesh.FaceNormal[static_cast<size_t>(i + offset)]);
+            };
+            add(vertical, dRow * s);
+            add(horizontal, dColumn);
+            add(vertical && horizontal, dRow * s + dColumn);
+            NormalizeVector(normal);
+        }
+    }
 }
 } // namespace
 
@@ -124,7 +171,7 @@ TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
     ExpectNear(Vertex(editor, 0, 3).normal, top, true);
 }
 
-TEST_F(TerrainMeshTest, RefillingChangedCellsMatchesAFullBuildByteForByte) {
+TEST_F(TerrainMeshTest, FullBuildAndRefillAreByteForByteTheVertexByVertexComputation) {
     std::vector<uint16_t> hills(MapCellCount);
     for (size_t i = 0; i < hills.size(); ++i)
         hills[i] = static_cast<uint16_t>(i * 7919 % 65536);
@@ -156,5 +203,17 @@ TEST_F(TerrainMeshTest, RefillingChangedCellsMatchesAFullBuildByteForByte) {
             << cells.x();
         EXPECT_EQ(std::memcmp(partial.FaceNormal.data(), full->FaceNormal.data(), quads * 12), 0);
         EXPECT_EQ(partial.QuadTile, full->QuadTile);
+    }
+
+    // Every byte of a full build is the documented computation's, also partly outside the map.
+    auto reference = std::make_unique<TerrainMesh>();
+    for (const auto& [left, top, size] : {std::array{300, 100, 32}, {-20, 290, 64}, {620, -2, 4}}) {
+        BuildTerrainGrid(*full, size, size);
+        FillTerrainMesh(*full, editor.heightMap, editor.tileMap, left, top, size, size);
+        BuildReferenceMesh(*reference, editor, left, top, size);
+        const auto quads = static_cast<size_t>(TerrainQuadCount(size, size));
+        EXPECT_EQ(std::memcmp(full->quads.data(), reference->quads.data(), quads * 192), 0) << left;
+        EXPECT_EQ(std::memcmp(full->FaceNormal.data(), reference->FaceNormal.data(), quads * 12),
+                  0);
     }
 }
