@@ -30,10 +30,16 @@ TEST_F(TerrainRendering, SkyIsTheClearColourAndTheLitBlockSitsInTheMiddle) {
     ShowView();
     BuildFlatBlock(8, 20000, MakeCell(0, 22));
     window->DrawTerrainFrame();
-    QTest::qWait(200);
     // What reached the screen (a context made while hidden must still show its frames) and
-    // the frame itself: sky in the corners, the block on the eye's axis.
-    const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+    // the frame itself: sky in the corners, the block on the eye's axis. The window system
+    // shows the frame when it is ready, so wait for the sky to reach the screen.
+    QImage onScreen;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            onScreen = window->screen()->grabWindow(window->winId()).toImage();
+            return !onScreen.isNull() && IsClearColour(onScreen.pixel(2, 2));
+        },
+        5000));
     const QImage textured = Frame();
     for (const QImage& image : {onScreen, textured}) {
         ASSERT_EQ(image.size(), window->size());

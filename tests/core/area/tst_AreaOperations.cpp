@@ -167,7 +167,7 @@ TEST(FillRect, FillsOnTheMapAndTurnsOnlyEdgelessFieldsAndForests) {
     EXPECT_EQ(FillRect(tiles, {630, -5, 650, 5}, 10, random), (CellRect{630, 0, 640, 5}));
     EXPECT_EQ(CountCells(tiles, 10), 50);
 
-    for (const TileCode code : {7, 27}) {
+    for (const TileCode code : std::initializer_list<TileCode>{7, 27}) {
         EXPECT_EQ(FillRect(tiles, {0, 0, 20, 20}, code, random), (CellRect{0, 0, 20, 20}));
         std::set<int> turns;
         for (int row = 0; row < 20; ++row)
@@ -178,7 +178,7 @@ TEST(FillRect, FillsOnTheMapAndTurnsOnlyEdgelessFieldsAndForests) {
         EXPECT_EQ(turns.size(), 4u) << int(code);
     }
     // Edged fields and forests, and grass, keep rotation 0.
-    for (const TileCode code : {0, 26, 1})
+    for (const TileCode code : std::initializer_list<TileCode>{0, 26, 1})
         EXPECT_FALSE(FillTurnsRandomly(code)) << int(code);
 }
 

@@ -123,7 +123,7 @@ TEST_P(UnsavedChanges, LoadingOverAChangeAsksFirst) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layers, UnsavedChanges, ::testing::ValuesIn(Layers),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(UnsavedChangesQuit, NothingLoadedQuitsAtOnceAndEscapeAsksLikeExit) {
     auto editor = MakeEditor();

@@ -183,7 +183,7 @@ TEST_P(MapFileCommandsTest, FailuresAreReportedAndChangeNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, MapFileCommandsTest, ::testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(HeightMapFile, OpeningReadsLittleEndianHeightsShadesThemAndCentresThePreview) {
     TempDir dir;
