@@ -16,8 +16,8 @@ int MarkErrors(Editor& editor, const ParsedArguments& parsed) {
 
     const std::vector<uint16_t> before(editor.document.Heights().Heights().begin(),
                                        editor.document.Heights().Heights().end());
-    editor.document.EditHeights([&](HeightMap& heights) {
-        MarkTileErrors(editor.document.Tiles(), heights);
+    editor.document.EditHeights([&](HeightMap& map) {
+        MarkTileErrors(editor.document.Tiles(), map);
         return WholeMap;
     });
     int marked = 0;
