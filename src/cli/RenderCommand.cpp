@@ -16,6 +16,7 @@
 #include "core/render/HeightViewPainter.h"
 #include "core/render/TextureViewPainter.h"
 #include "core/render/WorldFile.h"
+#include "core/render/WorldToPixel.h"
 #include "core/tilemap/TileBitmaps.h"
 
 #include <QGuiApplication>

@@ -4,7 +4,6 @@
 #include "core/render/LatLong.h"
 #include "core/render/OverlayPens.h"
 #include "core/render/PaintPrimitives.h"
-#include "core/render/TextureViewPainter.h"
 #include "core/render/WorldToPixel.h"
 #include "core/tools/Tool.h"
 

@@ -3,6 +3,7 @@
 #include "core/render/PaintPrimitives.h"
 #include "core/render/RasterTarget.h"
 #include "core/render/TextureViewOverlays.h"
+#include "core/render/WorldToPixel.h"
 #include "core/tilemap/TileBitmaps.h"
 
 #include <QRegion>
@@ -11,10 +12,6 @@ TextureViewPainter::TextureViewPainter(const TileBitmaps& bitmaps)
     : tiles_([&bitmaps](int rotation, int code) {
           return bitmaps.images[static_cast<size_t>(rotation)][static_cast<size_t>(code)];
       }) {}
-
-QRect TileBlockRect(const ViewState& view) {
-    return QRect(0, 0, view.TilePixels * view.ViewCells, view.TilePixels * view.ViewCells);
-}
 
 void TextureViewPainter::PaintTextureView(QPainter& painter, QSize client, const Editor& editor,
                                           Shell& /*shell*/) {

@@ -43,6 +43,3 @@ class TextureViewPainter {
     std::optional<QColor> background_;
     bool cellByCell_ = false;
 };
-
-// The pixels of the view's block of cells, from the top-left corner of the view.
-QRect TileBlockRect(const ViewState& view);

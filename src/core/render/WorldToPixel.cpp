@@ -34,3 +34,7 @@ QPoint HeightViewPixel(int32_t worldX, int32_t worldY) {
     const int64_t y = (int64_t{worldY} + int64_t{WorldOriginRow} * WorldUnitsPerCell) >> 18;
     return QPoint(static_cast<int>(x), static_cast<int>(y));
 }
+
+QRect TileBlockRect(const ViewState& view) {
+    return QRect(0, 0, view.TilePixels * view.ViewCells, view.TilePixels * view.ViewCells);
+}

@@ -4,6 +4,7 @@
 #include "core/edit/Editor.h"
 
 #include <QPoint>
+#include <QRect>
 
 // The texture view's mapping: scale = TilePixels / 2^18 pixels per world unit (single
 // precision, the same on both axes) from the world point of the view's top-left corner.
@@ -18,6 +19,9 @@ struct TextureViewMapping {
 };
 
 TextureViewMapping MappingOf(const ViewState& view);
+
+// The pixels of the view's block of cells, from the top-left corner of the view.
+QRect TileBlockRect(const ViewState& view);
 
 // The height view's mapping, one pixel per cell: floor(world / 2^18) + 160 on x and + 1760
 // on y.
