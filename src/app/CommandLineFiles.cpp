@@ -27,13 +27,10 @@ void OpenCommandLineFiles(Editor& editor, Shell& shell, const std::vector<std::s
             OpenHeightMap(editor, shell, path);
             break;
         case MapFileKind::RailroadDefinition:
-            // As after "Load RRD": the rails show in every view.
             LoadRailroadDefinition(editor, shell, path);
-            shell.Invalidate(WindowId::None, false);
             break;
         case MapFileKind::RailSegment:
             LoadRailSegment(editor, shell, path);
-            shell.Invalidate(WindowId::None, false);
             break;
         case MapFileKind::TargetList: // read once at start-up, never opened later
         case MapFileKind::Unknown:

@@ -41,7 +41,8 @@ class HeightViewCanvas : public QWidget {
 };
 
 HeightViewWindow::HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(editor), shell_(shell),
+    : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      ScopedDocumentListener(editor.document), editor_(editor), shell_(shell),
       askImportOptions_([this] { return ImportElevationDialog::Ask(this); }) {
     setObjectName(QStringLiteral("Height Map View"));
     setWindowTitle(QStringLiteral("Height View"));
@@ -81,10 +82,19 @@ void HeightViewWindow::PointerAt(QPoint position, Qt::MouseButtons buttons) {
     if (!(buttons & Qt::LeftButton) || !canvas_->rect().contains(position))
         return;
     CenterViewOn(editor_, shell_, position.x(), position.y());
-    shell_.Invalidate(WindowId::HeightView, false);
-    shell_.Update(WindowId::HeightView);
-    shell_.Invalidate(WindowId::Main, false);
-    shell_.Update(WindowId::Main);
+}
+
+void HeightViewWindow::HeightsChanged(const CellRect& cells) {
+    canvas_->update(cells.left, cells.top, cells.right - cells.left, cells.bottom - cells.top);
+}
+
+void HeightViewWindow::RailsChanged() {
+    canvas_->update();
+}
+
+void HeightViewWindow::ViewChanged(ViewAspect aspect) {
+    if (aspect != ViewAspect::Pointer)
+        canvas_->update();
 }
 
 void HeightViewWindow::closeEvent(QCloseEvent* event) {

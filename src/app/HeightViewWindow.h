@@ -10,6 +10,7 @@
 //   shell.SetWindow(WindowId::HeightView, view); // shown and hidden by "&Height Map"
 
 #include "app/ImportElevationFromUser.h"
+#include "core/model/MapDocument.h"
 
 #include <QWidget>
 
@@ -17,7 +18,7 @@ struct Editor;
 class Shell;
 class QMenu;
 
-class HeightViewWindow : public QWidget {
+class HeightViewWindow : public QWidget, private ScopedDocumentListener {
     Q_OBJECT
   public:
     HeightViewWindow(Editor& editor, Shell& shell, QWidget* owner = nullptr);
@@ -37,6 +38,11 @@ class HeightViewWindow : public QWidget {
   private:
     friend class HeightViewCanvas;
     void PointerAt(QPoint position, Qt::MouseButtons buttons);
+    // The map shows here at one pixel per cell: changed heights repaint their pixels; the
+    // rails, the block's frame and the display flags the whole map.
+    void HeightsChanged(const CellRect& cells) override;
+    void RailsChanged() override;
+    void ViewChanged(ViewAspect aspect) override;
 
     Editor& editor_;
     Shell& shell_;

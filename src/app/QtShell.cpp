@@ -124,39 +124,6 @@ std::optional<FileChoice> QtShell::AskFileName(FileDialogMode mode, const std::s
     return SplitChosenPath(path);
 }
 
-void QtShell::Invalidate(WindowId window, bool /*erase: every paint draws the whole view*/) {
-    if (window == WindowId::None) {
-        for (size_t i = 1; i < WindowCount; ++i)
-            Invalidate(static_cast<WindowId>(i), false);
-        return;
-    }
-    if (QWidget* widget = Window(window)) {
-        pending_[Slot(window)] += widget->rect();
-        widget->update();
-    }
-}
-
-void QtShell::InvalidateRect(WindowId window, const PixelRect& rect, bool /*erase*/) {
-    const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    if (window == WindowId::None) {
-        for (size_t i = 1; i < WindowCount; ++i)
-            InvalidateRect(static_cast<WindowId>(i), rect, false);
-        return;
-    }
-    if (QWidget* widget = Window(window)) {
-        pending_[Slot(window)] += area;
-        widget->update(area);
-    }
-}
-
-void QtShell::Update(WindowId window) {
-    QWidget* widget = Window(window);
-    QRegion& pending = pending_[Slot(window)];
-    if (widget && !pending.isEmpty() && widget->isVisible())
-        widget->repaint(pending);
-    pending = QRegion();
-}
-
 void QtShell::SetWindowVisible(WindowId window, bool visible) {
     if (QWidget* widget = Window(window))
         widget->window()->setVisible(visible);

@@ -1,12 +1,11 @@
 #pragma once
-// The Shell on Qt: message boxes, the file dialog, repaints, window visibility, the wait
+// The Shell on Qt: message boxes, the file dialog, window visibility, the wait
 // cursor and the progress dialog. The windows register themselves; the main window and
 // the 3D view plug in the operations that only they can do.
 
 #include "core/Shell.h"
 
 #include <QPointer>
-#include <QRegion>
 #include <QWidget>
 
 #include <array>
@@ -43,9 +42,6 @@ class QtShell : public Shell {
                                           const std::string& pattern,
                                           const std::string& proposedPath) override;
     bool ConfirmReplaceFile(const std::string& path) override;
-    void Invalidate(WindowId window, bool erase) override;
-    void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
-    void Update(WindowId window) override;
     void SetWindowVisible(WindowId window, bool visible) override;
     void DrawTerrainFrame() override;
     void MenuChecksChanged() override;
@@ -72,7 +68,6 @@ class QtShell : public Shell {
 
     static constexpr size_t WindowCount = 5;
     std::array<QPointer<QWidget>, WindowCount> windows_;
-    std::array<QRegion, WindowCount> pending_; // invalid areas not yet forced by Update
     std::unique_ptr<QProgressDialog> progress_;
 };
 

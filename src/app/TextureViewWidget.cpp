@@ -21,7 +21,8 @@
 
 TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCache::Source tiles,
                                      QWidget* parent)
-    : QWidget(parent), editor_(editor), shell_(shell), painter_(std::move(tiles)),
+    : QWidget(parent), ScopedDocumentListener(editor.document), editor_(editor), shell_(shell),
+      painter_(std::move(tiles)),
       tracker_(
           [this](QPoint client) {
               // Past the view's edge the stroke pauses until the pointer comes back.
@@ -69,6 +70,12 @@ void TextureViewWidget::MarchSelectionFrame() {
     const QRegion edges =
         QRegion(frame.adjusted(-1, -1, 1, 1)) - QRegion(frame.adjusted(1, 1, -1, -1));
     update(edges);
+}
+
+void TextureViewWidget::TilesChanged(const CellRect& cells) {
+    const QRect changed = ViewPixelsOf(editor_, cells).adjusted(-1, -1, 1, 1) & rect();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void TextureViewWidget::paintEvent(QPaintEvent*) {

@@ -1,9 +1,11 @@
 #pragma once
 // The main window's client area: the texture view. It paints through the shared texture
-// view painter and turns Qt's key and mouse events into the core's input operations.
+// view painter, turns Qt's key and mouse events into the core's input operations and
+// repaints what the document says has changed.
 
 #include "app/LeftButtonTracker.h"
 #include "core/edit/InputEvents.h"
+#include "core/model/MapDocument.h"
 #include "core/render/TextureViewPainter.h"
 
 #include <QTimer>
@@ -14,7 +16,7 @@
 struct Editor;
 class Shell;
 
-class TextureViewWidget : public QWidget {
+class TextureViewWidget : public QWidget, private ScopedDocumentListener {
     Q_OBJECT
   public:
     TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCache::Source tiles,
@@ -38,6 +40,12 @@ class TextureViewWidget : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // The pixels of changed tiles (with a margin for frames drawn on their edges); anything
+    // else that shows here repaints the whole view.
+    void TilesChanged(const CellRect& cells) override;
+    void RailsChanged() override { update(); }
+    void TargetAreasChanged() override { update(); }
+    void ViewChanged(ViewAspect /*aspect*/) override { update(); }
     // Moves the selection frame's dashes along while there is a selection.
     void MarchSelectionFrame();
     // A mouse move to client position `client` (screen position `screen`).

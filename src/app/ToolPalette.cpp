@@ -47,7 +47,8 @@ QString ButtonName(int button) {
 
 ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& images,
                          std::function<void(CommandId)> sendCommand, QWidget* keyTarget)
-    : QFrame(parent), editor_(editor), sendCommand_(std::move(sendCommand)), keyTarget_(keyTarget) {
+    : QFrame(parent), ScopedDocumentListener(editor.document), editor_(editor),
+      sendCommand_(std::move(sendCommand)), keyTarget_(keyTarget) {
     setObjectName("ToolPalette");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(EdgeWidth);

@@ -7,6 +7,7 @@
 // their commands the same way.
 
 #include "core/commands/CommandId.h"
+#include "core/model/MapDocument.h"
 #include "core/tilemap/TileBitmaps.h"
 
 #include <QFrame>
@@ -31,7 +32,7 @@ constexpr int PaletteToolRows = 2; // the area tools' buttons below the tiles
 constexpr int PaletteClientHeight = 836 + PaletteToolRows * PaletteButtonPitch;
 constexpr int FirstTileButton = 2; // button 2 + t chooses TileCode t
 
-class ToolPalette : public QFrame {
+class ToolPalette : public QFrame, private ScopedDocumentListener {
     Q_OBJECT
   public:
     // `sendCommand` hands a mode button's command to the main window (later, as a posted
@@ -64,6 +65,11 @@ class ToolPalette : public QFrame {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // The mode, the selected tile and the current tool show here.
+    void ViewChanged(ViewAspect aspect) override {
+        if (aspect == ViewAspect::Display)
+            update();
+    }
     void ButtonPressed(int index);
     bool IsCurrent(int index) const;
     void ForwardKey(QKeyEvent* event);

@@ -1,14 +1,14 @@
 #pragma once
 // The port through which the core reaches the user-facing platform: message boxes,
-// the file dialog, repaint requests, window visibility, the 3D frame, the wait cursor
+// the file dialog, window visibility, the 3D frame, the wait cursor
 // and the progress dialog. The app implements it with Qt; tests use a recording fake.
 
 #include <optional>
 #include <string>
 
-// The windows that the core names when it asks for a repaint or owns a message box.
+// The windows that the core names when it shows or hides them or owns a message box.
 enum class WindowId {
-    None,        // no window: an unowned message box, or "every window" for Invalidate
+    None,        // no window: an unowned message box
     Main,        // the texture view with the main menu
     HeightView,  // "Height Map View"
     TerrainView, // "3D Terrain View"
@@ -68,14 +68,6 @@ class Shell {
     // Asks whether a save may replace the existing file at `path`. True only when the user
     // agrees; closing the box keeps the file.
     virtual bool ConfirmReplaceFile(const std::string& path) = 0;
-
-    // Schedules a repaint of a window's whole client area; WindowId::None repaints
-    // every window of the program.
-    virtual void Invalidate(WindowId window, bool erase) = 0;
-    // Schedules a repaint of part of a window's client area.
-    virtual void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) = 0;
-    // Paints a window's pending invalid area now.
-    virtual void Update(WindowId window) = 0;
 
     // Shows or hides the height view or the 3D view (never destroys them).
     virtual void SetWindowVisible(WindowId window, bool visible) = 0;

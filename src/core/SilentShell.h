@@ -13,9 +13,6 @@ class SilentShell : public Shell {
         return std::nullopt;
     }
     bool ConfirmReplaceFile(const std::string&) override { return false; }
-    void Invalidate(WindowId, bool) override {}
-    void InvalidateRect(WindowId, const PixelRect&, bool) override {}
-    void Update(WindowId) override {}
     void SetWindowVisible(WindowId, bool) override {}
     void DrawTerrainFrame() override {}
     void MenuChecksChanged() override {}

@@ -1,5 +1,5 @@
-// The Qt side of the shell: the file dialog's filter and path split, repaints of the
-// registered windows, visibility, the progress dialog and the question about unsaved changes.
+// The Qt side of the shell: the file dialog's filter and path split, visibility, the progress
+// dialog and the question about unsaved changes.
 
 #include "AppTestShell.h"
 #include "app/FileDialogFilter.h"
@@ -23,19 +23,6 @@
 #include <filesystem>
 #include <functional>
 
-namespace {
-
-struct CountingWidget : QWidget {
-    int paints = 0;
-    QRegion lastRegion;
-    void paintEvent(QPaintEvent* event) override {
-        ++paints;
-        lastRegion = event->region();
-    }
-};
-
-} // namespace
-
 TEST(QtShellTest, FileDialogFilterAndChosenPath) {
     EXPECT_EQ(FileDialogFilter("Texture Map Files (*.tm)", "*.tm"), "Texture Map Files (*.tm)");
     EXPECT_EQ(FileDialogFilter("Height Map Files (*.hm, *.raw)", "*.hm; *.raw"),
@@ -56,31 +43,6 @@ TEST(QtShellTest, FileDialogFilterAndChosenPath) {
     EXPECT_EQ(latin1.folder, folder);
     EXPECT_EQ(latin1.name, "caf\xe9.tm");
     EXPECT_EQ(SplitChosenPath(PathToText(folder + "new.tm")).Path(), folder + "new.tm");
-}
-
-TEST(QtShellTest, UpdatePaintsOnlyWhatWasInvalidatedAndNoWindowMeansEvery) {
-    QtShell shell;
-    CountingWidget main, height;
-    for (CountingWidget* widget : {&main, &height}) {
-        widget->resize(200, 100);
-        widget->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
-    }
-    shell.SetWindow(WindowId::Main, &main);
-    shell.SetWindow(WindowId::HeightView, &height);
-    const int mainBefore = main.paints, heightBefore = height.paints;
-    shell.Update(WindowId::Main); // nothing invalid: no paint
-    EXPECT_EQ(main.paints, mainBefore);
-    shell.InvalidateRect(WindowId::Main, {32, 0, 64, 32}, false);
-    shell.Update(WindowId::Main);
-    EXPECT_EQ(main.paints, mainBefore + 1);
-    EXPECT_EQ(main.lastRegion.boundingRect(), QRect(32, 0, 32, 32));
-
-    shell.Invalidate(WindowId::None, false);
-    shell.Update(WindowId::Main);
-    shell.Update(WindowId::HeightView);
-    EXPECT_EQ(main.paints, mainBefore + 2);
-    EXPECT_EQ(height.paints, heightBefore + 1);
 }
 
 TEST(QtShellTest, WaitCursorAndAWindowNeverRegistered) {

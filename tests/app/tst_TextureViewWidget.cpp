@@ -12,6 +12,16 @@ class TextureViewWidgetTest : public SessionFixture {
     QImage Grab() { return main().View().grab().toImage(); }
 };
 
+// The area of every paint of a widget.
+struct PaintedArea : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 const QColor Magenta(255, 0, 255);
 
 } // namespace
@@ -61,4 +71,21 @@ TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateAndFocusFollowsWhenAsk
     MoveOverView({100, 100});
     Settle();
     EXPECT_EQ(QApplication::focusWidget(), &main().View());
+}
+
+TEST_F(TextureViewWidgetTest, RepaintsTheChangedCellsInsideTheBlockAndAllOfItOnViewChanges) {
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, 1));
+    Settle();
+    PaintedArea paints;
+    main().View().installEventFilter(&paints);
+    editor().document.SetTile(2, 3, 5);     // view cell (3, 2) at 32 pixels, a pixel around it
+    editor().document.SetTile(200, 300, 5); // outside the block
+    Settle();
+    EXPECT_EQ(paints.painted.boundingRect(), QRect(95, 63, 34, 34));
+
+    paints.painted = QRegion();
+    Item(CommandId::ShowGridlines)->trigger();
+    Settle();
+    EXPECT_EQ(paints.painted.boundingRect(), main().View().rect());
+    main().View().removeEventFilter(&paints);
 }

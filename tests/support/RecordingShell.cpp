@@ -72,21 +72,6 @@ std::optional<FileChoice> RecordingShell::AskFileName(FileDialogMode mode,
     return FileChoice{answer->substr(0, split), answer->substr(split)};
 }
 
-void RecordingShell::Invalidate(WindowId window, bool erase) {
-    calls.push_back(std::string("invalidate ") + WindowName(window) + (erase ? " erase" : ""));
-}
-
-void RecordingShell::InvalidateRect(WindowId window, const PixelRect& r, bool erase) {
-    calls.push_back(std::string("invalidateRect ") + WindowName(window) + " " +
-                    std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                    std::to_string(r.right) + " " + std::to_string(r.bottom) +
-                    (erase ? " erase" : ""));
-}
-
-void RecordingShell::Update(WindowId window) {
-    calls.push_back(std::string("update ") + WindowName(window));
-}
-
 void RecordingShell::SetWindowVisible(WindowId window, bool visible) {
     calls.push_back(std::string(visible ? "show " : "hide ") + WindowName(window));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A Shell for tests: answers file dialogs from a script and records every message box,
-// repaint request and other call, so tests can assert exactly what the user would see.
+// A Shell for tests: answers file dialogs from a script and records every message box
+// and other call, so tests can assert exactly what the user would see.
 
 #include "core/Shell.h"
 
@@ -41,11 +41,9 @@ class RecordingShell : public Shell {
     std::vector<RecordedMessage> messages;
     std::vector<RecordedDialog> dialogs;
     std::vector<RecordedQuestion> questions;
-    // Every call in order, as short text: "invalidate Main", "invalidate Main erase",
-    // "invalidate All", "invalidateRect Main 0 0 32 32", "update HeightView", "frame",
-    // "show TerrainView", "hide HeightView", "checks", "scroll", "destroy", "focus",
-    // "handover 100", "wait on", "wait off", "progress begin <text> <n>", "progress step",
-    // "progress end".
+    // Every call in order, as short text: "frame", "show TerrainView", "hide HeightView", "checks",
+    // "scroll", "destroy", "focus", "handover 100", "wait on", "wait off", "progress begin <text>
+    // <n>", "progress step", "progress end".
     std::vector<std::string> calls;
 
     void Clear();
@@ -57,9 +55,6 @@ class RecordingShell : public Shell {
                                           const std::string& pattern,
                                           const std::string& proposedPath) override;
     bool ConfirmReplaceFile(const std::string& path) override;
-    void Invalidate(WindowId window, bool erase) override;
-    void InvalidateRect(WindowId window, const PixelRect& rect, bool erase) override;
-    void Update(WindowId window) override;
     void SetWindowVisible(WindowId window, bool visible) override;
     void DrawTerrainFrame() override;
     void MenuChecksChanged() override;

@@ -184,7 +184,7 @@ void TerrainViewWindow::closeEvent(QCloseEvent* event) {
     hide();
     editor_.flags.Show3DView = false;
     shell_.MenuChecksChanged();
-    shell_.Invalidate(WindowId::HeightView, false);
+    editor_.document.AnnounceViewChanged(ViewAspect::Display);
 }
 
 void TerrainViewWindow::hideEvent(QHideEvent* event) {

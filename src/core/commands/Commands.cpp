@@ -24,42 +24,30 @@
 
 namespace {
 // A display toggle: the flag it flips (its menu item's check mark follows the new value),
-// the window shown and hidden with it, and the repaints that follow, in order.
-struct Repaint {
-    WindowId window; // WindowId::None: every window
-    bool erase;
-};
-
+// the window shown and hidden with it, whether the views show it and whether the 3D view
+// draws a frame for it.
 struct ToggleCommand {
     CommandId command;
     bool DisplayFlags::*flag;
     std::optional<WindowId> shownWindow;
-    std::vector<Repaint> repaints;
+    bool changesDisplay;
     bool drawsFrame;
 };
 
 const std::vector<ToggleCommand>& ToggleCommands() {
     using W = WindowId;
     static const std::vector<ToggleCommand> toggles = {
-        {CommandId::Show3DView,
-         &DisplayFlags::Show3DView,
-         W::TerrainView,
-         {{W::HeightView, false}},
-         false},
-        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, {}, false},
-        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, {}, false},
-        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, {}, {{W::TerrainView, false}}, true},
-        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, {}, {{W::Main, false}}, false},
-        {CommandId::ShowLatLong,
-         &DisplayFlags::ShowLatLong,
-         {},
-         {{W::Main, false}, {W::HeightView, false}},
-         false},
-        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, {}, {{W::TerrainView, true}}, true},
-        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, {}, false},
-        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, {}, {{W::None, false}}, false},
-        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, {{W::None, false}}, false},
-        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, {}, false},
+        {CommandId::Show3DView, &DisplayFlags::Show3DView, W::TerrainView, true, false},
+        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, false, false},
+        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, false, false},
+        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, {}, true, true},
+        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, {}, true, false},
+        {CommandId::ShowLatLong, &DisplayFlags::ShowLatLong, {}, true, false},
+        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, {}, true, true},
+        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, false, false},
+        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, {}, true, false},
+        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, true, false},
+        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, false, false},
     };
     return toggles;
 }
@@ -78,8 +66,8 @@ void ExecuteToggle(Editor& editor, Shell& shell, const ToggleCommand& toggle) {
     if (toggle.shownWindow)
         shell.SetWindowVisible(*toggle.shownWindow, flag);
     shell.MenuChecksChanged();
-    for (const Repaint& repaint : toggle.repaints)
-        shell.Invalidate(repaint.window, repaint.erase);
+    if (toggle.changesDisplay)
+        editor.document.AnnounceViewChanged(ViewAspect::Display);
     if (toggle.drawsFrame)
         shell.DrawTerrainFrame();
 }
@@ -107,7 +95,6 @@ void MarkErrors(Editor& editor, Shell& shell) {
     RecentreViews(editor, shell);
     if (editor.document.Heights().HasHeightMap())
         RebuildHeightShade(editor.document.Heights(), editor.heightShade);
-    shell.Invalidate(WindowId::HeightView, false);
 }
 
 void ExecuteTileUtility(Editor& editor, Shell& shell, CommandId command) {
@@ -115,18 +102,15 @@ void ExecuteTileUtility(Editor& editor, Shell& shell, CommandId command) {
     case CommandId::RandomizeTiles:
         SeedWithTime(editor);
         EditWholeTileMap(editor, RandomizeTiles);
-        shell.Invalidate(WindowId::Main, true);
         RecentreViews(editor, shell);
         break;
     case CommandId::ExpandFields:
         EditWholeTileMap(editor, ExpandFields);
         RecentreViews(editor, shell);
-        shell.Invalidate(WindowId::Main, true);
         break;
     case CommandId::FieldTransitions:
         SeedWithTime(editor);
         EditWholeTileMap(editor, FieldTransitions);
-        shell.Invalidate(WindowId::Main, true);
         RecentreViews(editor, shell);
         break;
     case CommandId::MarkTileErrors:
@@ -144,11 +128,9 @@ void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
         break;
     case CommandId::LoadRrd:
         LoadRailroadDefinition(editor, shell);
-        shell.Invalidate(WindowId::None, false);
         break;
     case CommandId::LoadSegment:
         LoadRailSegment(editor, shell);
-        shell.Invalidate(WindowId::None, false);
         break;
     case CommandId::SaveSegment:
         if (editor.EditMode == ToolMode::CreateRails &&
@@ -157,7 +139,6 @@ void ExecuteRailFileCommand(Editor& editor, Shell& shell, CommandId command) {
         break;
     case CommandId::AppendSegment:
         AppendRailSegment(editor, shell);
-        shell.Invalidate(WindowId::None, false);
         break;
     default:
         break;
@@ -223,10 +204,10 @@ void CarryOut(Editor& editor, Shell& shell, CommandId command) {
         SwitchToMoveRails(editor, shell);
         break;
     case CommandId::TilePaintingMode:
-        SelectTilePaintingMode(editor, shell);
+        SelectTilePaintingMode(editor);
         break;
     case CommandId::HeightEditingMode:
-        SelectHeightEditingMode(editor, shell, WindowId::None);
+        SelectHeightEditingMode(editor);
         break;
     case CommandId::RandomizeTiles:
     case CommandId::ExpandFields:
@@ -265,7 +246,6 @@ void ShowHistoryMove(Editor& editor, Shell& shell) {
     if (editor.document.Heights().HasHeightMap())
         RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     RecentreViews(editor, shell);
-    shell.Invalidate(WindowId::None, false);
 }
 } // namespace
 

@@ -12,31 +12,28 @@ void SetRailChecks(Editor& editor, Shell& shell, bool createRails, bool moveRail
     shell.MenuChecksChanged();
 }
 
-void FinishRailSwitch(Editor& editor, Shell& shell) {
-    shell.Invalidate(WindowId::Main, false);
+void FinishRailSwitch(Editor& editor) {
     editor.VertexMode = false;
+    editor.document.AnnounceViewChanged(ViewAspect::Display);
 }
 } // namespace
 
-void SelectTilePaintingMode(Editor& editor, Shell& shell) {
+void SelectTilePaintingMode(Editor& editor) {
     SetEditMode(editor, ToolMode::TilePainting);
-    shell.Invalidate(WindowId::Main, false);
     editor.PaletteMode = 0;
-    shell.Invalidate(WindowId::ToolPalette, false);
+    editor.document.AnnounceViewChanged(ViewAspect::Display);
 }
 
-void SelectHeightEditingMode(Editor& editor, Shell& shell, WindowId lastRepaint) {
+void SelectHeightEditingMode(Editor& editor) {
     SetEditMode(editor, ToolMode::HeightEditing);
-    shell.Invalidate(WindowId::Main, false);
     editor.PaletteMode = 1;
-    shell.Invalidate(lastRepaint, false);
+    editor.document.AnnounceViewChanged(ViewAspect::Display);
 }
 
-void SwitchTool(Editor& editor, Shell& shell, ToolMode mode) {
+void SwitchTool(Editor& editor, ToolMode mode) {
     SetEditMode(editor, mode);
     editor.PaletteMode = -1;
-    shell.Invalidate(WindowId::Main, false);
-    shell.Invalidate(WindowId::ToolPalette, false);
+    editor.document.AnnounceViewChanged(ViewAspect::Display);
 }
 
 void SwitchToCreateRails(Editor& editor, Shell& shell) {
@@ -47,7 +44,7 @@ void SwitchToCreateRails(Editor& editor, Shell& shell) {
         SetRailChecks(editor, shell, false, editor.checks.MoveRails);
         editor.EditMode = ToolMode::TilePainting;
     }
-    FinishRailSwitch(editor, shell);
+    FinishRailSwitch(editor);
 }
 
 void SwitchToMoveRails(Editor& editor, Shell& shell) {
@@ -58,5 +55,5 @@ void SwitchToMoveRails(Editor& editor, Shell& shell) {
         SetRailChecks(editor, shell, true, false);
         editor.EditMode = ToolMode::CreateRails;
     }
-    FinishRailSwitch(editor, shell);
+    FinishRailSwitch(editor);
 }

@@ -55,6 +55,5 @@ bool HeightStampKeys(Editor& editor, Shell& shell, Key key) {
     editor.history->Commit(editor, "Stamp Heights");
     RecentreViews(editor, shell);
     RebuildHeightShade(editor.document.Heights(), editor.heightShade);
-    shell.Invalidate(WindowId::HeightView, false);
     return true;
 }

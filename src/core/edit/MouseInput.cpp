@@ -33,11 +33,9 @@ void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers 
     editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(action));
 }
 
-// Re-centre the views around the edited block and repaint the height view now.
+// Re-centre the views around the edited block.
 void RecentreAfterEdit(Editor& editor, Shell& shell) {
     RecentreViews(editor, shell);
-    shell.Invalidate(WindowId::HeightView, false);
-    shell.Update(WindowId::HeightView);
 }
 } // namespace
 
@@ -54,7 +52,7 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
     // The rubber band from the last point laid follows the pointer.
     if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
         editor.document.Rails().PendingRailPointCount > 0)
-        shell.Invalidate(WindowId::Main, false);
+        editor.document.AnnounceViewChanged(ViewAspect::Pointer);
     if (const Tool& tool = ToolFor(editor.EditMode); tool.TakesPointer())
         tool.Move(editor, shell, PointerCell(editor), cursor.LeftButtonDown);
     if (!editor.VertexMode)
@@ -68,10 +66,8 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
     if (pointer.clientY - static_cast<double>(j) * view.TilePixels > view.TilePixels / 2.0)
         cursor.MouseRow = j + 1;
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow ||
-        cursor.LeftButtonDown) {
-        shell.Invalidate(WindowId::Main, false);
-        shell.Update(WindowId::Main);
-    }
+        cursor.LeftButtonDown)
+        editor.document.AnnounceViewChanged(ViewAspect::Pointer);
 }
 
 bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
@@ -101,18 +97,6 @@ void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY,
         cursor.MouseRow >= block.ViewCells)
         return;
     EditAtCursor(editor, shell, ButtonAction::LeftPress, pressModifiers);
-    // The cell's rectangle, kept within int even for a cursor far outside the window.
-    const auto& view = editor.view;
-    const auto pixel = [](int64_t value) {
-        return static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-    };
-    const int64_t left = static_cast<int64_t>(cursor.MouseColumn) * view.TilePixels;
-    const int64_t top = static_cast<int64_t>(cursor.MouseRow) * view.TilePixels;
-    shell.InvalidateRect(
-        WindowId::Main,
-        {pixel(left), pixel(top), pixel(left + view.TilePixels), pixel(top + view.TilePixels)},
-        false);
-    shell.Update(WindowId::Main);
 }
 
 void EndLeftButtonTracking(Editor& editor, Shell& shell) {

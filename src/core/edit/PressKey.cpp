@@ -25,10 +25,10 @@ void PressKey(Editor& editor, Shell& shell, Key key) {
         view.ViewOriginRow += 1;
         break;
     case Key::F1:
-        SelectTilePaintingMode(editor, shell);
+        SelectTilePaintingMode(editor);
         return;
     case Key::F2:
-        SelectHeightEditingMode(editor, shell, WindowId::ToolPalette);
+        SelectHeightEditingMode(editor);
         return;
     default:
         HeightStampKeys(editor, shell, key);

@@ -6,10 +6,6 @@
 
 void RedrawAfterScroll(Editor& editor, Shell& shell) {
     RecentreViews(editor, shell);
-    shell.Invalidate(WindowId::Main, false);
-    shell.Update(WindowId::Main);
-    shell.Invalidate(WindowId::HeightView, false);
-    shell.Update(WindowId::HeightView);
 }
 
 void ScrollView(Editor& editor, Shell& shell, ScrollAxis axis, ScrollStep step, int position) {

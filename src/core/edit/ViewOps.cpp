@@ -9,6 +9,7 @@ void ClampViewOrigin(Editor& editor, Shell& shell) {
     view.ViewOriginColumn = std::clamp(view.ViewOriginColumn, 0, HorizontalScrollMax);
     view.ViewOriginRow = std::clamp(view.ViewOriginRow, 0, VerticalScrollMax);
     shell.ScrollPositionsChanged();
+    editor.document.AnnounceViewChanged(ViewAspect::Block);
 }
 
 void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {

@@ -37,7 +37,7 @@ void SelectZoom(Editor& editor, Shell& shell, const ZoomStep& step) {
     // The 3D view shows the terrain of the new block at once, not a flat grid until the next
     // scroll or edit.
     BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
-    shell.Invalidate(WindowId::None, true);
+    editor.document.AnnounceViewChanged(ViewAspect::Block);
 }
 
 void ZoomAtPointer(Editor& editor, Shell& shell, int steps, int clientX, int clientY) {

@@ -24,7 +24,6 @@ bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
     auto decoded = DecodeHeightMapFile(path);
     if (!decoded) {
         ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
-        shell.Invalidate(WindowId::Main, false);
         return false;
     }
     editor.history->Record(editor, "Open Height Map",
@@ -36,7 +35,6 @@ bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
 void ReplaceHeightMap(Editor& editor, Shell& shell, std::vector<uint16_t> heights) {
     editor.document.ReplaceHeights(std::move(heights));
     RebuildHeightShade(editor.document.Heights(), editor.heightShade);
-    shell.Invalidate(WindowId::HeightView, false);
     CenterViewOn(editor, shell, 0, 0);
 }
 

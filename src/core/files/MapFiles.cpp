@@ -172,7 +172,6 @@ void NewMap(Editor& editor, Shell& shell) {
     });
     for (const LayerFile& file : LayerFiles())
         MarkLayerSaved(editor, file.layer, {});
-    shell.Invalidate(WindowId::None, false);
 }
 
 std::optional<std::string> OpenMap(Editor& editor, Shell& shell, const std::string& path) {
@@ -214,7 +213,6 @@ std::optional<std::string> OpenMap(Editor& editor, Shell& shell, const std::stri
             report += "\n" + std::string(file.noun) + ": " + line;
         }
     });
-    shell.Invalidate(WindowId::None, false);
     ShowCompletionNotice(shell, WindowId::Main, report);
     if (!anyRead)
         return std::nullopt;

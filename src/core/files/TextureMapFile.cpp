@@ -28,7 +28,6 @@ bool ReadTextureMapFile(Editor& editor, Shell& shell, const std::string& path) {
     } else {
         ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
     }
-    shell.Invalidate(WindowId::Main, false);
     return decoded.layer.has_value();
 }
 
@@ -48,5 +47,4 @@ void SaveTextureMap(Editor& editor, Shell& shell, const std::string& path) {
         return;
     MarkLayerSaved(editor, SavedLayer::TextureMap, *chosen);
     ShowSavedNotice(shell, WindowId::Main, *chosen);
-    shell.Invalidate(WindowId::Main, false);
 }

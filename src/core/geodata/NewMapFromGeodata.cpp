@@ -48,7 +48,6 @@ void NewMapFromGeodata(Editor& editor, Shell& shell, const NewMapRequest& reques
     editor.history->Record(editor, "New Map from Geodata", [&] {
         editor.document.ReplaceTiles(map->tiles);
         ReplaceHeightMap(editor, shell, map->heights);
-        shell.Invalidate(WindowId::Main, false);
     });
     editor.document.SetTargetAreas(map->targets);
     ShowCompletionNotice(shell, WindowId::Main, report);

@@ -72,3 +72,18 @@ class MapDocument {
     std::vector<TargetArea> targetAreas_;
     std::vector<DocumentListener*> listeners_;
 };
+
+// A listener that hears the document from its construction to its destruction; the document
+// must outlive it.
+class ScopedDocumentListener : public DocumentListener {
+  public:
+    explicit ScopedDocumentListener(MapDocument& document) : document_(document) {
+        document_.Subscribe(*this);
+    }
+    ~ScopedDocumentListener() override { document_.Unsubscribe(*this); }
+    ScopedDocumentListener(const ScopedDocumentListener&) = delete;
+    ScopedDocumentListener& operator=(const ScopedDocumentListener&) = delete;
+
+  private:
+    MapDocument& document_;
+};

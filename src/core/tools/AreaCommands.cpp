@@ -40,11 +40,10 @@ const T* Find(const std::array<std::pair<C, T>, N>& table, C command) {
     return nullptr;
 }
 
-// The tiles of a rectangle changed: repaint them and bring the other views up to date.
+// The tiles of a rectangle changed: bring the other views up to date.
 void ShowChangedCells(Editor& editor, Shell& shell, const CellRect& cells) {
     if (cells.Empty())
         return;
-    RepaintCells(editor, shell, cells);
     FinishLayerEdit(editor, shell);
 }
 
@@ -54,11 +53,11 @@ void Copy(Editor& editor) {
         area.clip = CopyClip(editor.document.Tiles(), editor.document.Heights(), *area.selection);
 }
 
-void StartPasting(Editor& editor, Shell& shell) {
+void StartPasting(Editor& editor) {
     if (editor.area.clip.Empty())
         return;
     editor.area.pointer = PointerCell(editor);
-    SwitchTool(editor, shell, ToolMode::Paste);
+    SwitchTool(editor, ToolMode::Paste);
 }
 
 void ChangeBrush(BrushSettings& brush, C command) {
@@ -83,7 +82,7 @@ void ChangeBrush(BrushSettings& brush, C command) {
 bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
     auto& area = editor.area;
     if (const ToolMode* mode = Find(ToolCommands, command)) {
-        SwitchTool(editor, shell, *mode);
+        SwitchTool(editor, *mode);
         shell.MenuChecksChanged();
     } else if (const BrushMode* brushMode = Find(BrushModes, command)) {
         area.brush.mode = *brushMode;
@@ -94,10 +93,10 @@ bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
     } else {
         switch (command) {
         case C::SelectAll:
-            SetSelection(editor, shell, WholeMap);
+            SetSelection(editor, WholeMap);
             break;
         case C::SelectNone:
-            SetSelection(editor, shell, std::nullopt);
+            SetSelection(editor, std::nullopt);
             break;
         case C::FillSelection:
             if (area.selection)
@@ -116,7 +115,7 @@ bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
                 }));
             break;
         case C::Paste:
-            StartPasting(editor, shell);
+            StartPasting(editor);
             break;
         case C::PasteTiles:
             area.pasteTiles = !area.pasteTiles;
@@ -131,11 +130,7 @@ bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
         case C::BrushStronger:
         case C::BrushWeaker:
             ChangeBrush(area.brush, command);
-            RepaintCells(editor, shell,
-                         {area.pointer.column - BrushSettings::MaxRadius - 1,
-                          area.pointer.row - BrushSettings::MaxRadius - 1,
-                          area.pointer.column + BrushSettings::MaxRadius + 2,
-                          area.pointer.row + BrushSettings::MaxRadius + 2});
+            AnnounceOverlayChanged(editor);
             break;
         default:
             return false;

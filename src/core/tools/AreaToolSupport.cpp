@@ -19,18 +19,14 @@ QRect ViewPixelsOf(const Editor& editor, const CellRect& cells) {
                                            pixel(cells.bottom, view.ViewOriginRow) - 1));
 }
 
-void RepaintCells(const Editor& editor, Shell& shell, const CellRect& cells) {
-    if (cells.Empty())
-        return;
-    const QRect r = ViewPixelsOf(editor, cells).adjusted(-1, -1, 1, 1);
-    shell.InvalidateRect(WindowId::Main, {r.left(), r.top(), r.right() + 1, r.bottom() + 1}, false);
+void AnnounceOverlayChanged(Editor& editor) {
+    editor.document.AnnounceViewChanged(ViewAspect::Pointer);
 }
 
 void FinishLayerEdit(Editor& editor, Shell& shell) {
     if (editor.document.Heights().HasHeightMap())
         RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     RecentreViews(editor, shell);
-    shell.Invalidate(WindowId::HeightView, false);
 }
 
 MapPoint PointerCell(const Editor& editor) {

@@ -12,9 +12,6 @@ void CreateRailsTool::Act(Editor& editor, Shell& shell, ButtonAction action,
         });
     } else if (action == ButtonAction::RightRelease) {
         editor.document.EditRails([&](RailNetwork& rails) { CommitRailPoints(rails, shell); });
-        // The height view draws the committed sections too.
-        shell.Invalidate(WindowId::Main, false);
-        shell.Invalidate(WindowId::HeightView, false);
     }
 }
 

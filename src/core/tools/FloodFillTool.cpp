@@ -12,14 +12,13 @@ std::string FloodFillTool::Hint() const {
     return "Click: fill the connected cells of the clicked tile with the chosen tile.";
 }
 
-void FloodFillTool::Press(Editor& editor, Shell& shell, ButtonAction action,
+void FloodFillTool::Press(Editor& editor, Shell& /*shell*/, ButtonAction action,
                           Modifiers /*modifiers*/, MapPoint cell) const {
     if (action != ButtonAction::LeftPress)
         return;
-    const CellRect filled = editor.document.EditTiles([&](TileMap& tiles) {
+    editor.document.EditTiles([&](TileMap& tiles) {
         return FloodFill(tiles, cell.row, cell.column, editor.SelectedTile);
     });
-    RepaintCells(editor, shell, filled);
 }
 
 void FloodFillTool::Release(Editor& editor, Shell& shell, ButtonAction action,

@@ -8,11 +8,6 @@
 #include <algorithm>
 
 namespace {
-CellRect BrushCells(const Editor& editor, MapPoint centre) {
-    const int r = editor.area.brush.radius;
-    return {centre.column - r, centre.row - r, centre.column + r + 1, centre.row + r + 1};
-}
-
 uint16_t HeightUnder(const HeightMap& heights, MapPoint cell) {
     const int row = std::clamp(cell.row, 0, MapHeight - 1);
     const int column = std::clamp(cell.column, 0, MapWidth - 1);
@@ -33,11 +28,11 @@ BrushSettings StrokeBrush(const Editor& editor, Modifiers modifiers, MapPoint ce
     return brush;
 }
 
-void Dab(Editor& editor, Shell& shell, MapPoint cell) {
+void Dab(Editor& editor, MapPoint cell) {
     auto& area = editor.area;
-    RepaintCells(editor, shell, editor.document.EditHeights([&](HeightMap& heights) {
+    editor.document.EditHeights([&](HeightMap& heights) {
         return ApplyBrushDab(heights, cell.row, cell.column, area.strokeBrush);
-    }));
+    });
     area.brushLastDab = cell;
 }
 } // namespace
@@ -51,8 +46,8 @@ std::string HeightBrushTool::Hint() const {
            "picks the value. [ ] radius, - = strength.";
 }
 
-void HeightBrushTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers,
-                            MapPoint cell) const {
+void HeightBrushTool::Press(Editor& editor, Shell& /*shell*/, ButtonAction action,
+                            Modifiers modifiers, MapPoint cell) const {
     auto& area = editor.area;
     if (action != ButtonAction::LeftPress || !editor.document.Heights().HasHeightMap())
         return;
@@ -62,19 +57,18 @@ void HeightBrushTool::Press(Editor& editor, Shell& shell, ButtonAction action, M
         return;
     }
     area.strokeBrush = StrokeBrush(editor, modifiers, cell);
-    Dab(editor, shell, cell);
+    Dab(editor, cell);
 }
 
-void HeightBrushTool::Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld) const {
+void HeightBrushTool::Move(Editor& editor, Shell& /*shell*/, MapPoint cell, bool leftHeld) const {
     auto& area = editor.area;
     if (cell != area.pointer) {
         // The outline leaves its old place and shows at the new one.
-        RepaintCells(editor, shell, BrushCells(editor, area.pointer));
         area.pointer = cell;
-        RepaintCells(editor, shell, BrushCells(editor, cell));
+        AnnounceOverlayChanged(editor);
     }
     if (leftHeld && area.brushLastDab && *area.brushLastDab != cell)
-        Dab(editor, shell, cell);
+        Dab(editor, cell);
 }
 
 void HeightBrushTool::Release(Editor& editor, Shell& shell, ButtonAction action,

@@ -26,7 +26,6 @@ void HeightEditingTool::Act(Editor& editor, Shell& shell, ButtonAction action, M
         height = step < height ? height - step : 0;
     editor.document.SetHeight(index, static_cast<uint16_t>(height));
     BuildTerrainMesh(editor, shell, editor.view.ViewOriginColumn, editor.view.ViewOriginRow);
-    shell.Invalidate(WindowId::TerrainView, true);
 }
 
 std::string HeightEditingTool::StepName(ButtonAction /*action*/) const {

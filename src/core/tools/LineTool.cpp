@@ -28,20 +28,20 @@ std::string LineTool::Hint() const {
            "painted cell.";
 }
 
-void LineTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers,
+void LineTool::Press(Editor& editor, Shell& /*shell*/, ButtonAction action, Modifiers modifiers,
                      MapPoint cell) const {
     if (action != ButtonAction::LeftPress)
         return;
     const auto& last = editor.area.lastPainted;
     const MapPoint from = modifiers.shift && last ? *last : cell;
-    RepaintCells(editor, shell, PaintTileLine(editor, from, cell));
+    PaintTileLine(editor, from, cell);
 }
 
-void LineTool::Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld) const {
+void LineTool::Move(Editor& editor, Shell& /*shell*/, MapPoint cell, bool leftHeld) const {
     const auto& last = editor.area.lastPainted;
     if (!leftHeld || !last || *last == cell || !IsInsideMap(cell.row, cell.column))
         return;
-    RepaintCells(editor, shell, PaintTileLine(editor, *last, cell));
+    PaintTileLine(editor, *last, cell);
 }
 
 void LineTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,

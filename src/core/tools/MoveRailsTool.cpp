@@ -2,15 +2,14 @@
 
 #include "core/edit/Editor.h"
 
-void MoveRailsTool::Act(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,
-                        int /*row*/, int /*column*/) const {
+void MoveRailsTool::Act(Editor& editor, Shell& /*shell*/, ButtonAction action,
+                        Modifiers /*modifiers*/, int /*row*/, int /*column*/) const {
     if (!editor.document.Tiles().HasTileMap() || editor.document.Rails().IsEmpty())
         return;
     if (action == ButtonAction::LeftPress) {
         editor.document.EditRails([&](RailNetwork& rails) {
             MoveNearestRailPoint(rails, editor.cursor.MouseWorldX, editor.cursor.MouseWorldY);
         });
-        shell.Invalidate(WindowId::Main, false);
     }
 }
 

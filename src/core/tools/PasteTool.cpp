@@ -18,9 +18,8 @@ PasteLayers ChosenLayers(const AreaToolState& area) {
     return area.pasteTiles ? PasteLayers::TilesOnly : PasteLayers::HeightsOnly;
 }
 
-void EndPasting(Editor& editor, Shell& shell) {
-    RepaintCells(editor, shell, PreviewAt(editor, editor.area.pointer));
-    SwitchTool(editor, shell, ToolMode::Select);
+void EndPasting(Editor& editor) {
+    SwitchTool(editor, ToolMode::Select);
 }
 } // namespace
 
@@ -32,10 +31,10 @@ std::string PasteTool::Hint() const {
     return "Click: paste the copied cells here; right click or Escape: stop pasting.";
 }
 
-void PasteTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,
-                      MapPoint cell) const {
+void PasteTool::Press(Editor& editor, Shell& /*shell*/, ButtonAction action,
+                      Modifiers /*modifiers*/, MapPoint cell) const {
     if (action == ButtonAction::RightPress) {
-        EndPasting(editor, shell);
+        EndPasting(editor);
         return;
     }
     if (action != ButtonAction::LeftPress)
@@ -43,10 +42,9 @@ void PasteTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifie
     auto& area = editor.area;
     if (!area.pasteTiles && !area.pasteHeights)
         return;
-    RepaintCells(
-        editor, shell, editor.document.EditTilesAndHeights([&](TileMap& tiles, HeightMap& heights) {
-            return PasteClip(tiles, heights, area.clip, cell.row, cell.column, ChosenLayers(area));
-        }));
+    editor.document.EditTilesAndHeights([&](TileMap& tiles, HeightMap& heights) {
+        return PasteClip(tiles, heights, area.clip, cell.row, cell.column, ChosenLayers(area));
+    });
 }
 
 void PasteTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,
@@ -55,18 +53,17 @@ void PasteTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modif
         FinishLayerEdit(editor, shell);
 }
 
-void PasteTool::Move(Editor& editor, Shell& shell, MapPoint cell, bool /*leftHeld*/) const {
+void PasteTool::Move(Editor& editor, Shell& /*shell*/, MapPoint cell, bool /*leftHeld*/) const {
     if (cell == editor.area.pointer)
         return;
-    RepaintCells(editor, shell, PreviewAt(editor, editor.area.pointer));
     editor.area.pointer = cell;
-    RepaintCells(editor, shell, PreviewAt(editor, cell));
+    AnnounceOverlayChanged(editor);
 }
 
-bool PasteTool::KeyPress(Editor& editor, Shell& shell, Key key) const {
+bool PasteTool::KeyPress(Editor& editor, Shell& /*shell*/, Key key) const {
     if (key != Key::Escape)
         return false;
-    EndPasting(editor, shell);
+    EndPasting(editor);
     return true;
 }
 

@@ -13,13 +13,9 @@ MapPoint ClampedToMap(MapPoint cell) {
 }
 } // namespace
 
-void SetSelection(Editor& editor, Shell& shell, std::optional<CellRect> selection) {
-    auto& area = editor.area;
-    if (area.selection)
-        RepaintCells(editor, shell, *area.selection);
-    area.selection = selection;
-    if (area.selection)
-        RepaintCells(editor, shell, *area.selection);
+void SetSelection(Editor& editor, std::optional<CellRect> selection) {
+    editor.area.selection = selection;
+    AnnounceOverlayChanged(editor);
 }
 
 std::string SelectTool::StepName(ButtonAction /*action*/) const {
@@ -30,21 +26,20 @@ std::string SelectTool::Hint() const {
     return "Drag: select a rectangle; right click: select none. Then Fill Selection, Copy or Cut.";
 }
 
-void SelectTool::Press(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,
-                       MapPoint cell) const {
+void SelectTool::Press(Editor& editor, Shell& /*shell*/, ButtonAction action,
+                       Modifiers /*modifiers*/, MapPoint cell) const {
     if (action == ButtonAction::RightPress) {
-        SetSelection(editor, shell, std::nullopt);
+        SetSelection(editor, std::nullopt);
         return;
     }
     if (action != ButtonAction::LeftPress)
         return;
     const MapPoint corner = ClampedToMap(cell);
     editor.area.selectionAnchor = corner;
-    SetSelection(editor, shell,
-                 CellRect::Spanning(corner.row, corner.column, corner.row, corner.column));
+    SetSelection(editor, CellRect::Spanning(corner.row, corner.column, corner.row, corner.column));
 }
 
-void SelectTool::Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld) const {
+void SelectTool::Move(Editor& editor, Shell& /*shell*/, MapPoint cell, bool leftHeld) const {
     const auto& anchor = editor.area.selectionAnchor;
     if (!leftHeld || !anchor)
         return;
@@ -52,7 +47,7 @@ void SelectTool::Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld
     const CellRect spanned =
         CellRect::Spanning(anchor->row, anchor->column, corner.row, corner.column);
     if (spanned != editor.area.selection)
-        SetSelection(editor, shell, spanned);
+        SetSelection(editor, spanned);
 }
 
 void SelectTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modifiers /*modifiers*/,

@@ -18,5 +18,5 @@ class SelectTool : public Tool {
     void PaintOverlay(QPainter& painter, const Editor& editor) const override;
 };
 
-// Replaces the selection (none: drops it) and repaints where its frame was and is.
-void SetSelection(Editor& editor, Shell& shell, std::optional<CellRect> selection);
+// Replaces the selection (none: drops it); its frame moves in the view.
+void SetSelection(Editor& editor, std::optional<CellRect> selection);

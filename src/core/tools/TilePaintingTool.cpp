@@ -51,7 +51,7 @@ void PaintSelectedTile(Editor& editor, int row, int column) {
         [&](TileMap& tiles) { return PaintSelectedTileInto(tiles, editor, row, column); });
 }
 
-void TilePaintingTool::Act(Editor& editor, Shell& shell, ButtonAction action,
+void TilePaintingTool::Act(Editor& editor, Shell& /*shell*/, ButtonAction action,
                            Modifiers /*modifiers*/, int row, int column) const {
     const TileMap& tiles = editor.document.Tiles();
     if (!tiles.HasTileMap())
@@ -63,8 +63,6 @@ void TilePaintingTool::Act(Editor& editor, Shell& shell, ButtonAction action,
         editor.document.SetTile(row, column, MakeCell(RotationOf(old), GrassCode));
     else
         PaintSelectedTile(editor, row, column);
-    shell.Invalidate(WindowId::Main, false);
-    shell.Update(WindowId::Main);
 }
 
 std::string TilePaintingTool::StepName(ButtonAction action) const {

@@ -2,6 +2,7 @@
 // Editors with layers filled, and short forms of what the tests compare.
 
 #include "core/edit/Editor.h"
+#include "core/model/MapDocument.h"
 #include "support/RecordingShell.h"
 
 #include <gtest/gtest.h>
@@ -27,15 +28,35 @@ inline std::unique_ptr<Editor> MakeEditor() {
     return editor;
 }
 
-// Such an editor and a shell recording what it is asked to do.
+// Hears what a document announces.
+struct Announcements : ScopedDocumentListener {
+    using ScopedDocumentListener::ScopedDocumentListener;
+    std::vector<CellRect> tiles;
+    std::vector<CellRect> heights;
+    int rails = 0;
+    std::vector<ViewAspect> views;
+    void TilesChanged(const CellRect& cells) override { tiles.push_back(cells); }
+    void HeightsChanged(const CellRect& cells) override { heights.push_back(cells); }
+    void RailsChanged() override { ++rails; }
+    void ViewChanged(ViewAspect aspect) override { views.push_back(aspect); }
+    void Clear() {
+        tiles.clear();
+        heights.clear();
+        rails = 0;
+        views.clear();
+    }
+};
+
+// Such an editor, a shell recording what it is asked to do and what its document announced.
 class EditorTest : public ::testing::Test {
   protected:
     std::unique_ptr<Editor> owned = MakeEditor();
     Editor& editor = *owned;
     RecordingShell shell;
+    Announcements heard{editor.document};
 };
 
-// Recorded shell calls as one line: "checks, invalidate Main".
+// Recorded shell calls as one line: "checks, scroll".
 inline std::string Joined(const std::vector<std::string>& calls) {
     std::string line;
     for (const std::string& call : calls)

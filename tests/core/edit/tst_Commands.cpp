@@ -13,7 +13,8 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     EXPECT_EQ(view.ViewCells, 10);
     EXPECT_EQ(editor.checks.Zoom, CommandId::Zoom150);
     EXPECT_EQ(view.ViewOriginColumn, 100); // the top-left cell stays
-    EXPECT_EQ(Joined(shell.calls), "checks, invalidate All erase");
+    EXPECT_EQ(Joined(shell.calls), "checks");
+    EXPECT_EQ(heard.views, std::vector{ViewAspect::Block});
     // The grid is laid out flat for 10 x 10 cells, from -320.
     EXPECT_EQ(editor.mesh.quads[0].vertices[1].position[1], 0.0f);
     EXPECT_EQ(editor.mesh.quads[0].vertices[0].position[0], -320.0f);

@@ -5,24 +5,13 @@
 #include <vector>
 
 namespace {
-// Hears what the document announces.
-struct Announcements : DocumentListener {
-    std::vector<CellRect> tiles;
-    std::vector<CellRect> heights;
-    int rails = 0;
-    void TilesChanged(const CellRect& cells) override { tiles.push_back(cells); }
-    void HeightsChanged(const CellRect& cells) override { heights.push_back(cells); }
-    void RailsChanged() override { ++rails; }
-};
-
 class MapDocumentTest : public EditorTest {
   protected:
     void SetUp() override {
         FillTiles(editor, 1);
         FillHeights(editor, 1000);
-        editor.document.Subscribe(heard);
+        heard.Clear();
     }
-    void TearDown() override { editor.document.Unsubscribe(heard); }
     void ClickAt(int column, int row) {
         MoveMouse(editor, shell, {500, 300, 32 * column + 8, 32 * row + 8}, true);
         PressLeftButton(editor, shell, {});
@@ -30,7 +19,6 @@ class MapDocumentTest : public EditorTest {
         EndLeftButtonTracking(editor, shell);
         ReleaseLeftButton(editor, shell, {});
     }
-    Announcements heard;
 };
 } // namespace
 
@@ -61,7 +49,7 @@ TEST_F(MapDocumentTest, EditsAndUndoAnnounceExactlyTheCellsTheyChanged) {
 }
 
 TEST_F(MapDocumentTest, ABrushStrokeAnnouncesOnlyTheCellsItTouched) {
-    SwitchTool(editor, shell, ToolMode::HeightBrush);
+    SwitchTool(editor, ToolMode::HeightBrush);
     const int radius = editor.area.brush.radius;
     // Press in view cell (2, 5) and drag along the row to cell (12, 5).
     MoveMouse(editor, shell, {500, 300, 2 * 32 + 8, 5 * 32 + 8}, true);
