@@ -153,7 +153,8 @@ TEST(ElevationImport, RefusesSourcesItCannotUseAndCancels) {
 TEST(HeightExport, GeoTiffInMetresComesBackThroughTheImport) {
     std::vector<uint16_t> heights(MapCellCount);
     for (int i = 0; i < MapCellCount; ++i)
-        heights[i] = i % 97 == 0 ? 0 : static_cast<uint16_t>(1 + i * 13 % 65535);
+        heights[static_cast<size_t>(i)] =
+            static_cast<uint16_t>(i % 97 == 0 ? 0 : 1 + i * 13 % 65535);
     std::string error;
     const auto tiff = HeightsAsGeoTiff(heights, 3000, error);
     ASSERT_TRUE(tiff) << error;
