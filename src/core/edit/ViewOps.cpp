@@ -4,22 +4,33 @@
 
 #include <algorithm>
 
-void ClampViewOrigin(Editor& editor, Shell& shell) {
-    auto& view = editor.view;
+namespace {
+void KeepOriginInScrollRanges(ViewState& view, Shell& shell) {
     view.ViewOriginColumn = std::clamp(view.ViewOriginColumn, 0, HorizontalScrollMax);
     view.ViewOriginRow = std::clamp(view.ViewOriginRow, 0, VerticalScrollMax);
     shell.ScrollPositionsChanged();
+}
+} // namespace
+
+void ClampViewOrigin(Editor& editor, Shell& shell) {
+    KeepOriginInScrollRanges(editor.view, shell);
     editor.document.AnnounceViewChanged(ViewAspect::Block);
 }
 
 void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {
     auto& view = editor.view;
+    const int oldColumn = view.ViewOriginColumn;
+    const int oldRow = view.ViewOriginRow;
     view.ViewOriginColumn = column - view.ViewCells / 2;
     view.ViewOriginRow = row - view.ViewCells / 2;
     // The mesh follows the unclamped origin, so a window hanging over the map's top or left
     // edge shows flat water there; only the scroll origin is clamped.
     BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
-    ClampViewOrigin(editor, shell);
+    KeepOriginInScrollRanges(view, shell);
+    // Every edit ends in a re-centre that leaves the block where it is; what the edit changed
+    // has been announced already, so only a block that moved is news.
+    if (view.ViewOriginColumn != oldColumn || view.ViewOriginRow != oldRow)
+        editor.document.AnnounceViewChanged(ViewAspect::Block);
 }
 
 void RecentreViews(Editor& editor, Shell& shell) {
