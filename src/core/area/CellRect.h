@@ -32,6 +32,15 @@ struct CellRect {
         return {std::min(left, column), std::min(top, row), std::max(right, column + 1),
                 std::max(bottom, row + 1)};
     }
+    // The smallest rectangle holding this one and `other`.
+    CellRect United(const CellRect& other) const {
+        if (other.Empty())
+            return *this;
+        if (Empty())
+            return other;
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
+    }
     // The part of this rectangle that lies on the map.
     CellRect ClippedToMap() const {
         return {std::max(left, 0), std::max(top, 0), std::min(right, MapWidth),

@@ -296,6 +296,7 @@ int TerrainQuadCount(int columns, int rows) {
 void BuildTerrainGrid(TerrainMesh& mesh, int columns, int rows) {
     if (TerrainQuadCount(columns, rows) == 0)
         return;
+    mesh.filledFor.reset();
     int index = 0;
     for (int r = 0; r < rows - 1; ++r) {
         for (int j = 0; j < columns - 1; ++j, ++index) {
@@ -319,6 +320,7 @@ void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap&
                      int top, int columns, int rows) {
     if (!heights.HasHeightMap() || TerrainQuadCount(columns, rows) == 0)
         return;
+    mesh.filledFor = TerrainMesh::Window{left, top, columns, rows};
     const QuadRange all{0, 0, columns - 2, rows - 2};
     const GridPoints points(heights, left, top, all);
     PaddedFaces faces(all);
@@ -352,7 +354,14 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
     if (!editor.document.Heights().HasHeightMap())
         return;
-    FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
-                    editor.view.ViewCells, editor.view.ViewCells);
+    const int cells = editor.view.ViewCells;
+    const CellRect changed = editor.document.TakeTerrainChanges();
+    if (editor.mesh.filledFor == TerrainMesh::Window{left, top, cells, cells})
+        RefillTerrainMeshCells(editor.mesh, editor.document.Heights(), editor.document.Tiles(),
+                               left, top, cells, cells,
+                               QRect(changed.left, changed.top, changed.Width(), changed.Height()));
+    else
+        FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
+                        cells, cells);
     shell.DrawTerrainFrame();
 }

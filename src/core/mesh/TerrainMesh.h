@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 struct Editor;
@@ -46,6 +47,14 @@ struct TerrainMesh {
     std::vector<uint32_t> QuadTile; // the TileCell of the quad's own cell, or 58 outside
     std::vector<Vector3> FaceNormal;
 
+    // The window the quads were last filled for: left, top, columns, rows (none after the
+    // grid was laid out flat).
+    struct Window {
+        int left = 0, top = 0, columns = 0, rows = 0;
+        bool operator==(const Window&) const = default;
+    };
+    std::optional<Window> filledFor;
+
     const TerrainVertex* VertexData() const { return quads.front().vertices.data(); }
 };
 
@@ -64,6 +73,8 @@ void BuildTerrainGrid(TerrainMesh& mesh, int columns, int rows);
 void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles, int left,
                      int top, int columns, int rows);
 
-// Rebuilds the editor's mesh for the ViewCells x ViewCells window at (left, top) and draws
-// a 3D frame. Without a height map it does nothing at all, not even the frame.
+// Brings the editor's mesh up to date for the ViewCells x ViewCells window at (left, top)
+// and draws a 3D frame: a mesh already filled for that window gets only the cells changed
+// since, any other is filled whole. Without a height map it does nothing at all, not even
+// the frame.
 void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top);

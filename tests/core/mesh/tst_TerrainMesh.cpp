@@ -220,3 +220,35 @@ TEST_F(TerrainMeshTest, FullBuildAndRefillAreByteForByteTheVertexByVertexComputa
                   0);
     }
 }
+
+TEST_F(TerrainMeshTest, EditsBetweenBuildsOfOneWindowRefillOnlyTheirQuads) {
+    FillHeights(editor, 30000);
+    FillTiles(editor, 5);
+    editor.view.ViewCells = 32;
+    BuildTerrainGrid(editor.mesh, 32, 32);
+    BuildTerrainMesh(editor, shell, 300, 100);
+    // A quad far from the edits is marked: a refill leaves it, a full fill would not.
+    const size_t far = 30 * 31 + 30;
+    editor.mesh.quads[far].vertices[0].s = 99.0f;
+    editor.document.SetHeight(CellIndex(105, 305), 60000);
+    editor.document.SetTile(110, 310, MakeCell(3, 9));
+    BuildTerrainMesh(editor, shell, 300, 100);
+    EXPECT_EQ(editor.mesh.quads[far].vertices[0].s, 99.0f);
+
+    auto full = std::make_unique<TerrainMesh>();
+    BuildTerrainGrid(*full, 32, 32);
+    FillTerrainMesh(*full, editor.document.Heights(), editor.document.Tiles(), 300, 100, 32, 32);
+    editor.mesh.quads[far].vertices[0].s = full->quads[far].vertices[0].s;
+    EXPECT_EQ(std::memcmp(editor.mesh.quads.data(), full->quads.data(), 31 * 31 * 192), 0);
+    EXPECT_EQ(editor.mesh.QuadTile, full->QuadTile);
+
+    // Another window is filled whole, and so is the same one after its grid was laid out
+    // again.
+    editor.mesh.quads[far].vertices[0].s = 99.0f;
+    BuildTerrainMesh(editor, shell, 301, 100);
+    EXPECT_NE(editor.mesh.quads[far].vertices[0].s, 99.0f);
+    BuildTerrainGrid(editor.mesh, 32, 32);
+    editor.mesh.quads[far].vertices[0].normal = {9.0f, 9.0f, 9.0f};
+    BuildTerrainMesh(editor, shell, 301, 100);
+    EXPECT_NE(editor.mesh.quads[far].vertices[0].normal[0], 9.0f);
+}
