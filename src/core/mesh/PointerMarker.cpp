@@ -1,7 +1,7 @@
 #include "core/mesh/PointerMarker.h"
 
 #include "core/edit/Editor.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <algorithm>
 

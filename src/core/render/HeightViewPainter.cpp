@@ -1,7 +1,7 @@
 #include "core/render/HeightViewPainter.h"
 
+#include "core/map/LatLong.h"
 #include "core/render/HeightPalette.h"
-#include "core/render/LatLong.h"
 #include "core/render/OverlayPens.h"
 #include "core/render/PaintPrimitives.h"
 #include "core/render/WorldToPixel.h"

@@ -1,7 +1,7 @@
 #include "core/render/TextureViewOverlays.h"
 
+#include "core/map/LatLong.h"
 #include "core/rails/TargetAreas.h"
-#include "core/render/LatLong.h"
 #include "core/render/OverlayPens.h"
 #include "core/render/PaintPrimitives.h"
 #include "core/render/WorldToPixel.h"
