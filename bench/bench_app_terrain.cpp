@@ -14,6 +14,7 @@
 #include "app/QtShell.h"
 #include "app/terrain3d/TerrainViewWindow.h"
 #include "core/edit/Editor.h"
+#include "core/edit/ViewOps.h"
 
 #include <GL/gl.h>
 

@@ -11,6 +11,7 @@
 #include "core/SilentShell.h"
 #include "core/edit/Editor.h"
 #include "core/edit/Input.h"
+#include "core/edit/ViewOps.h"
 #include "core/mesh/TerrainMesh.h"
 #include "core/mesh/TerrainMeshRefill.h"
 

@@ -4,6 +4,7 @@
 
 #include "app/terrain3d/TerrainViewWindow.h"
 #include "core/edit/Editor.h"
+#include "core/edit/ViewOps.h"
 #include "support/RecordingShell.h"
 
 #include <QImage>

@@ -1,6 +1,7 @@
 #include "core/edit/ViewOps.h"
 
 #include "core/mesh/TerrainMesh.h"
+#include "core/mesh/TerrainMeshRefill.h"
 
 #include <algorithm>
 
@@ -11,6 +12,21 @@ void KeepOriginInScrollRanges(ViewState& view, Shell& shell) {
     shell.ScrollPositionsChanged();
 }
 } // namespace
+
+void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
+    if (!editor.document.Heights().HasHeightMap())
+        return;
+    const int cells = editor.view.ViewCells;
+    const CellRect changed = editor.document.TakeTerrainChanges();
+    if (editor.mesh.filledFor == TerrainMesh::Window{left, top, cells, cells})
+        RefillTerrainMeshCells(editor.mesh, editor.document.Heights(), editor.document.Tiles(),
+                               left, top, cells, cells,
+                               QRect(changed.left, changed.top, changed.Width(), changed.Height()));
+    else
+        FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
+                        cells, cells);
+    shell.DrawTerrainFrame();
+}
 
 void ClampViewOrigin(Editor& editor, Shell& shell) {
     KeepOriginInScrollRanges(editor.view, shell);

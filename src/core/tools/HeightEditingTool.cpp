@@ -1,7 +1,7 @@
 #include "core/tools/HeightEditingTool.h"
 
 #include "core/edit/Editor.h"
-#include "core/mesh/TerrainMesh.h"
+#include "core/edit/ViewOps.h"
 #include "core/render/TextureViewOverlays.h"
 
 int HeightStep(Modifiers modifiers) {
