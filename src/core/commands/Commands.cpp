@@ -255,12 +255,13 @@ void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
         // Not in the middle of a stroke: its step is not complete yet.
         if (history.IsOpen())
             return;
-        if (command == CommandId::Undo ? history.Undo(editor) : history.Redo(editor))
+        if (command == CommandId::Undo ? history.Undo(editor.document)
+                                       : history.Redo(editor.document))
             ShowHistoryMove(editor, shell);
         return;
     }
     // Whatever a command changes in the layers is one step, named after it.
-    history.Record(editor, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
+    history.Record(editor.document, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
 }
 
 void OpenRecentMap(Editor& editor, Shell& shell, const std::string& path) {
