@@ -10,8 +10,8 @@
 #include "RatioReporter.h"
 #include "core/SilentShell.h"
 #include "core/edit/Editor.h"
-#include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
+#include "core/input/Input.h"
 #include "core/mesh/TerrainMesh.h"
 #include "core/mesh/TerrainMeshRefill.h"
 

@@ -3,7 +3,6 @@
 #include "core/Messages.h"
 #include "core/commands/CommandRegistry.h"
 #include "core/edit/EditModes.h"
-#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
@@ -15,6 +14,7 @@
 #include "core/files/RecentMaps.h"
 #include "core/files/TextureMapFile.h"
 #include "core/height/HeightMap.h"
+#include "core/input/Input.h"
 #include "core/tilemap/TileUtilities.h"
 #include "core/tools/AreaCommands.h"
 

@@ -4,6 +4,7 @@
 // (ViewOriginColumn, ShowRailroads, ...).
 
 #include "core/ClassicRandom.h"
+#include "core/area/AreaToolState.h"
 #include "core/commands/CommandId.h"
 #include "core/edit/SavedLayers.h"
 #include "core/height/HeightMap.h"
@@ -13,7 +14,6 @@
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
-#include "core/tools/AreaToolState.h"
 #include "core/undo/EditHistory.h"
 
 #include <memory>

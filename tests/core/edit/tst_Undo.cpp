@@ -1,7 +1,7 @@
 #include "core/commands/Commands.h"
-#include "core/edit/Input.h"
 #include "core/edit/LoadedEditor.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/input/Input.h"
 
 namespace {
 class Undo : public EditorTest {

@@ -1,6 +1,6 @@
 #include "core/edit/EditModes.h"
-#include "core/edit/Input.h"
 #include "core/edit/LoadedEditor.h"
+#include "core/input/Input.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "core/edit/EditModes.h"
-#include "core/edit/EditTools.h"
-#include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
+#include "core/input/EditTools.h"
+#include "core/input/Input.h"
 #include "core/tools/AreaToolSupport.h"
 #include "core/tools/Tool.h"
 
