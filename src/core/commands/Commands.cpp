@@ -1,7 +1,7 @@
 #include "core/commands/Commands.h"
 
 #include "core/Messages.h"
-#include "core/commands/CommandRegistry.h"
+#include "core/edit/CommandRegistry.h"
 #include "core/edit/EditModes.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"

@@ -5,7 +5,7 @@
 
 #include "core/ClassicRandom.h"
 #include "core/area/AreaToolState.h"
-#include "core/commands/CommandId.h"
+#include "core/edit/CommandId.h"
 #include "core/edit/SavedLayers.h"
 #include "core/height/HeightMap.h"
 #include "core/mesh/Camera.h"

@@ -1,6 +1,6 @@
 #include "core/edit/PointerReadout.h"
 
-#include "core/commands/CommandRegistry.h"
+#include "core/edit/CommandRegistry.h"
 #include "core/map/LatLong.h"
 #include "core/map/MapGeometry.h"
 
