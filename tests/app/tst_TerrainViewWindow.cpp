@@ -134,7 +134,8 @@ TEST_F(TerrainViewWindowTest, PointerHandOverShowsAStillMarkerAndComesBackAtTheR
     editor.view.TilePixels = 32;
     editor.cursor.MouseX = 8 * 32 + 5;
     editor.cursor.MouseY = 8 * 32 + 5;
-    const Vector3 ground = PointerMarkerPosition(editor);
+    const Vector3 ground =
+        PointerMarkerPosition(editor.mesh, 16, 32, editor.cursor.MouseX, editor.cursor.MouseY);
     EXPECT_NEAR(ground[1], 20000 * 255.0 / 65535, 0.01); // on the terrain, not in the air
     const auto redNear = [&](const QImage& frame) {
         const QPoint centre = GroundPixel(ground[0], ground[2]);
