@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <algorithm>
@@ -67,7 +68,14 @@ TEST_F(TerrainViewWindowTest, DrawsOnlyWhenShownAndClosingOnlyHides) {
     window->grabFramebuffer();
     EXPECT_EQ(window->FramesDrawn(), frames);
 
+    // An edit inside the 3D window brings a frame that shows it.
     editor.flags.Show3DView = true;
+    BuildFlatBlock(16, 0, MakeCell(0, 22));
+    QSignalSpy swapped(window.get(), &TerrainViewWindow::frameSwapped);
+    editor.document.SetHeight(CellIndex(105, 107), 65535); // corner 0 of quad (7, 5)
+    ASSERT_TRUE(swapped.wait(5000));
+    EXPECT_FLOAT_EQ(editor.mesh.quads[5 * 15 + 7].vertices[0].position[1], 255.0f);
+
     shell.Clear();
     window->close();
     EXPECT_TRUE(window->isHidden());
