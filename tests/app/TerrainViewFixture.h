@@ -4,7 +4,6 @@
 
 #include "app/terrain3d/TerrainViewWindow.h"
 #include "core/edit/Editor.h"
-#include "core/edit/ViewOps.h"
 #include "support/RecordingShell.h"
 
 #include <QImage>
@@ -38,8 +37,11 @@ class TerrainViewFixture : public ::testing::Test {
         editor.view.ViewCells = size;
         editor.view.ViewOriginColumn = left;
         editor.view.ViewOriginRow = top;
+        editor.view.TerrainLeft = left;
+        editor.view.TerrainTop = top;
         BuildTerrainGrid(editor.mesh, size, size);
-        BuildTerrainMesh(editor, shell, left, top);
+        FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
+                        size, size);
     }
 
     // Looks straight down: north up, east right, as in the texture view.

@@ -5,8 +5,8 @@
 #include "core/mesh/TerrainMesh.h"
 #include "core/mesh/Vector3.h"
 
-// The centre of the terrain quad at the cell under client pixel (clientX, clientY) of a texture
-// view of `tilePixels`-pixel cells showing a block of `cells` cells a side (the place of
-// the hand-over), kept inside the block; the origin when the block has no quads.
+// The centre of the quad of `mesh`, a `cells` x `cells` window shown with tiles of
+// `tilePixels`, at the cell under the texture view's client position (clientX, clientY) (the
+// place of the hand-over), kept inside the window; the origin when the window has no quads.
 Vector3 PointerMarkerPosition(const TerrainMesh& mesh, int cells, int tilePixels, int clientX,
                               int clientY);
