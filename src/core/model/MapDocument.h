@@ -56,6 +56,7 @@ class MapDocument {
     // The view's origin, zoom, flags and pointer overlays live with the editor; whoever
     // changes them says so here, so that the views follow.
     void AnnounceViewChanged(ViewAspect aspect);
+    void AnnouncePointerOverlay(const CellRect& before, const CellRect& now);
 
     // The cells whose tiles or heights changed since the last call: what a copy of them that
     // is brought up to date when it is next shown (the 3D preview's mesh) must take over.
