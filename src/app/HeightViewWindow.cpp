@@ -92,9 +92,8 @@ void HeightViewWindow::RailsChanged() {
     canvas_->update();
 }
 
-void HeightViewWindow::ViewChanged(ViewAspect aspect) {
-    if (aspect != ViewAspect::Pointer)
-        canvas_->update();
+void HeightViewWindow::ViewChanged(ViewAspect /*aspect*/) {
+    canvas_->update();
 }
 
 void HeightViewWindow::closeEvent(QCloseEvent* event) {

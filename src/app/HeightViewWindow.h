@@ -42,7 +42,7 @@ class HeightViewWindow : public QWidget, private ScopedDocumentListener {
     // rails, the block's frame and the display flags the whole map.
     void HeightsChanged(const CellRect& cells) override;
     void RailsChanged() override;
-    void ViewChanged(ViewAspect aspect) override;
+    void ViewChanged(ViewAspect /*aspect*/) override;
 
     Editor& editor_;
     Shell& shell_;

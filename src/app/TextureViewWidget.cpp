@@ -5,6 +5,7 @@
 #include "core/edit/Editor.h"
 #include "core/edit/Zoom.h"
 #include "core/input/Input.h"
+#include "core/render/TextureViewOverlays.h"
 #include "core/tools/AreaToolSupport.h"
 
 #include <QApplication>
@@ -58,9 +59,13 @@ TextureViewWidget::TextureViewWidget(Editor& editor, Shell& shell, ScaledTileCac
     connect(&marchTimer_, &QTimer::timeout, this, [this] { MarchSelectionFrame(); });
 }
 
+bool TextureViewWidget::ShowsSelectionFrame() const {
+    return editor_.area.selection && editor_.EditMode == ToolMode::Select;
+}
+
 void TextureViewWidget::MarchSelectionFrame() {
     const auto& selection = editor_.area.selection;
-    if (!selection) {
+    if (!ShowsSelectionFrame()) {
         marchTimer_.stop();
         return;
     }
@@ -72,14 +77,32 @@ void TextureViewWidget::MarchSelectionFrame() {
     update(edges);
 }
 
+QRect TextureViewWidget::PixelsAround(const CellRect& cells, int margin) const {
+    if (cells.Empty())
+        return {};
+    return ViewPixelsOf(editor_, cells).adjusted(-margin, -margin, margin, margin) & rect();
+}
+
 void TextureViewWidget::TilesChanged(const CellRect& cells) {
-    const QRect changed = ViewPixelsOf(editor_, cells).adjusted(-1, -1, 1, 1) & rect();
+    const QRect changed = PixelsAround(cells, 1);
+    if (!changed.isEmpty())
+        update(changed);
+}
+
+void TextureViewWidget::PointerOverlayChanged(const CellRect& before, const CellRect& now) {
+    // The rubber band's four-pixel pen reaches two pixels past its ends, and a world point's
+    // pixel may lie one past its cell.
+    constexpr int Margin = 3;
+    QRegion changed = QRegion(PixelsAround(before, Margin)) + PixelsAround(now, Margin);
+    // The pointer's world location is written again whenever the marks follow the pointer.
+    if (editor_.flags.ShowMouseWorldLocation)
+        changed += MouseWorldLocationBounds().adjusted(0, 0, Margin, Margin) & rect();
     if (!changed.isEmpty())
         update(changed);
 }
 
 void TextureViewWidget::paintEvent(QPaintEvent*) {
-    if (editor_.area.selection && !marchTimer_.isActive())
+    if (ShowsSelectionFrame() && !marchTimer_.isActive())
         marchTimer_.start();
     QPainter painter(this);
     painter_.PaintTextureView(painter, size(), editor_, shell_);

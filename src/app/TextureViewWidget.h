@@ -40,14 +40,20 @@ class TextureViewWidget : public QWidget, private ScopedDocumentListener {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
-    // The pixels of changed tiles (with a margin for frames drawn on their edges); anything
-    // else that shows here repaints the whole view.
+    // The pixels of changed tiles (with a margin for frames drawn on their edges) and of the
+    // marks drawn at the pointer, where they were and where they are (with a margin for wide
+    // pens and smoothed edges); anything else that shows here repaints the whole view.
     void TilesChanged(const CellRect& cells) override;
+    void PointerOverlayChanged(const CellRect& before, const CellRect& now) override;
     void RailsChanged() override { update(); }
     void TargetAreasChanged() override { update(); }
     void ViewChanged(ViewAspect /*aspect*/) override { update(); }
-    // Moves the selection frame's dashes along while there is a selection.
+    // The view pixels of `cells` widened by `margin` on every side, within the view.
+    QRect PixelsAround(const CellRect& cells, int margin) const;
+    // Moves the selection frame's dashes along while the frame shows; other tools keep the
+    // selection but do not draw it.
     void MarchSelectionFrame();
+    bool ShowsSelectionFrame() const;
     // A mouse move to client position `client` (screen position `screen`).
     void FollowPointer(QPoint client, QPoint screen);
 

@@ -1,9 +1,11 @@
 // The texture view as it appears in the main window: the empty view, the block of tiles
-// with magenta beyond the map edge, and the cursor state kept from mouse moves.
+// with magenta beyond the map edge, the cursor state kept from mouse moves, and repaints of
+// only what changed.
 
 #include "SessionFixture.h"
 
 #include "core/map/MapGeometry.h"
+#include "core/render/TextureViewOverlays.h"
 
 namespace {
 
@@ -88,4 +90,63 @@ TEST_F(TextureViewWidgetTest, RepaintsTheChangedCellsInsideTheBlockAndAllOfItOnV
     Settle();
     EXPECT_EQ(paints.painted.boundingRect(), main().View().rect());
     main().View().removeEventFilter(&paints);
+}
+
+TEST_F(TextureViewWidgetTest, ABrushStrokeRepaintsOnlyAroundTheOutlineAndLeavesNoTrail) {
+    editor().document.ReplaceTiles(std::vector<TileCell>(MapCellCount, 1));
+    editor().document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, 1000));
+    main().Execute(CommandId::HeightBrushTool);
+    QWidget& view = main().View();
+    const int tile = editor().view.TilePixels;
+    const int radius = editor().area.brush.radius;
+    // A stroke along row 8, from column 4 to column 24.
+    const auto inCell = [tile](int column) { return QPoint(column, 8) * tile + QPoint(8, 8); };
+    // The outline's cells around column `column` of that row, and a few pixels more.
+    const auto outline = [&](int column) {
+        const int cells = 2 * radius + 1;
+        return QRect(QPoint(column - radius, 8 - radius) * tile, QSize(cells, cells) * tile)
+            .adjusted(-3, -3, 3, 3);
+    };
+    // The world location written at the top-left follows the pointer with the outline.
+    Item(CommandId::MouseWorldLocation)->trigger();
+    const QRect location = MouseWorldLocationBounds().adjusted(0, 0, 3, 3);
+    MoveOverView(inCell(4));
+    Settle();
+
+    // What the screen shows: the whole view once, then each paint's area as it is painted.
+    QImage screen = Grab().convertToFormat(QImage::Format_RGB32);
+    const QImage before = screen;
+    PaintedArea paints;
+    view.installEventFilter(&paints);
+    qint64 repainted = 0;
+    const auto send = [&](QEvent::Type type, int column, Qt::MouseButtons held) {
+        paints.painted = QRegion();
+        const QPoint at = inCell(column);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view.mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+        Settle();
+        // Only where the outline was and where it is now.
+        const QRegion painted = paints.painted;
+        EXPECT_TRUE((painted - outline(column - 1) - outline(column) - location).isEmpty())
+            << column;
+        for (const QRect& rect : painted)
+            repainted += qint64{rect.width()} * rect.height();
+        if (!painted.isEmpty())
+            view.render(&screen, painted.boundingRect().topLeft(), painted);
+    };
+    send(QEvent::MouseButtonPress, 4, Qt::LeftButton);
+    for (int column = 5; column <= 24; ++column)
+        send(QEvent::MouseMove, column, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, 24, Qt::NoButton);
+    view.removeEventFilter(&paints);
+    // 22 events, each of which used to repaint the whole view.
+    EXPECT_GT(repainted, 0);
+    EXPECT_LT(repainted, 22 * qint64{view.width()} * view.height() / 10);
+
+    // The outline left its first place and shows at its last: the picture matches a full
+    // repaint pixel for pixel.
+    const QImage full = Grab().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, full);
+    EXPECT_NE(before.copy(outline(4)), full.copy(outline(4)));
 }

@@ -151,10 +151,10 @@ void TerrainViewWindow::HeightsChanged(const CellRect& cells) {
     DrawIfShown(cells);
 }
 
-void TerrainViewWindow::ViewChanged(ViewAspect aspect) {
-    // What is drawn at the texture view's pointer does not show here.
-    if (aspect != ViewAspect::Pointer)
-        DrawTerrainFrame();
+void TerrainViewWindow::ViewChanged(ViewAspect /*aspect*/) {
+    // What is drawn at the texture view's pointer comes as another announcement and does not
+    // show here.
+    DrawTerrainFrame();
 }
 
 void TerrainViewWindow::DrawIfShown(const CellRect& cells) {

@@ -42,6 +42,8 @@ void RecentreAfterEdit(Editor& editor, Shell& shell) {
 void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
                bool mainWindowHasFocus) {
     auto& cursor = editor.cursor;
+    // Where the marks drawn at the pointer were before it moved.
+    const CellRect overlayBefore = PointerOverlayCells(editor);
     if (editor.flags.FocusFollowsMouse && !mainWindowHasFocus)
         shell.FocusMainWindow();
     if (pointer.screenX < 2) {
@@ -52,7 +54,7 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
     // The rubber band from the last point laid follows the pointer.
     if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
         editor.document.Rails().PendingRailPointCount > 0)
-        editor.document.AnnounceViewChanged(ViewAspect::Pointer);
+        AnnounceOverlayChanged(editor, overlayBefore);
     if (const Tool& tool = ToolFor(editor.EditMode); tool.TakesPointer())
         tool.Move(editor, shell, PointerCell(editor), cursor.LeftButtonDown);
     if (!editor.VertexMode)
@@ -67,7 +69,7 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
         cursor.MouseRow = j + 1;
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow ||
         cursor.LeftButtonDown)
-        editor.document.AnnounceViewChanged(ViewAspect::Pointer);
+        AnnounceOverlayChanged(editor, overlayBefore);
 }
 
 bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {

@@ -12,6 +12,13 @@ constexpr int32_t WorldUnitsPerCell = 1 << 18;
 constexpr int32_t WorldOriginColumn = 160;
 constexpr int32_t WorldOriginRow = 1760;
 
+// The map column (origin WorldOriginColumn) or row (WorldOriginRow) holding a world
+// coordinate; points left of or above the map give negative cells.
+// (Shifting by 18 bits divides by WorldUnitsPerCell, rounding down.)
+constexpr int CellOfWorld(int32_t world, int32_t originCell) {
+    return static_cast<int>((int64_t{world} >> 18) + originCell);
+}
+
 // The floor of a / b for b > 0: the cell that holds pixel `a` of a view of b-pixel cells,
 // left of the view included.
 constexpr int FloorDivide(int a, int b) {

@@ -9,7 +9,6 @@
 enum class ViewAspect {
     Block,   // the view's origin or zoom, and with them the 3D window
     Display, // display flags, the tool mode, the selected tile, the palette's mode
-    Pointer, // something drawn at the pointer (rubber band, brush outline, selection)
 };
 
 class DocumentListener {
@@ -23,4 +22,9 @@ class DocumentListener {
     virtual void RailsChanged() {}
     virtual void TargetAreasChanged() {}
     virtual void ViewChanged(ViewAspect /*aspect*/) {}
+    // Marks drawn over the view at the pointer (the rubber band of a rail being laid, a brush
+    // outline, a paste preview, the selection frame, the height-edit cross) moved or changed:
+    // they covered the map cells `before` and cover `now`. Either may be empty or reach past
+    // the map's edges.
+    virtual void PointerOverlayChanged(const CellRect& /*before*/, const CellRect& /*now*/) {}
 };

@@ -88,6 +88,10 @@ void MapDocument::AnnounceViewChanged(ViewAspect aspect) {
     Announce([aspect](DocumentListener& listener) { listener.ViewChanged(aspect); });
 }
 
+void MapDocument::AnnouncePointerOverlay(const CellRect& before, const CellRect& now) {
+    Announce([&](DocumentListener& listener) { listener.PointerOverlayChanged(before, now); });
+}
+
 void MapDocument::Subscribe(DocumentListener& listener) {
     if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end())
         listeners_.push_back(&listener);

@@ -56,6 +56,7 @@ class MapDocument {
     // The view's origin, zoom, flags and pointer overlays live with the editor; whoever
     // changes them says so here, so that the views follow.
     void AnnounceViewChanged(ViewAspect aspect);
+    void AnnouncePointerOverlay(const CellRect& before, const CellRect& now);
 
     // Listeners hear every change until they leave; they must leave before they die.
     void Subscribe(DocumentListener& listener);

@@ -7,6 +7,8 @@
 #include "core/render/WorldToPixel.h"
 #include "core/tools/Tool.h"
 
+#include <QFontMetrics>
+
 #include <utility>
 #include <vector>
 
@@ -102,6 +104,12 @@ void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor) {
 void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor) {
     DrawTextAt(painter, QPoint(0, 0),
                QStringLiteral("%1, %2").arg(cursor.MouseWorldX).arg(cursor.MouseWorldY));
+}
+
+QRect MouseWorldLocationBounds() {
+    const QFontMetrics metrics(ViewFont());
+    return QRect(0, 0, metrics.horizontalAdvance(QStringLiteral("-2147483648, -2147483648")),
+                 metrics.height());
 }
 
 void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view) {

@@ -8,6 +8,7 @@
 #include "core/edit/Editor.h"
 
 #include <QPainter>
+#include <QRect>
 #include <QSize>
 
 // All overlays whose switches are on. Painting never asks for another paint: the pointer's
@@ -20,4 +21,6 @@ void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view);
 bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor);
 void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor);
 void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor);
+// The view pixels that the mouse world location covers at most, whatever its numbers.
+QRect MouseWorldLocationBounds();
 void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view);

@@ -29,10 +29,7 @@ TextureViewMapping MappingOf(const ViewState& view) {
 }
 
 QPoint HeightViewPixel(int32_t worldX, int32_t worldY) {
-    // Widened first: near the ends of the 32-bit range the sum would overflow.
-    const int64_t x = (int64_t{worldX} + int64_t{WorldOriginColumn} * WorldUnitsPerCell) >> 18;
-    const int64_t y = (int64_t{worldY} + int64_t{WorldOriginRow} * WorldUnitsPerCell) >> 18;
-    return QPoint(static_cast<int>(x), static_cast<int>(y));
+    return QPoint(CellOfWorld(worldX, WorldOriginColumn), CellOfWorld(worldY, WorldOriginRow));
 }
 
 QRect TileBlockRect(const ViewState& view) {

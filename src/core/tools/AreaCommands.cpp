@@ -128,10 +128,12 @@ bool ExecuteAreaCommand(Editor& editor, Shell& shell, CommandId command) {
         case C::BrushLarger:
         case C::BrushSmaller:
         case C::BrushStronger:
-        case C::BrushWeaker:
+        case C::BrushWeaker: {
+            const CellRect before = PointerOverlayCells(editor);
             ChangeBrush(area.brush, command);
-            AnnounceOverlayChanged(editor);
+            AnnounceOverlayChanged(editor, before);
             break;
+        }
         default:
             return false;
         }

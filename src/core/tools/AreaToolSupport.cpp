@@ -19,8 +19,12 @@ QRect ViewPixelsOf(const Editor& editor, const CellRect& cells) {
                                            pixel(cells.bottom, view.ViewOriginRow) - 1));
 }
 
-void AnnounceOverlayChanged(Editor& editor) {
-    editor.document.AnnounceViewChanged(ViewAspect::Pointer);
+CellRect PointerOverlayCells(const Editor& editor) {
+    return ToolFor(editor.EditMode).OverlayCells(editor);
+}
+
+void AnnounceOverlayChanged(Editor& editor, const CellRect& before) {
+    editor.document.AnnouncePointerOverlay(before, PointerOverlayCells(editor));
 }
 
 void FinishLayerEdit(Editor& editor, Shell& shell) {

@@ -12,8 +12,11 @@ struct Editor;
 
 // The view pixels of a rectangle of map cells.
 QRect ViewPixelsOf(const Editor& editor, const CellRect& cells);
-// Something drawn over the view at the pointer (outline, preview, frame) moved or changed.
-void AnnounceOverlayChanged(Editor& editor);
+// The map cells that the current tool's marks over the view cover.
+CellRect PointerOverlayCells(const Editor& editor);
+// The current tool's marks over the view (outline, preview, frame, rubber band) may have
+// moved or changed since they covered `before` (what PointerOverlayCells said then).
+void AnnounceOverlayChanged(Editor& editor, const CellRect& before);
 // After a change of the layers: the 3D block is rebuilt and the height view's shade follows.
 void FinishLayerEdit(Editor& editor, Shell& shell);
 // The map cell under the pointer.

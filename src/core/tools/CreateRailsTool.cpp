@@ -21,6 +21,19 @@ std::string CreateRailsTool::StepName(ButtonAction action) const {
     return action == ButtonAction::MiddlePress ? "Remove Rail Point" : "Lay Rail Point";
 }
 
+CellRect CreateRailsTool::OverlayCells(const Editor& editor) const {
+    const RailNetwork& rails = editor.document.Rails();
+    if (!editor.flags.ShowRailroads || rails.PendingRailPointCount < 1)
+        return {};
+    const RailPoint& last =
+        rails.PendingRailPoints[static_cast<size_t>(rails.PendingRailPointCount - 1)];
+    const auto& cursor = editor.cursor;
+    return CellRect::Spanning(CellOfWorld(last.y, WorldOriginRow),
+                              CellOfWorld(last.x, WorldOriginColumn),
+                              CellOfWorld(cursor.MouseWorldY, WorldOriginRow),
+                              CellOfWorld(cursor.MouseWorldX, WorldOriginColumn));
+}
+
 std::string CreateRailsTool::Hint() const {
     return "Left: lay a rail point; right: commit the rail; middle: remove the last point.";
 }

@@ -10,4 +10,6 @@ class CreateRailsTool : public Tool {
              int column) const override;
     std::string StepName(ButtonAction action) const override;
     std::string Hint() const override;
+    // The rubber band from the last pending point to the pointer.
+    CellRect OverlayCells(const Editor& editor) const override;
 };

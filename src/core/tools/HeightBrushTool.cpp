@@ -64,8 +64,9 @@ void HeightBrushTool::Move(Editor& editor, Shell& /*shell*/, MapPoint cell, bool
     auto& area = editor.area;
     if (cell != area.pointer) {
         // The outline leaves its old place and shows at the new one.
+        const CellRect before = OverlayCells(editor);
         area.pointer = cell;
-        AnnounceOverlayChanged(editor);
+        AnnounceOverlayChanged(editor, before);
     }
     if (leftHeld && area.brushLastDab && *area.brushLastDab != cell)
         Dab(editor, cell);
@@ -77,6 +78,13 @@ void HeightBrushTool::Release(Editor& editor, Shell& shell, ButtonAction action,
         return;
     editor.area.brushLastDab.reset();
     FinishLayerEdit(editor, shell);
+}
+
+CellRect HeightBrushTool::OverlayCells(const Editor& editor) const {
+    const MapPoint centre = editor.area.pointer;
+    const int radius = editor.area.brush.radius;
+    return {centre.column - radius, centre.row - radius, centre.column + radius + 1,
+            centre.row + radius + 1};
 }
 
 void HeightBrushTool::PaintOverlay(QPainter& painter, const Editor& editor) const {

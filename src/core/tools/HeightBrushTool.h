@@ -17,4 +17,5 @@ class HeightBrushTool : public Tool {
                  MapPoint cell) const override;
     void Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld) const override;
     void PaintOverlay(QPainter& painter, const Editor& editor) const override;
+    CellRect OverlayCells(const Editor& editor) const override;
 };

@@ -49,3 +49,10 @@ void HeightEditingTool::PaintOverlay(QPainter& painter, const Editor& editor) co
     DrawLine(painter, p, p + QPoint(0, h));
     DrawLine(painter, p, p - QPoint(0, h));
 }
+
+CellRect HeightEditingTool::OverlayCells(const Editor& editor) const {
+    // The cross's arms reach one cell from the vertex: the four cells around it.
+    const int column = editor.view.ViewOriginColumn + editor.cursor.MouseColumn;
+    const int row = editor.view.ViewOriginRow + editor.cursor.MouseRow;
+    return {column - 1, row - 1, column + 1, row + 1};
+}

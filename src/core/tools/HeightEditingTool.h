@@ -14,4 +14,5 @@ class HeightEditingTool : public Tool {
     std::string StepName(ButtonAction action) const override;
     std::string Hint() const override;
     void PaintOverlay(QPainter& painter, const Editor& editor) const override;
+    CellRect OverlayCells(const Editor& editor) const override;
 };

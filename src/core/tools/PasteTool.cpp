@@ -56,8 +56,9 @@ void PasteTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modif
 void PasteTool::Move(Editor& editor, Shell& /*shell*/, MapPoint cell, bool /*leftHeld*/) const {
     if (cell == editor.area.pointer)
         return;
+    const CellRect before = OverlayCells(editor);
     editor.area.pointer = cell;
-    AnnounceOverlayChanged(editor);
+    AnnounceOverlayChanged(editor, before);
 }
 
 bool PasteTool::KeyPress(Editor& editor, Shell& /*shell*/, Key key) const {
@@ -67,8 +68,12 @@ bool PasteTool::KeyPress(Editor& editor, Shell& /*shell*/, Key key) const {
     return true;
 }
 
+CellRect PasteTool::OverlayCells(const Editor& editor) const {
+    return PreviewAt(editor, editor.area.pointer);
+}
+
 void PasteTool::PaintOverlay(QPainter& painter, const Editor& editor) const {
-    const QRect frame = ViewPixelsOf(editor, PreviewAt(editor, editor.area.pointer));
+    const QRect frame = ViewPixelsOf(editor, OverlayCells(editor));
     painter.save();
     painter.fillRect(frame, QColor(255, 255, 255, 64));
     painter.setBrush(Qt::NoBrush);

@@ -17,4 +17,5 @@ class PasteTool : public Tool {
     void Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld) const override;
     bool KeyPress(Editor& editor, Shell& shell, Key key) const override;
     void PaintOverlay(QPainter& painter, const Editor& editor) const override;
+    CellRect OverlayCells(const Editor& editor) const override;
 };

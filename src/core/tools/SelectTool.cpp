@@ -14,8 +14,9 @@ MapPoint ClampedToMap(MapPoint cell) {
 } // namespace
 
 void SetSelection(Editor& editor, std::optional<CellRect> selection) {
+    const CellRect before = PointerOverlayCells(editor);
     editor.area.selection = selection;
-    AnnounceOverlayChanged(editor);
+    AnnounceOverlayChanged(editor, before);
 }
 
 std::string SelectTool::StepName(ButtonAction /*action*/) const {
@@ -56,6 +57,10 @@ void SelectTool::Release(Editor& editor, Shell& shell, ButtonAction action, Modi
         return;
     Move(editor, shell, cell, true);
     editor.area.selectionAnchor.reset();
+}
+
+CellRect SelectTool::OverlayCells(const Editor& editor) const {
+    return editor.area.selection.value_or(CellRect{});
 }
 
 void SelectTool::PaintOverlay(QPainter& painter, const Editor& editor) const {

@@ -16,6 +16,7 @@ class SelectTool : public Tool {
                  MapPoint cell) const override;
     void Move(Editor& editor, Shell& shell, MapPoint cell, bool leftHeld) const override;
     void PaintOverlay(QPainter& painter, const Editor& editor) const override;
+    CellRect OverlayCells(const Editor& editor) const override;
 };
 
 // Replaces the selection (none: drops it); its frame moves in the view.

@@ -9,6 +9,7 @@
 // press of the left button begins one undo step and its release ends it.
 
 #include "core/Shell.h"
+#include "core/area/CellRect.h"
 #include "core/edit/InputEvents.h"
 #include "core/map/MapPoint.h"
 
@@ -49,6 +50,10 @@ class Tool {
     // Draws the tool's marks over the texture view (view pixels, origin at the block's
     // top-left corner).
     virtual void PaintOverlay(QPainter& /*painter*/, const Editor& /*editor*/) const {}
+    // The map cells that the tool's marks over the view cover (what PaintOverlay draws, or
+    // the rubber band of a rail being laid); empty when it draws none. The view repaints
+    // them, and the cells they covered before, when the marks move.
+    virtual CellRect OverlayCells(const Editor& /*editor*/) const { return {}; }
 };
 
 // The tool of a mode.

@@ -35,15 +35,20 @@ struct Announcements : ScopedDocumentListener {
     std::vector<CellRect> heights;
     int rails = 0;
     std::vector<ViewAspect> views;
+    std::vector<std::pair<CellRect, CellRect>> overlays; // before and now
     void TilesChanged(const CellRect& cells) override { tiles.push_back(cells); }
     void HeightsChanged(const CellRect& cells) override { heights.push_back(cells); }
     void RailsChanged() override { ++rails; }
     void ViewChanged(ViewAspect aspect) override { views.push_back(aspect); }
+    void PointerOverlayChanged(const CellRect& before, const CellRect& now) override {
+        overlays.emplace_back(before, now);
+    }
     void Clear() {
         tiles.clear();
         heights.clear();
         rails = 0;
         views.clear();
+        overlays.clear();
     }
 };
 

@@ -77,24 +77,28 @@ TEST_F(Input, CursorWorkedExampleAndTruncatingArithmetic) {
 }
 
 TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
+    using Overlays = std::vector<std::pair<CellRect, CellRect>>;
     editor.view.TilePixels = 64;
     MoveMouse(editor, shell, {500, 500, 40, 40}, true);
     EXPECT_TRUE(shell.calls.empty());
-    EXPECT_TRUE(heard.views.empty()); // no snapping or repaint outside VertexMode
+    EXPECT_TRUE(heard.overlays.empty()); // no snapping or repaint outside VertexMode
+    editor.EditMode = ToolMode::HeightEditing;
     editor.VertexMode = true;
     MoveMouse(editor, shell, {500, 500, 32, 32}, true); // exactly half stays on vertex 0
     EXPECT_EQ(ColumnAndRow(editor.cursor), 0);
     MoveMouse(editor, shell, {500, 500, 33, 95}, true);
     EXPECT_EQ(ColumnAndRow(editor.cursor), 11);
     EXPECT_EQ(editor.cursor.MouseWorldX, -160 * 262144 + 33 * 262144 / 64); // not snapped
-    EXPECT_EQ(heard.views, std::vector{ViewAspect::Pointer});
     MoveMouse(editor, shell, {500, 500, 40, 80}, true); // same vertex: no repaint
     editor.cursor.LeftButtonDown = true;
     MoveMouse(editor, shell, {500, 500, 40, 80}, true); // unless dragging
-    EXPECT_EQ(heard.views, std::vector(2, ViewAspect::Pointer));
+    // The cross's arms cover the four cells around its vertex.
+    EXPECT_EQ(heard.overlays,
+              (Overlays{{{-1, -1, 1, 1}, {0, 0, 2, 2}}, {{0, 0, 2, 2}, {0, 0, 2, 2}}}));
 
     // Focus follows the mouse when asked; the left edge hands over to the 3D view.
     shell.Clear();
+    editor.EditMode = ToolMode::TilePainting;
     editor.VertexMode = false;
     editor.cursor.LeftButtonDown = false;
     MoveMouse(editor, shell, {500, 300, 10, 10}, false);
@@ -108,15 +112,21 @@ TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
     EXPECT_EQ(editor.cursor.MouseX, -5); // the position read before the hand-over
     EXPECT_EQ(Joined(shell.calls), "focus, handover 300");
 
-    // While a rail is being laid, every move redraws the rubber band to the pointer.
+    // While a rail is being laid, every move redraws the rubber band from the last point (in
+    // cell column 3, row 2) to the pointer, where it was and where it is.
     editor.EditMode = ToolMode::CreateRails;
     heard.Clear();
     MoveMouse(editor, shell, {500, 300, 10, 10}, true);
-    EXPECT_TRUE(heard.views.empty());
-    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 1; });
+    EXPECT_TRUE(heard.overlays.empty());
+    editor.document.EditRails([](RailNetwork& r) {
+        r.PendingRailPointCount = 1;
+        r.PendingRailPoints[0] = {-157 * 262144 + 5, -1758 * 262144 + 5};
+    });
     MoveMouse(editor, shell, {500, 300, 12, 10}, true);
-    MoveMouse(editor, shell, {500, 300, 13, 10}, true);
-    EXPECT_EQ(heard.views, std::vector(2, ViewAspect::Pointer));
+    MoveMouse(editor, shell, {500, 300, 300, 200}, true);
+    EXPECT_EQ(heard.overlays,
+              (Overlays{{{0, 0, 4, 3}, {0, 0, 4, 3}}, {{0, 0, 4, 3}, {3, 2, 5, 4}}}));
+    EXPECT_TRUE(heard.views.empty());
 }
 
 TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
