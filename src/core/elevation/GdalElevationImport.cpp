@@ -38,6 +38,26 @@ std::optional<std::string> PlacementProblem(GDALDatasetH source, const std::stri
     return std::nullopt;
 }
 
+// GDAL reads a block of every band at once from a file whose bands are interleaved pixel by
+// pixel; a header may claim blocks far larger than any elevation file has.
+constexpr double MaxBlockBytes = 256.0 * 1024 * 1024;
+
+// Why the bytes of one block, across the bands read with it, are too many to read.
+std::optional<std::string> BlockSizeProblem(GDALDatasetH source, GDALRasterBandH band,
+                                            GDALDataType type, const std::string& path) {
+    int blockColumns = 0;
+    int blockRows = 0;
+    GDALGetBlockSize(band, &blockColumns, &blockRows);
+    const double bytes = static_cast<double>(blockColumns) * static_cast<double>(blockRows) *
+                         GDALGetDataTypeSizeBytes(type) * GDALGetRasterCount(source);
+    if (bytes <= MaxBlockBytes)
+        return std::nullopt;
+    char megabytes[32];
+    std::snprintf(megabytes, sizeof megabytes, "%.0f", bytes / (1024 * 1024));
+    return path + " cannot be read: a block of its " + std::to_string(GDALGetRasterCount(source)) +
+           " bands holds " + megabytes + " MiB, more than the 256 MiB an elevation file needs.";
+}
+
 // What makes a source unusable, or nothing when it can be warped onto the map.
 std::optional<std::string> SourceProblem(GDALDatasetH source, const std::string& path) {
     if (GDALGetRasterCount(source) < 1)
@@ -47,6 +67,8 @@ std::optional<std::string> SourceProblem(GDALDatasetH source, const std::string&
     if (type == GDT_Unknown || GDALDataTypeIsComplex(type) ||
         GDALGetRasterColorInterpretation(band) == GCI_PaletteIndex)
         return path + " has no elevation band.";
+    if (auto problem = BlockSizeProblem(source, band, type, path))
+        return problem;
     double transform[6];
     const bool hasTransform = GDALGetGeoTransform(source, transform) == CE_None;
     if (!hasTransform && GDALGetGCPCount(source) == 0)

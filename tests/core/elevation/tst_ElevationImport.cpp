@@ -141,6 +141,15 @@ TEST(ElevationImport, RefusesSourcesItCannotUseAndCancels) {
         "c4=\"255\"/></ColorTable></VRTRasterBand></VRTDataset>";
     WriteBytes(dir.File("picture.vrt"), std::vector<uint8_t>(picture.begin(), picture.end()));
     EXPECT_NE(refusal(dir.File("picture.vrt")).find("has no elevation band"), std::string::npos);
+    // A header whose bands, read a block at a time together, would need gigabytes.
+    std::string bands = "<VRTDataset rasterXSize=\"128\" rasterYSize=\"128\"><SRS>EPSG:4326</SRS>"
+                        "<GeoTransform>0,0.01,0,50,0,-0.01</GeoTransform>";
+    for (int band = 1; band <= 2101; ++band)
+        bands += "<VRTRasterBand dataType=\"Float64\" band=\"" + std::to_string(band) + "\"/>";
+    bands += "</VRTDataset>";
+    WriteBytes(dir.File("bands.vrt"), std::vector<uint8_t>(bands.begin(), bands.end()));
+    EXPECT_NE(refusal(dir.File("bands.vrt")).find("bands holds 263 MiB, more than the 256 MiB"),
+              std::string::npos);
 
     ASSERT_TRUE(WriteSyntheticRaster(dir.File("land.tif"),
                                      LatLongRaster(0, 50, 64, 64, 64, [](int, int) { return 9; })));
