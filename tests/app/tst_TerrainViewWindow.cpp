@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <algorithm>
@@ -67,7 +68,14 @@ TEST_F(TerrainViewWindowTest, DrawsOnlyWhenShownAndClosingOnlyHides) {
     window->grabFramebuffer();
     EXPECT_EQ(window->FramesDrawn(), frames);
 
+    // An edit inside the 3D window brings a frame that shows it.
     editor.flags.Show3DView = true;
+    BuildFlatBlock(16, 0, MakeCell(0, 22));
+    QSignalSpy swapped(window.get(), &TerrainViewWindow::frameSwapped);
+    editor.document.SetHeight(CellIndex(105, 107), 65535); // corner 0 of quad (7, 5)
+    ASSERT_TRUE(swapped.wait(5000));
+    EXPECT_FLOAT_EQ(editor.mesh.quads[5 * 15 + 7].vertices[0].position[1], 255.0f);
+
     shell.Clear();
     window->close();
     EXPECT_TRUE(window->isHidden());
@@ -134,7 +142,8 @@ TEST_F(TerrainViewWindowTest, PointerHandOverShowsAStillMarkerAndComesBackAtTheR
     editor.view.TilePixels = 32;
     editor.cursor.MouseX = 8 * 32 + 5;
     editor.cursor.MouseY = 8 * 32 + 5;
-    const Vector3 ground = PointerMarkerPosition(editor);
+    const Vector3 ground =
+        PointerMarkerPosition(editor.mesh, 16, 32, editor.cursor.MouseX, editor.cursor.MouseY);
     EXPECT_NEAR(ground[1], 20000 * 255.0 / 65535, 0.01); // on the terrain, not in the air
     const auto redNear = [&](const QImage& frame) {
         const QPoint centre = GroundPixel(ground[0], ground[2]);

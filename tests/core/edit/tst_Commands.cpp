@@ -1,6 +1,7 @@
 #include "core/commands/Commands.h"
 
 #include "core/edit/LoadedEditor.h"
+#include "core/edit/ViewOps.h"
 
 using Commands = EditorTest;
 
@@ -25,10 +26,11 @@ TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
     EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom25), true);
     EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom150), false);
     EXPECT_EQ(CommandCheckMark(editor, CommandId::LoadTextureFile), std::nullopt);
-    // With heights, the 3D view shows the new block's terrain at once.
-    FillHeights(editor, 65535);
+    // The 3D window is the new block, wherever a re-centre had left it.
+    CenterViewOn(editor, shell, 0, 0);
     ExecuteCommand(editor, shell, CommandId::Zoom100);
-    EXPECT_FLOAT_EQ(editor.mesh.quads[0].vertices[0].position[1], 255.0f);
+    EXPECT_EQ(view.TerrainLeft, view.ViewOriginColumn);
+    EXPECT_EQ(view.TerrainTop, view.ViewOriginRow);
 }
 
 TEST_F(Commands, DriverInfoExitAndHeightViewItems) {

@@ -1,4 +1,5 @@
 #include "core/mesh/TerrainMesh.h"
+#include "core/mesh/TerrainMeshFollower.h"
 #include "core/mesh/TerrainMeshRefill.h"
 
 #include "core/edit/LoadedEditor.h"
@@ -11,7 +12,10 @@
 #include <memory>
 
 namespace {
-using TerrainMeshTest = EditorTest;
+struct TerrainMeshTest : EditorTest {
+    TerrainMeshFollower follower{editor.document, editor.mesh};
+    void Follow(int left, int top) { follower.BringUpToDate(left, top, editor.view.ViewCells); }
+};
 
 const TerrainVertex& Vertex(const Editor& editor, int quad, int k) {
     return editor.mesh.quads[static_cast<size_t>(quad)].vertices[static_cast<size_t>(k)];
@@ -77,8 +81,7 @@ TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     editor.document.SetHeight(CellIndex(100, 200), 65535);
     editor.document.SetHeight(CellIndex(100, 201), 1);
     BuildTerrainGrid(editor.mesh, 32, 32);
-    BuildTerrainMesh(editor, shell, 200, 100);
-    EXPECT_EQ(Joined(shell.calls), "frame");
+    Follow(200, 100);
     const auto& v = editor.mesh.quads[0].vertices;
     EXPECT_EQ(v[0].position[1], 255.0f);
     EXPECT_EQ(v[0].red, 255.0f);
@@ -110,16 +113,15 @@ TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
     EXPECT_EQ(mismatches, 0);
     FillHeights(editor, 0);
 
-    // Without a tile map the tiles stay; without heights nothing is built or drawn.
+    // Without a tile map the tiles stay; without heights nothing is built.
     editor.document.DiscardTiles();
     editor.mesh.QuadTile[0] = 12;
-    BuildTerrainMesh(editor, shell, 200, 100);
+    Follow(200, 100);
     EXPECT_EQ(editor.mesh.QuadTile[0], 12u);
     editor.document.FreeHeights();
-    shell.Clear();
-    CenterViewOn(editor, shell, 300, 200);
-    EXPECT_EQ(Joined(shell.calls), "scroll");
-    EXPECT_EQ(editor.view.ViewOriginColumn, 284);
+    editor.mesh.quads[0].vertices[0].s = 99.0f;
+    Follow(300, 200);
+    EXPECT_EQ(editor.mesh.quads[0].vertices[0].s, 99.0f);
 }
 
 TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
@@ -127,8 +129,10 @@ TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
     FillTiles(editor, 5);
     BuildTerrainGrid(editor.mesh, 32, 32);
     CenterViewOn(editor, shell, 0, 0);
-    // The scroll origin is clamped; the mesh keeps the window at (-16, -16).
+    // The scroll origin is clamped; the 3D window stays at (-16, -16).
     EXPECT_EQ(editor.view.ViewOriginColumn + editor.view.ViewOriginRow, 0);
+    EXPECT_EQ(editor.view.TerrainLeft + editor.view.TerrainTop, -32);
+    Follow(editor.view.TerrainLeft, editor.view.TerrainTop);
     EXPECT_EQ(editor.mesh.QuadTile[0], OutsideMapQuadTile);
     EXPECT_EQ(Vertex(editor, 0, 2).position[1], 0.0f);
     EXPECT_EQ(Vertex(editor, 0, 2).blue, 0.45f);
@@ -141,7 +145,7 @@ TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
     EXPECT_EQ(editor.mesh.QuadTile[corner + 32], 5u);
 
     // At the bottom-right corner of the map, corners beyond the edge take height 0.
-    BuildTerrainMesh(editor, shell, 609, 289);
+    Follow(609, 289);
     const int last = 30 * 31 + 30; // map cell (639, 319)
     EXPECT_EQ(editor.mesh.QuadTile[last], 5u);
     EXPECT_GT(Vertex(editor, last, 0).position[1], 0.0f);
@@ -154,7 +158,7 @@ TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
     editor.view.ViewCells = 4;
     BuildTerrainGrid(editor.mesh, 4, 4);
     editor.document.SetHeight(CellIndex(11, 11), 65535); // the centre of the 3 x 3 quads
-    BuildTerrainMesh(editor, shell, 10, 10);
+    Follow(10, 10);
     const auto& faces = editor.mesh.FaceNormal;
     // A face normal comes from corners 0, 1 and 2 only: quad 0 tilts away in x alone.
     EXPECT_LT(faces[0][0], 0.0f);
@@ -226,13 +230,13 @@ TEST_F(TerrainMeshTest, EditsBetweenBuildsOfOneWindowRefillOnlyTheirQuads) {
     FillTiles(editor, 5);
     editor.view.ViewCells = 32;
     BuildTerrainGrid(editor.mesh, 32, 32);
-    BuildTerrainMesh(editor, shell, 300, 100);
+    Follow(300, 100);
     // A quad far from the edits is marked: a refill leaves it, a full fill would not.
     const size_t far = 30 * 31 + 30;
     editor.mesh.quads[far].vertices[0].s = 99.0f;
     editor.document.SetHeight(CellIndex(105, 305), 60000);
     editor.document.SetTile(110, 310, MakeCell(3, 9));
-    BuildTerrainMesh(editor, shell, 300, 100);
+    Follow(300, 100);
     EXPECT_EQ(editor.mesh.quads[far].vertices[0].s, 99.0f);
 
     auto full = std::make_unique<TerrainMesh>();
@@ -245,10 +249,10 @@ TEST_F(TerrainMeshTest, EditsBetweenBuildsOfOneWindowRefillOnlyTheirQuads) {
     // Another window is filled whole, and so is the same one after its grid was laid out
     // again.
     editor.mesh.quads[far].vertices[0].s = 99.0f;
-    BuildTerrainMesh(editor, shell, 301, 100);
+    Follow(301, 100);
     EXPECT_NE(editor.mesh.quads[far].vertices[0].s, 99.0f);
     BuildTerrainGrid(editor.mesh, 32, 32);
     editor.mesh.quads[far].vertices[0].normal = {9.0f, 9.0f, 9.0f};
-    BuildTerrainMesh(editor, shell, 301, 100);
+    Follow(301, 100);
     EXPECT_NE(editor.mesh.quads[far].vertices[0].normal[0], 9.0f);
 }
