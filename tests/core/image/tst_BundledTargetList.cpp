@@ -1,5 +1,5 @@
 #include "core/io/FileIO.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 #include "support/TempDir.h"
 
 #include <cstring>

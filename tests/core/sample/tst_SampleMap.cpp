@@ -5,7 +5,7 @@
 #include "core/geodata/GeoGrid.h"
 #include "core/geodata/ShorePattern.h"
 #include "core/io/FileIO.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include "support/TempDir.h"
 
