@@ -1,11 +1,12 @@
 // The area tools' two heaviest operations against a plain copy of the layer bytes they touch:
 // a flood fill across the whole tile map, and a 64-cell-radius height brush dab, both as one
-// of a stroke's dabs (the brush's amounts kept from the dab before) and as a stroke's first.
+// of a stroke's dabs (the brush's amounts kept from the dab before) and as a stroke's first,
+// with the smooth falloff and with the linear one (square roots).
 
 #include "RatioReporter.h"
+#include "core/area/BrushStroke.h"
 #include "core/area/FillRect.h"
 #include "core/area/FloodFill.h"
-#include "core/area/HeightBrush.h"
 
 #include <cstring>
 #include <vector>
@@ -70,28 +71,39 @@ void BM_CopyDabBytes(benchmark::State& state) {
     }
 }
 
-// Dabs at one place, raising and lowering by turns so the heights stay away from the limits;
-// with `newStrength`, the strength changes every dab, so each works out its amounts anew.
-void Dabs(benchmark::State& state, bool newStrength) {
+// Dabs at one place, raising and lowering by turns so the heights stay away from the limits:
+// as dabs of two strokes under way, or each the first dab of a new stroke, which works out
+// its brush's amounts first.
+void Dabs(benchmark::State& state, BrushFalloff falloff, bool firstOfStroke) {
     HeightMap heights;
     heights.Replace(std::vector<uint16_t>(MapCellCount, 30000));
     BrushSettings brush;
+    brush.falloff = falloff;
     brush.radius = DabRadius;
     brush.strength = 50;
+    BrushStroke raising(brush);
+    brush.mode = BrushMode::Lower;
+    BrushStroke lowering(brush);
+    bool raise = true;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ApplyBrushDab(heights, 160, 320, brush));
-        brush.mode = brush.mode == BrushMode::Raise ? BrushMode::Lower : BrushMode::Raise;
-        if (newStrength)
-            brush.strength = brush.strength == 50 ? 51 : 50;
+        BrushStroke& stroke = raise ? raising : lowering;
+        if (firstOfStroke)
+            stroke = BrushStroke(stroke.Brush());
+        benchmark::DoNotOptimize(stroke.Dab(heights, 160, 320));
+        raise = !raise;
     }
 }
 
 void BM_BrushDab64(benchmark::State& state) {
-    Dabs(state, false);
+    Dabs(state, BrushFalloff::Smooth, false);
 }
 
 void BM_BrushDab64FirstOfStroke(benchmark::State& state) {
-    Dabs(state, true);
+    Dabs(state, BrushFalloff::Smooth, true);
+}
+
+void BM_BrushDab64FirstOfStrokeLinear(benchmark::State& state) {
+    Dabs(state, BrushFalloff::Linear, true);
 }
 } // namespace
 
@@ -102,9 +114,11 @@ BENCHMARK(BM_FillWholeMapTurned)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CopyDabBytes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BrushDab64)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BrushDab64FirstOfStroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrushDab64FirstOfStrokeLinear)->Unit(benchmark::kMicrosecond);
 
 RATIO_BENCHMARK_MAIN({"BM_FloodFillWholeMap", "BM_CopyTileMap"},
                      {"BM_FillWholeMap", "BM_CopyTileMap"},
                      {"BM_FillWholeMapTurned", "BM_CopyTileMap"},
                      {"BM_BrushDab64", "BM_CopyDabBytes"},
-                     {"BM_BrushDab64FirstOfStroke", "BM_CopyDabBytes"})
+                     {"BM_BrushDab64FirstOfStroke", "BM_CopyDabBytes"},
+                     {"BM_BrushDab64FirstOfStrokeLinear", "BM_CopyDabBytes"})

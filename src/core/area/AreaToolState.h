@@ -2,6 +2,7 @@
 // What the area tools keep between events: the selection, the clip to paste, the brush and
 // the cell the last tile was painted in.
 
+#include "core/area/BrushStroke.h"
 #include "core/area/CellRect.h"
 #include "core/area/HeightBrush.h"
 #include "core/area/MapClip.h"
@@ -21,7 +22,7 @@ struct AreaToolState {
     BrushSettings brush;
     uint16_t brushSetValue = 1000; // the Set mode's height; Ctrl+click picks it from the map
     std::optional<MapPoint> brushLastDab;
-    BrushSettings strokeBrush; // the brush as the stroke under way began
+    std::optional<BrushStroke> stroke; // the stroke under way, with its brush as it began
 
     std::optional<MapPoint> lastPainted; // where a line drawn with Shift starts
     MapPoint pointer;                    // the cell under the pointer, for the overlays

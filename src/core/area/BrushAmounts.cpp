@@ -5,83 +5,179 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+
+#include <cstring>
 #endif
 
 namespace {
-constexpr int Lanes = 8; // amounts computed together
+// The amounts of a table's rows, row offset `dy` from `rowFrom` to `rowTo`: those for
+// column offsets dx in [first, last] with |dx| < reach[dy - rowFrom] go to
+// amounts[(dy - rowFrom) x stride + pad + dx - first]; up to 15 more beyond either end may be
+// written too, into the pads.
+struct RowsToFill {
+    uint16_t* amounts;
+    size_t stride;
+    int pad;
+    const int* reach;
+    int rowFrom;
+    int rowTo;
+    int first;
+    int last;
+    BrushFalloff falloff;
+    int radius;
+    float strength;
+};
 
 #if defined(__SSE2__)
-// BrushWeight's operations on four squared distances at once, in the same order, then the
-// amounts; lanes at or beyond the reach get 0 as BrushWeight gives them.
-__m128i AmountsOf4(BrushFalloff falloff, float reach, float strength, __m128i distancesSquared) {
-    const __m128 d2 = _mm_cvtepi32_ps(distancesSquared);
-    const __m128 reachSquared = _mm_set1_ps(reach * reach);
-    const __m128 one = _mm_set1_ps(1.0f);
-    __m128 weight = one;
-    if (falloff == BrushFalloff::Linear)
-        weight = _mm_sub_ps(one, _mm_div_ps(_mm_sqrt_ps(d2), _mm_set1_ps(reach)));
-    else if (falloff == BrushFalloff::Smooth) {
-        const __m128 t = _mm_sub_ps(one, _mm_div_ps(d2, reachSquared));
-        weight = _mm_mul_ps(t, t);
+// Vectors of N floats or 32-bit integers (one register of the processor) and of N amounts.
+template <int N> struct Lanes;
+template <> struct Lanes<4> {
+    typedef float Floats __attribute__((vector_size(16)));
+    typedef int32_t Ints __attribute__((vector_size(16)));
+    typedef double Doubles __attribute__((vector_size(32)));
+    typedef uint16_t Amounts __attribute__((vector_size(8)));
+    typedef uint16_t Group __attribute__((vector_size(16)));
+};
+template <> struct Lanes<8> {
+    typedef float Floats __attribute__((vector_size(32)));
+    typedef int32_t Ints __attribute__((vector_size(32)));
+    typedef double Doubles __attribute__((vector_size(64)));
+    typedef uint16_t Amounts __attribute__((vector_size(16)));
+    typedef uint16_t Group __attribute__((vector_size(32)));
+};
+
+// Fills the rows in groups of 2N amounts: BrushWeight's float operations in the same order,
+// N at a time, so each amount is the one computed cell by cell. Inlined into callers built
+// for a wider register, it runs there on the wider register.
+template <int N> [[gnu::always_inline]] inline void FillRowsLanes(const RowsToFill& fill) {
+    using Floats = typename Lanes<N>::Floats;
+    using Ints = typename Lanes<N>::Ints;
+    using Group = typename Lanes<N>::Group;
+    constexpr int Width = 2 * N;
+    const float reachDistance = static_cast<float>(fill.radius) + 0.5f;
+    const Floats reachOf = Floats{} + reachDistance;
+    const Floats reachSquared = Floats{} + reachDistance * reachDistance;
+    const Floats one = Floats{} + 1.0f;
+    const Floats half = Floats{} + 0.5f;
+    const Floats scale = Floats{} + fill.strength;
+    // Dividing by the reach is the slow part. While (2 radius + 1)^2 is below 2^24 (the reach,
+    // its square and every squared distance within it are whole floats) a product with the
+    // reciprocal in double precision, rounded to float, is the float quotient itself: the
+    // double result lies within 2^-52 of the exact quotient a / b (b = 2 radius + 1 or its
+    // square, odd), which is at least 2^-25 / b from the nearest rounding boundary.
+    const int diameter = 2 * fill.radius + 1;
+    const bool byReciprocal = diameter < 4096;
+    const typename Lanes<N>::Doubles perReach = typename Lanes<N>::Doubles{} + 2.0 / diameter;
+    const typename Lanes<N>::Doubles perReachSquared =
+        typename Lanes<N>::Doubles{} + 4.0 / (static_cast<double>(diameter) * diameter);
+    const auto divide = [&](Floats & value, const typename Lanes<N>::Doubles& inverse,
+                            const Floats& divisor) __attribute__((always_inline)) {
+        if (byReciprocal)
+            value = __builtin_convertvector(
+                __builtin_convertvector(value, typename Lanes<N>::Doubles) * inverse, Floats);
+        else
+            value /= divisor;
+    };
+    for (int dy = fill.rowFrom; dy <= fill.rowTo; ++dy) {
+        uint16_t* row = fill.amounts + static_cast<size_t>(dy - fill.rowFrom) * fill.stride;
+        const int reach = fill.reach[dy - fill.rowFrom];
+        // Right of the centre dx runs forwards through the distances, left of it backwards.
+        const int from = fill.first > 0 ? fill.first : fill.last < 0 ? -fill.last : 0;
+        // The squared distances of the group's two halves, and how much each lane's grows by the
+        // next group: (x + W)^2 - x^2 = 2 W x + W^2, itself growing by 2 W^2.
+        Ints lowSquares;
+        Ints highSquares;
+        Ints lowGrowth;
+        Ints highGrowth;
+        for (int lane = 0; lane < N; ++lane) {
+            const int low = from + lane;
+            const int high = from + N + lane;
+            lowSquares[lane] = low * low + dy * dy;
+            highSquares[lane] = high * high + dy * dy;
+            lowGrowth[lane] = 2 * Width * low + Width * Width;
+            highGrowth[lane] = 2 * Width * high + Width * Width;
+        }
+        // The amounts of N squared distances, which then move on to the next group's.
+        const auto amountsOf = [&](Ints & squares, Ints & growth, Ints & amounts)
+            __attribute__((always_inline)) {
+            const Floats d2 = __builtin_convertvector(squares, Floats);
+            squares += growth;
+            growth += 2 * Width * Width;
+            Floats weight = one;
+            if (fill.falloff == BrushFalloff::Linear) {
+                Floats distance; // square roots 4 at a time, the width every x86 has
+                if constexpr (N == 4) {
+                    distance = _mm_sqrt_ps(d2);
+                } else {
+                    const __m128 low = _mm_sqrt_ps(__builtin_shufflevector(d2, d2, 0, 1, 2, 3));
+                    const __m128 high = _mm_sqrt_ps(__builtin_shufflevector(d2, d2, 4, 5, 6, 7));
+                    distance = __builtin_shufflevector(low, high, 0, 1, 2, 3, 4, 5, 6, 7);
+                }
+                divide(distance, perReach, reachOf);
+                weight = one - distance;
+            } else if (fill.falloff == BrushFalloff::Smooth) {
+                Floats ratio = d2;
+                divide(ratio, perReachSquared, reachSquared);
+                const Floats t = one - ratio;
+                weight = t * t;
+            }
+            weight = reinterpret_cast<Floats>(reinterpret_cast<Ints>(weight) & (d2 < reachSquared));
+            amounts = __builtin_convertvector(scale * weight + half, Ints);
+        };
+        const auto at = [&](int dx) { return row + (fill.pad + dx - fill.first); };
+        for (int m = from; m < reach; m += Width) {
+            Ints low;
+            Ints high;
+            amountsOf(lowSquares, lowGrowth, low);
+            amountsOf(highSquares, highGrowth, high);
+            // Amounts are 0 to 65535, so the narrowing keeps them whole.
+            Group forwards;
+            Group backwards;
+            if constexpr (N == 4) {
+                forwards = __builtin_convertvector(
+                    __builtin_shufflevector(low, high, 0, 1, 2, 3, 4, 5, 6, 7), Group);
+                backwards = __builtin_shufflevector(forwards, forwards, 7, 6, 5, 4, 3, 2, 1, 0);
+            } else {
+                forwards = __builtin_convertvector(__builtin_shufflevector(low, high, 0, 1, 2, 3, 4,
+                                                                           5, 6, 7, 8, 9, 10, 11,
+                                                                           12, 13, 14, 15),
+                                                   Group);
+                backwards = __builtin_shufflevector(forwards, forwards, 15, 14, 13, 12, 11, 10, 9,
+                                                    8, 7, 6, 5, 4, 3, 2, 1, 0);
+            }
+            if (m <= fill.last)
+                std::memcpy(at(m), &forwards, sizeof forwards);
+            if (-m >= fill.first)
+                std::memcpy(at(-m - (Width - 1)), &backwards, sizeof backwards);
+        }
     }
-    weight = _mm_and_ps(weight, _mm_cmplt_ps(d2, reachSquared));
-    const __m128 step = _mm_add_ps(_mm_mul_ps(_mm_set1_ps(strength), weight), _mm_set1_ps(0.5f));
-    return _mm_cvttps_epi32(step);
 }
 
-// Amounts 0 to 65535 in 32-bit lanes, packed into 16-bit ones (the signed pack, shifted).
-__m128i PackAmounts(__m128i low, __m128i high) {
-    const __m128i bias = _mm_set1_epi32(32768);
-    const __m128i packed = _mm_packs_epi32(_mm_sub_epi32(low, bias), _mm_sub_epi32(high, bias));
-    return _mm_xor_si128(packed, _mm_set1_epi16(static_cast<short>(0x8000)));
+void FillRowsSse2(const RowsToFill& fill) {
+    FillRowsLanes<4>(fill);
 }
 
-// The eight 16-bit lanes in the opposite order.
-__m128i Reversed(__m128i words) {
-    words = _mm_shufflelo_epi16(words, 0x1B);
-    words = _mm_shufflehi_epi16(words, 0x1B);
-    return _mm_shuffle_epi32(words, 0x4E);
+__attribute__((target("avx2"))) void FillRowsAvx2(const RowsToFill& fill) {
+    FillRowsLanes<8>(fill);
 }
 #endif
 
-// Writes the amounts of row offset `dy` for column offsets dx in [first, last] with |dx| <
-// `reach` to row[pad + dx - first] (the rest stays 0). Up to Lanes - 1 amounts beyond either
-// end may be written too, into the pads.
-void FillRow(uint16_t* row, int pad, BrushFalloff falloff, int radius, float strength, int dy,
-             int first, int last, int reach) {
-    const auto at = [&](int dx) { return row + (pad + dx - first); };
+void FillRows(const RowsToFill& fill) {
 #if defined(__SSE2__)
-    const float reachDistance = static_cast<float>(radius) + 0.5f;
-    // Right of the centre dx runs forwards through the distances, left of it backwards.
-    const int from = first > 0 ? first : last < 0 ? -last : 0;
-    // The squared distances of lanes m + k, and how much each grows by the next group:
-    // (m + k + 8)^2 - (m + k)^2 = 16 (m + k) + 64.
-    const auto ofLanes = [](int base, auto f) {
-        return _mm_setr_epi32(f(base), f(base + 1), f(base + 2), f(base + 3));
-    };
-    const auto square = [&](int x) { return x * x + dy * dy; };
-    const auto growth = [](int x) { return 16 * x + 64; };
-    __m128i low = ofLanes(from, square);
-    __m128i high = ofLanes(from + 4, square);
-    __m128i lowStep = ofLanes(from, growth);
-    __m128i highStep = ofLanes(from + 4, growth);
-    const __m128i stepGrowth = _mm_set1_epi32(16 * Lanes);
-    for (int m = from; m < reach; m += Lanes) {
-        const __m128i amounts = PackAmounts(AmountsOf4(falloff, reachDistance, strength, low),
-                                            AmountsOf4(falloff, reachDistance, strength, high));
-        low = _mm_add_epi32(low, lowStep);
-        high = _mm_add_epi32(high, highStep);
-        lowStep = _mm_add_epi32(lowStep, stepGrowth);
-        highStep = _mm_add_epi32(highStep, stepGrowth);
-        if (m <= last)
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(at(m)), amounts);
-        if (-m >= first)
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(at(-m - (Lanes - 1))), Reversed(amounts));
-    }
+    static const bool wide = __builtin_cpu_supports("avx2");
+    if (wide)
+        FillRowsAvx2(fill);
+    else
+        FillRowsSse2(fill);
 #else
-    for (int dx = std::max(first, 1 - reach); dx <= std::min(last, reach - 1); ++dx)
-        *at(dx) = static_cast<uint16_t>(
-            static_cast<int>(strength * BrushWeight(falloff, radius, dx * dx + dy * dy) + 0.5f));
+    for (int dy = fill.rowFrom; dy <= fill.rowTo; ++dy) {
+        uint16_t* row = fill.amounts + static_cast<size_t>(dy - fill.rowFrom) * fill.stride +
+                        (fill.pad - fill.first);
+        const int reach = fill.reach[dy - fill.rowFrom];
+        for (int dx = std::max(fill.first, 1 - reach); dx <= std::min(fill.last, reach - 1); ++dx)
+            row[dx] = static_cast<uint16_t>(static_cast<int>(
+                fill.strength * BrushWeight(fill.falloff, fill.radius, dx * dx + dy * dy) + 0.5f));
+    }
 #endif
 }
 } // namespace
@@ -92,7 +188,7 @@ BrushAmounts::BrushAmounts(BrushFalloff falloff, int radius, int strength, int r
       columnFirst_(columnFirst), columnLast_(columnLast),
       stride_(static_cast<size_t>(Pad + columnLast - columnFirst + 1 + Pad)) {
     const auto rows = static_cast<size_t>(rowTo - rowFrom + 1);
-    amounts_.assign(rows * stride_, 0);
+    amounts_ = std::make_unique_for_overwrite<uint16_t[]>(rows * stride_);
     reach_.resize(rows);
     const float reach = static_cast<float>(radius) + 0.5f;
     // Rows further from the centre reach no further along.
@@ -102,9 +198,9 @@ BrushAmounts::BrushAmounts(BrushFalloff falloff, int radius, int strength, int r
                !(static_cast<float>((limit - 1) * (limit - 1) + dy * dy) < reach * reach))
             --limit;
         reach_[static_cast<size_t>(dy - rowFrom)] = limit;
-        FillRow(amounts_.data() + static_cast<size_t>(dy - rowFrom) * stride_, Pad, falloff, radius,
-                static_cast<float>(strength), dy, columnFirst, columnLast, limit);
     }
+    FillRows({amounts_.get(), stride_, Pad, reach_.data(), rowFrom, rowTo, columnFirst, columnLast,
+              falloff, radius, static_cast<float>(strength)});
 }
 
 bool BrushAmounts::Holds(BrushFalloff falloff, int radius, int strength, int rowFrom, int rowTo,

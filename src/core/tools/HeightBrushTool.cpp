@@ -30,9 +30,8 @@ BrushSettings StrokeBrush(const Editor& editor, Modifiers modifiers, MapPoint ce
 
 void Dab(Editor& editor, MapPoint cell) {
     auto& area = editor.area;
-    editor.document.EditHeights([&](HeightMap& heights) {
-        return ApplyBrushDab(heights, cell.row, cell.column, area.strokeBrush);
-    });
+    editor.document.EditHeights(
+        [&](HeightMap& heights) { return area.stroke->Dab(heights, cell.row, cell.column); });
     area.brushLastDab = cell;
 }
 } // namespace
@@ -56,7 +55,7 @@ void HeightBrushTool::Press(Editor& editor, Shell& /*shell*/, ButtonAction actio
             area.brushSetValue = HeightUnder(editor.document.Heights(), cell);
         return;
     }
-    area.strokeBrush = StrokeBrush(editor, modifiers, cell);
+    area.stroke.emplace(StrokeBrush(editor, modifiers, cell));
     Dab(editor, cell);
 }
 
@@ -77,6 +76,7 @@ void HeightBrushTool::Release(Editor& editor, Shell& shell, ButtonAction action,
     if (action != ButtonAction::LeftRelease || !editor.area.brushLastDab)
         return;
     editor.area.brushLastDab.reset();
+    editor.area.stroke.reset();
     FinishLayerEdit(editor, shell);
 }
 

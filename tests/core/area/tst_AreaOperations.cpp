@@ -1,3 +1,4 @@
+#include "core/area/BrushStroke.h"
 #include "core/area/FillRect.h"
 #include "core/area/FloodFill.h"
 #include "core/area/HeightBrush.h"
@@ -248,15 +249,31 @@ TEST(HeightBrush, EqualsTheWeightAppliedCellByCellForEveryModeAndFalloff) {
         brush.target = static_cast<uint16_t>(random());
         // Two dabs of a stroke, centred on the map, on its edges and corners, and off it by
         // less than a radius.
-        for (int stroke = 0; stroke < 2; ++stroke) {
+        BrushStroke stroke(brush);
+        for (int dabOfStroke = 0; dabOfStroke < 2; ++dabOfStroke) {
             const int row = static_cast<int>(random() % 360) - 20;
             const int column = dab % 4 == 0 ? 639 : static_cast<int>(random() % 700) - 30;
             ReferenceDab(cells, row, column, brush);
-            ApplyBrushDab(heights, row, column, brush);
+            stroke.Dab(heights, row, column);
             ASSERT_TRUE(std::equal(cells.begin(), cells.end(), heights.Heights().begin()))
                 << "dab " << dab << " at " << row << "," << column;
         }
     }
+    // Every radius up to twice the palette's largest with every falloff, each a dab of its own.
+    for (int radius = 1; radius <= 64; ++radius)
+        for (int falloff = 0; falloff < 3; ++falloff) {
+            BrushSettings brush;
+            brush.mode = static_cast<BrushMode>(radius % 2); // raise or lower
+            brush.falloff = static_cast<BrushFalloff>(falloff);
+            brush.radius = radius;
+            brush.strength = 4000 + 1000 * falloff + radius; // mostly short of the limits
+            const int row = static_cast<int>(random() % 320);
+            const int column = falloff == 0 ? 0 : static_cast<int>(random() % 640);
+            ReferenceDab(cells, row, column, brush);
+            ApplyBrushDab(heights, row, column, brush);
+            ASSERT_TRUE(std::equal(cells.begin(), cells.end(), heights.Heights().begin()))
+                << "radius " << radius << " falloff " << falloff;
+        }
 }
 
 TEST(MapClip, CopyCutPasteAndTheClipboardBytes) {
