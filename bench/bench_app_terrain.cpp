@@ -62,8 +62,12 @@ struct ShownView {
         editor.flags.Show3DView = true;
         window->show();
         WaitForFirstFrame(*window);
+        editor.view.ViewCells = 64;
+        editor.view.TerrainLeft = 200;
+        editor.view.TerrainTop = 100;
         BuildTerrainGrid(editor.mesh, 64, 64);
-        BuildTerrainMesh(editor, shell, 200, 100);
+        FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), 200, 100,
+                        64, 64);
     }
 };
 

@@ -99,7 +99,6 @@ void EditorSession::PostOpenFiles(std::vector<std::string> paths) {
 }
 
 void EditorSession::ShutDown() {
-    shell_.drawTerrainFrame = nullptr;
     shell_.handPointerTo3D = nullptr;
     shell_.releasePointer = nullptr;
     delete terrainView_.data();
@@ -112,7 +111,6 @@ bool EditorSession::InitTerrainView() {
     terrainView_ = view;
     if (view->InitTerrainView() != 0)
         return false;
-    shell_.drawTerrainFrame = [view] { view->DrawTerrainFrame(); };
     shell_.handPointerTo3D = [view](int screenY) { view->TakePointer(screenY); };
     shell_.releasePointer = [view] { view->GiveBackPointerIfHeld(); };
     shell_.SetWindow(WindowId::TerrainView, view);

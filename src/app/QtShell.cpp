@@ -129,11 +129,6 @@ void QtShell::SetWindowVisible(WindowId window, bool visible) {
         widget->window()->setVisible(visible);
 }
 
-void QtShell::DrawTerrainFrame() {
-    if (drawTerrainFrame)
-        drawTerrainFrame();
-}
-
 void QtShell::MenuChecksChanged() {
     if (menuChecksChanged)
         menuChecksChanged();

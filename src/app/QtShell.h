@@ -24,7 +24,6 @@ class QtShell : public Shell {
     QWidget* Window(WindowId id) const;
 
     // Operations that belong to particular windows; unset ones do nothing.
-    std::function<void()> drawTerrainFrame;
     std::function<void(int screenY)> handPointerTo3D;
     std::function<void()> menuChecksChanged;
     std::function<void()> scrollPositionsChanged;
@@ -43,7 +42,6 @@ class QtShell : public Shell {
                                           const std::string& proposedPath) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetWindowVisible(WindowId window, bool visible) override;
-    void DrawTerrainFrame() override;
     void MenuChecksChanged() override;
     void ScrollPositionsChanged() override;
     void DestroyMainWindow() override;

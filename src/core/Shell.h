@@ -71,8 +71,6 @@ class Shell {
 
     // Shows or hides the height view or the 3D view (never destroys them).
     virtual void SetWindowVisible(WindowId window, bool visible) = 0;
-    // Draws one frame of the 3D view now (nothing while it is hidden).
-    virtual void DrawTerrainFrame() = 0;
 
     // The check marks or the scroll positions in the editor state changed; the app
     // mirrors them into its menu and scroll bars.

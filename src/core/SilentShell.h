@@ -14,7 +14,6 @@ class SilentShell : public Shell {
     }
     bool ConfirmReplaceFile(const std::string&) override { return false; }
     void SetWindowVisible(WindowId, bool) override {}
-    void DrawTerrainFrame() override {}
     void MenuChecksChanged() override {}
     void ScrollPositionsChanged() override {}
     void DestroyMainWindow() override {}

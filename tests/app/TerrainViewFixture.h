@@ -37,8 +37,11 @@ class TerrainViewFixture : public ::testing::Test {
         editor.view.ViewCells = size;
         editor.view.ViewOriginColumn = left;
         editor.view.ViewOriginRow = top;
+        editor.view.TerrainLeft = left;
+        editor.view.TerrainTop = top;
         BuildTerrainGrid(editor.mesh, size, size);
-        BuildTerrainMesh(editor, shell, left, top);
+        FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
+                        size, size);
     }
 
     // Looks straight down: north up, east right, as in the texture view.

@@ -1,5 +1,5 @@
-// The 3D view window: a picture that cannot be read, Escape, camera drags and the pointer
-// hand-over.
+// The 3D view window: a picture that cannot be read, drawing only while shown (and after an
+// edit inside its window), close and Escape, camera drags and the pointer hand-over.
 
 #include "TerrainViewFixture.h"
 #include "core/mesh/PointerMarker.h"
@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <filesystem>
@@ -36,6 +37,38 @@ TEST(TerrainTextures, UnreadablePictureGetsThePlaceholderAfterItsMessage) {
     for (int code = 0; code < TileCatalogueSize; ++code)
         EXPECT_EQ(window.Renderer().Textures().IsPlaceholder(code),
                   TileFileName(code) == "Grass.bmp");
+}
+
+TEST_F(TerrainViewWindowTest, DrawsOnlyWhenShownAndClosingOnlyHides) {
+    editor.flags.Show3DView = true;
+    window->DrawTerrainFrame();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->FramesDrawn(), 0);
+    ShowView();
+    editor.camera.CameraAzimuth = 123.0f;
+    int frames = window->FramesDrawn();
+    editor.flags.Show3DView = false;
+    window->grabFramebuffer();
+    EXPECT_EQ(window->FramesDrawn(), frames);
+
+    // An edit inside the 3D window brings a frame that shows it.
+    editor.flags.Show3DView = true;
+    BuildFlatBlock(16, 0, MakeCell(0, 22));
+    QSignalSpy swapped(window.get(), &TerrainViewWindow::frameSwapped);
+    editor.document.SetHeight(CellIndex(105, 107), 65535); // corner 0 of quad (7, 5)
+    ASSERT_TRUE(swapped.wait(5000));
+    EXPECT_FLOAT_EQ(editor.mesh.quads[5 * 15 + 7].vertices[0].position[1], 255.0f);
+
+    shell.Clear();
+    window->close();
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_EQ(editor.flags.Show3DView, false);
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"checks"}));
+    ShowView(); // the same window and camera come back
+    frames = window->FramesDrawn();
+    window->grabFramebuffer();
+    EXPECT_EQ(window->FramesDrawn(), frames + 1);
+    EXPECT_EQ(editor.camera.CameraAzimuth, 123.0f);
 }
 
 TEST_F(TerrainViewWindowTest, EscapeEndsTheProgramUnlessUnsavedWorkIsKept) {
@@ -92,7 +125,8 @@ TEST_F(TerrainViewWindowTest, PointerHandOverShowsAStillMarkerAndComesBackAtTheR
     editor.view.TilePixels = 32;
     editor.cursor.MouseX = 8 * 32 + 5;
     editor.cursor.MouseY = 8 * 32 + 5;
-    const Vector3 ground = PointerMarkerPosition(editor);
+    const Vector3 ground =
+        PointerMarkerPosition(editor.mesh, 16, 32, editor.cursor.MouseX, editor.cursor.MouseY);
     EXPECT_NEAR(ground[1], 20000 * 255.0 / 65535, 0.01); // on the terrain, not in the air
     const auto redNear = [&](const QImage& frame) {
         const QPoint centre = GroundPixel(ground[0], ground[2]);

@@ -76,9 +76,6 @@ void RecordingShell::SetWindowVisible(WindowId window, bool visible) {
     calls.push_back(std::string(visible ? "show " : "hide ") + WindowName(window));
 }
 
-void RecordingShell::DrawTerrainFrame() {
-    calls.push_back("frame");
-}
 void RecordingShell::MenuChecksChanged() {
     calls.push_back("checks");
 }

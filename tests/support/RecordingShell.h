@@ -41,7 +41,7 @@ class RecordingShell : public Shell {
     std::vector<RecordedMessage> messages;
     std::vector<RecordedDialog> dialogs;
     std::vector<RecordedQuestion> questions;
-    // Every call in order, as short text: "frame", "show TerrainView", "hide HeightView", "checks",
+    // Every call in order, as short text: "show TerrainView", "hide HeightView", "checks",
     // "scroll", "destroy", "focus", "handover 100", "wait on", "wait off", "progress begin <text>
     // <n>", "progress step", "progress end".
     std::vector<std::string> calls;
@@ -56,7 +56,6 @@ class RecordingShell : public Shell {
                                           const std::string& proposedPath) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetWindowVisible(WindowId window, bool visible) override;
-    void DrawTerrainFrame() override;
     void MenuChecksChanged() override;
     void ScrollPositionsChanged() override;
     void DestroyMainWindow() override;

@@ -111,7 +111,10 @@ void TerrainRenderer::DrawTerrainFrame(Editor& editor, TexturedPass pass) {
         }
     }
     if (editor.cursor.PointerIn3D) {
-        DrawPointerMarker(PointerMarkerPosition(editor), textured);
+        DrawPointerMarker(PointerMarkerPosition(editor.mesh, editor.view.ViewCells,
+                                                editor.view.TilePixels, editor.cursor.MouseX,
+                                                editor.cursor.MouseY),
+                          textured);
     }
     glFlush();
 }

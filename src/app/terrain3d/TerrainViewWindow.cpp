@@ -40,7 +40,8 @@ int ScreenWidth() {
 } // namespace
 
 TerrainViewWindow::TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner)
-    : QWidget(owner, Qt::Window), editor_(editor), shell_(shell) {
+    : QWidget(owner, Qt::Window), ScopedDocumentListener(editor.document), editor_(editor),
+      shell_(shell), meshFollower_(editor.document, editor.mesh) {
     setWindowTitle("3D Terrain View");
     setMouseTracking(true); // moves arrive without a button, as the pointer hand-back needs
     setFocusPolicy(Qt::StrongFocus);
@@ -136,8 +137,35 @@ void TerrainViewWindow::PaintGl() {
     if (!ready_ || !isVisible() || !editor_.flags.Show3DView) {
         return;
     }
+    const ViewState& view = editor_.view;
+    meshFollower_.BringUpToDate(view.TerrainLeft, view.TerrainTop, view.ViewCells);
     renderer_.DrawTerrainFrame(editor_, texturedPass_);
     ++framesDrawn_;
+}
+
+void TerrainViewWindow::TilesChanged(const CellRect& cells) {
+    DrawIfShown(cells);
+}
+
+void TerrainViewWindow::HeightsChanged(const CellRect& cells) {
+    DrawIfShown(cells);
+}
+
+void TerrainViewWindow::ViewChanged(ViewAspect aspect) {
+    // What is drawn at the texture view's pointer does not show here.
+    if (aspect != ViewAspect::Pointer)
+        DrawTerrainFrame();
+}
+
+void TerrainViewWindow::DrawIfShown(const CellRect& cells) {
+    const ViewState& view = editor_.view;
+    // A cell is a corner of the quads around it, so the window reaches one cell further.
+    const CellRect window{view.TerrainLeft - 1, view.TerrainTop - 1,
+                          view.TerrainLeft + view.ViewCells + 1,
+                          view.TerrainTop + view.ViewCells + 1};
+    if (cells.left < window.right && window.left < cells.right && cells.top < window.bottom &&
+        window.top < cells.bottom)
+        DrawTerrainFrame();
 }
 
 void TerrainViewWindow::DrawTerrainFrame() {

@@ -2,12 +2,13 @@
 // The "3D Terrain View" window: an owned, sizable top-level window with its own OpenGL
 // context (compatibility profile, depth and double buffer) that shows the previewed block
 // as lit, textured terrain and turns mouse drags into camera moves. The frames are drawn in
-// an embedded native OpenGL window, straight to the screen.
+// an embedded native OpenGL window, straight to the screen. It follows the document: a change
+// of tiles or heights inside the 3D window, a moved block or a display toggle asks for a
+// frame, and the frame first brings the mesh up to date.
 //
 // How the application uses it:
 //   auto* view = new TerrainViewWindow(editor, shell, mainWindow);
 //   if (view->InitTerrainView() != 0) { /* "OpenGL failed to initialize!", exit -1 */ }
-//   shell.drawTerrainFrame = [view] { view->DrawTerrainFrame(); };
 //   shell.handPointerTo3D = [view](int y) { view->TakePointer(y); };
 //   shell.releasePointer = [view] { view->GiveBackPointerIfHeld(); };
 //   shell.SetWindow(WindowId::TerrainView, view); // show/hide through SetWindowVisible
@@ -15,6 +16,8 @@
 
 #include "app/terrain3d/TerrainContextCheck.h"
 #include "app/terrain3d/TerrainRenderer.h"
+#include "core/mesh/TerrainMeshFollower.h"
+#include "core/model/MapDocument.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,7 +26,7 @@ struct Editor;
 class Shell;
 class TerrainGlWindow;
 
-class TerrainViewWindow : public QWidget {
+class TerrainViewWindow : public QWidget, private ScopedDocumentListener {
     Q_OBJECT
   public:
     TerrainViewWindow(Editor& editor, Shell& shell, QWidget* owner = nullptr);
@@ -79,6 +82,12 @@ class TerrainViewWindow : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    void TilesChanged(const CellRect& cells) override;
+    void HeightsChanged(const CellRect& cells) override;
+    void ViewChanged(ViewAspect aspect) override;
+    // Asks for a frame when `cells` meet the 3D window.
+    void DrawIfShown(const CellRect& cells);
+
     void InitializeGl();
     void ResizeGl(int width, int height);
     void PaintGl();
@@ -89,6 +98,7 @@ class TerrainViewWindow : public QWidget {
     Editor& editor_;
     Shell& shell_;
     TerrainRenderer renderer_;
+    TerrainMeshFollower meshFollower_;
     TexturedPass texturedPass_ = TexturedPass::Batched;
     bool ready_ = false;
     TerrainContextProblem contextProblem_ = TerrainContextProblem::None;

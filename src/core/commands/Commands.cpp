@@ -24,30 +24,28 @@
 
 namespace {
 // A display toggle: the flag it flips (its menu item's check mark follows the new value),
-// the window shown and hidden with it, whether the views show it and whether the 3D view
-// draws a frame for it.
+// the window shown and hidden with it, and whether the views show it.
 struct ToggleCommand {
     CommandId command;
     bool DisplayFlags::*flag;
     std::optional<WindowId> shownWindow;
     bool changesDisplay;
-    bool drawsFrame;
 };
 
 const std::vector<ToggleCommand>& ToggleCommands() {
     using W = WindowId;
     static const std::vector<ToggleCommand> toggles = {
-        {CommandId::Show3DView, &DisplayFlags::Show3DView, W::TerrainView, true, false},
-        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, false, false},
-        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, false, false},
-        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, {}, true, true},
-        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, {}, true, false},
-        {CommandId::ShowLatLong, &DisplayFlags::ShowLatLong, {}, true, false},
-        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, {}, true, true},
-        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, false, false},
-        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, {}, true, false},
-        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, true, false},
-        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, false, false},
+        {CommandId::Show3DView, &DisplayFlags::Show3DView, W::TerrainView, true},
+        {CommandId::ShowHeightView, &DisplayFlags::ShowHeightView, W::HeightView, false},
+        {CommandId::FocusFollowsMouse, &DisplayFlags::FocusFollowsMouse, {}, false},
+        {CommandId::ShowTextures, &DisplayFlags::ShowTextures, {}, true},
+        {CommandId::ShowGridlines, &DisplayFlags::ShowGridlines, {}, true},
+        {CommandId::ShowLatLong, &DisplayFlags::ShowLatLong, {}, true},
+        {CommandId::Show3DGrid, &DisplayFlags::Show3DGrid, {}, true},
+        {CommandId::AutoDrawRivers, &DisplayFlags::AutoDrawRivers, {}, false},
+        {CommandId::ShowRailroads, &DisplayFlags::ShowRailroads, {}, true},
+        {CommandId::ShowTargetAreas, &DisplayFlags::ShowTargetAreas, {}, true},
+        {CommandId::MouseWorldLocation, &DisplayFlags::ShowMouseWorldLocation, {}, false},
     };
     return toggles;
 }
@@ -68,8 +66,6 @@ void ExecuteToggle(Editor& editor, Shell& shell, const ToggleCommand& toggle) {
     shell.MenuChecksChanged();
     if (toggle.changesDisplay)
         editor.document.AnnounceViewChanged(ViewAspect::Display);
-    if (toggle.drawsFrame)
-        shell.DrawTerrainFrame();
 }
 
 void SeedWithTime(Editor& editor) {

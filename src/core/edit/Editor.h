@@ -21,12 +21,16 @@
 #include <string>
 #include <vector>
 
-// The texture view's scroll origin and zoom; the block it names is also the 3D window.
+// The texture view's scroll origin and zoom, and the 3D window: the same block of cells, except
+// that a window centred near the map's top or left edge hangs over it while the scroll origin
+// is clamped into the map.
 struct ViewState {
     int32_t ViewOriginColumn = 0;
     int32_t ViewOriginRow = 0;
     int32_t TilePixels = 64; // a tile's width and height; start-up value before the first zoom
     int32_t ViewCells = 64;  // the block's width and height in cells
+    int32_t TerrainLeft = 0; // the 3D window's top-left cell; it is ViewCells wide and high
+    int32_t TerrainTop = 0;
 };
 
 // Display and preference flags toggled by the menu.

@@ -1,7 +1,5 @@
 #include "core/edit/ViewOps.h"
 
-#include "core/mesh/TerrainMesh.h"
-
 #include <algorithm>
 
 namespace {
@@ -19,17 +17,19 @@ void ClampViewOrigin(Editor& editor, Shell& shell) {
 
 void CenterViewOn(Editor& editor, Shell& shell, int column, int row) {
     auto& view = editor.view;
-    const int oldColumn = view.ViewOriginColumn;
-    const int oldRow = view.ViewOriginRow;
+    const ViewState before = view;
     view.ViewOriginColumn = column - view.ViewCells / 2;
     view.ViewOriginRow = row - view.ViewCells / 2;
-    // The mesh follows the unclamped origin, so a window hanging over the map's top or left
-    // edge shows flat water there; only the scroll origin is clamped.
-    BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
+    // The 3D window follows the unclamped origin, so a window hanging over the map's top or
+    // left edge shows flat water there; only the scroll origin is clamped.
+    view.TerrainLeft = view.ViewOriginColumn;
+    view.TerrainTop = view.ViewOriginRow;
     KeepOriginInScrollRanges(view, shell);
     // Every edit ends in a re-centre that leaves the block where it is; what the edit changed
-    // has been announced already, so only a block that moved is news.
-    if (view.ViewOriginColumn != oldColumn || view.ViewOriginRow != oldRow)
+    // has been announced already, so only a block or window that moved is news.
+    if (view.ViewOriginColumn != before.ViewOriginColumn ||
+        view.ViewOriginRow != before.ViewOriginRow || view.TerrainLeft != before.TerrainLeft ||
+        view.TerrainTop != before.TerrainTop)
         editor.document.AnnounceViewChanged(ViewAspect::Block);
 }
 

@@ -36,7 +36,8 @@ void SelectZoom(Editor& editor, Shell& shell, const ZoomStep& step) {
     BuildTerrainGrid(editor.mesh, view.ViewCells, view.ViewCells);
     // The 3D view shows the terrain of the new block at once, not a flat grid until the next
     // scroll or edit.
-    BuildTerrainMesh(editor, shell, view.ViewOriginColumn, view.ViewOriginRow);
+    view.TerrainLeft = view.ViewOriginColumn;
+    view.TerrainTop = view.ViewOriginRow;
     editor.document.AnnounceViewChanged(ViewAspect::Block);
 }
 

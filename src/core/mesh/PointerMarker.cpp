@@ -1,22 +1,18 @@
 #include "core/mesh/PointerMarker.h"
 
-#include "core/edit/Editor.h"
 #include "core/tilemap/MapGeometry.h"
 
 #include <algorithm>
 
-Vector3 PointerMarkerPosition(const Editor& editor) {
-    const int cells = editor.view.ViewCells;
+Vector3 PointerMarkerPosition(const TerrainMesh& mesh, int cells, int tilePixels, int clientX,
+                              int clientY) {
     const int quadCount = TerrainQuadCount(cells, cells);
-    if (quadCount <= 0 || editor.view.TilePixels <= 0 ||
-        static_cast<size_t>(quadCount) > editor.mesh.quads.size())
+    if (quadCount <= 0 || tilePixels <= 0 || static_cast<size_t>(quadCount) > mesh.quads.size())
         return {0.0f, 0.0f, 0.0f};
     // A block of n cells has n - 1 quads a side; the last cell shares the quad before it.
-    const int column =
-        std::clamp(FloorDivide(editor.cursor.MouseX, editor.view.TilePixels), 0, cells - 2);
-    const int row =
-        std::clamp(FloorDivide(editor.cursor.MouseY, editor.view.TilePixels), 0, cells - 2);
-    const TerrainQuad& quad = editor.mesh.quads[static_cast<size_t>(row * (cells - 1) + column)];
+    const int column = std::clamp(FloorDivide(clientX, tilePixels), 0, cells - 2);
+    const int row = std::clamp(FloorDivide(clientY, tilePixels), 0, cells - 2);
+    const TerrainQuad& quad = mesh.quads[static_cast<size_t>(row * (cells - 1) + column)];
     Vector3 centre{0.0f, 0.0f, 0.0f};
     for (const TerrainVertex& vertex : quad.vertices)
         AddVector(centre, vertex.position);

@@ -5,9 +5,6 @@
 #include "core/mesh/TerrainQuadWriter.h"
 #include "core/mesh/VectorMath.h"
 
-#include "core/Shell.h"
-#include "core/edit/Editor.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -349,19 +346,4 @@ void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const T
     FillFaces(mesh, padded, tiles, points, left, top, columns - 1, *faces);
     padded.LoadFrom(mesh, columns - 1, rows - 1);
     SmoothQuads(mesh, points, padded, columns, rows, *normals);
-}
-
-void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top) {
-    if (!editor.document.Heights().HasHeightMap())
-        return;
-    const int cells = editor.view.ViewCells;
-    const CellRect changed = editor.document.TakeTerrainChanges();
-    if (editor.mesh.filledFor == TerrainMesh::Window{left, top, cells, cells})
-        RefillTerrainMeshCells(editor.mesh, editor.document.Heights(), editor.document.Tiles(),
-                               left, top, cells, cells,
-                               QRect(changed.left, changed.top, changed.Width(), changed.Height()));
-    else
-        FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left, top,
-                        cells, cells);
-    shell.DrawTerrainFrame();
 }

@@ -13,9 +13,6 @@
 #include <optional>
 #include <vector>
 
-struct Editor;
-class Shell;
-
 // One vertex: texture s, t; colour r, g, b, a; normal; position. 12 floats, tightly packed.
 struct TerrainVertex {
     float s = 0, t = 0;
@@ -72,9 +69,3 @@ void BuildTerrainGrid(TerrainMesh& mesh, int columns, int rows);
 // same size.
 void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles, int left,
                      int top, int columns, int rows);
-
-// Brings the editor's mesh up to date for the ViewCells x ViewCells window at (left, top)
-// and draws a 3D frame: a mesh already filled for that window gets only the cells changed
-// since, any other is filled whole. Without a height map it does nothing at all, not even
-// the frame.
-void BuildTerrainMesh(Editor& editor, Shell& shell, int left, int top);

@@ -97,18 +97,12 @@ void MapDocument::Unsubscribe(DocumentListener& listener) {
     std::erase(listeners_, &listener);
 }
 
-CellRect MapDocument::TakeTerrainChanges() {
-    return std::exchange(terrainChanges_, CellRect{});
-}
-
 void MapDocument::AnnounceTiles(const CellRect& cells) {
-    terrainChanges_ = terrainChanges_.United(cells);
     if (!cells.Empty())
         Announce([&](DocumentListener& listener) { listener.TilesChanged(cells); });
 }
 
 void MapDocument::AnnounceHeights(const CellRect& cells) {
-    terrainChanges_ = terrainChanges_.United(cells);
     if (!cells.Empty())
         Announce([&](DocumentListener& listener) { listener.HeightsChanged(cells); });
 }

@@ -57,10 +57,6 @@ class MapDocument {
     // changes them says so here, so that the views follow.
     void AnnounceViewChanged(ViewAspect aspect);
 
-    // The cells whose tiles or heights changed since the last call: what a copy of them that
-    // is brought up to date when it is next shown (the 3D preview's mesh) must take over.
-    CellRect TakeTerrainChanges();
-
     // Listeners hear every change until they leave; they must leave before they die.
     void Subscribe(DocumentListener& listener);
     void Unsubscribe(DocumentListener& listener);
@@ -75,7 +71,6 @@ class MapDocument {
     RailNetwork rails_;
     std::vector<TargetArea> targetAreas_;
     std::vector<DocumentListener*> listeners_;
-    CellRect terrainChanges_;
 };
 
 // A listener that hears the document from its construction to its destruction; the document

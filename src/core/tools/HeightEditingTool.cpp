@@ -1,7 +1,7 @@
 #include "core/tools/HeightEditingTool.h"
 
 #include "core/edit/Editor.h"
-#include "core/mesh/TerrainMesh.h"
+#include "core/edit/ViewOps.h"
 #include "core/render/TextureViewOverlays.h"
 
 int HeightStep(Modifiers modifiers) {
@@ -25,7 +25,8 @@ void HeightEditingTool::Act(Editor& editor, Shell& shell, ButtonAction action, M
     else if (action == ButtonAction::RightPress)
         height = step < height ? height - step : 0;
     editor.document.SetHeight(index, static_cast<uint16_t>(height));
-    BuildTerrainMesh(editor, shell, editor.view.ViewOriginColumn, editor.view.ViewOriginRow);
+    // The 3D window comes back onto the block, as after any edit.
+    RecentreViews(editor, shell);
 }
 
 std::string HeightEditingTool::StepName(ButtonAction /*action*/) const {

@@ -1,8 +1,37 @@
 #include "core/commands/Commands.h"
 
 #include "core/edit/LoadedEditor.h"
+#include "core/edit/ViewOps.h"
 
 using Commands = EditorTest;
+
+TEST_F(Commands, ZoomSetsScaleCheckMarkAndFlatGrid) {
+    auto& view = editor.view;
+    view.ViewOriginColumn = 100;
+    editor.mesh.quads[0].vertices[1].position[1] = 99.0f;
+    ExecuteCommand(editor, shell, CommandId::Zoom150);
+    EXPECT_EQ(view.TilePixels, 96);
+    EXPECT_EQ(view.ViewCells, 10);
+    EXPECT_EQ(editor.checks.Zoom, CommandId::Zoom150);
+    EXPECT_EQ(view.ViewOriginColumn, 100); // the top-left cell stays
+    EXPECT_EQ(Joined(shell.calls), "checks");
+    EXPECT_EQ(heard.views, std::vector{ViewAspect::Block});
+    // The grid is laid out flat for 10 x 10 cells, from -320.
+    EXPECT_EQ(editor.mesh.quads[0].vertices[1].position[1], 0.0f);
+    EXPECT_EQ(editor.mesh.quads[0].vertices[0].position[0], -320.0f);
+    ExecuteCommand(editor, shell, CommandId::Zoom25); // the smallest scale shows 64 rows
+    EXPECT_EQ(view.TilePixels, 16);
+    EXPECT_EQ(view.ViewCells, 64);
+    // Only the chosen zoom item carries the mark; plain commands carry none.
+    EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom25), true);
+    EXPECT_EQ(CommandCheckMark(editor, CommandId::Zoom150), false);
+    EXPECT_EQ(CommandCheckMark(editor, CommandId::LoadTextureFile), std::nullopt);
+    // The 3D window is the new block, wherever a re-centre had left it.
+    CenterViewOn(editor, shell, 0, 0);
+    ExecuteCommand(editor, shell, CommandId::Zoom100);
+    EXPECT_EQ(view.TerrainLeft, view.ViewOriginColumn);
+    EXPECT_EQ(view.TerrainTop, view.ViewOriginRow);
+}
 
 TEST_F(Commands, DriverInfoExitAndHeightViewItems) {
     editor.driver = {"Mesa", "llvmpipe", "2.1", std::string(600, 'x')};

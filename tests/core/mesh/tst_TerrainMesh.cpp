@@ -1,7 +1,9 @@
 #include "core/mesh/TerrainMesh.h"
+#include "core/mesh/TerrainMeshFollower.h"
 #include "core/mesh/TerrainMeshRefill.h"
 
 #include "core/edit/LoadedEditor.h"
+#include "core/edit/ViewOps.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +12,21 @@
 #include <memory>
 
 namespace {
-using TerrainMeshTest = EditorTest;
+struct TerrainMeshTest : EditorTest {
+    TerrainMeshFollower follower{editor.document, editor.mesh};
+    void Follow(int left, int top) { follower.BringUpToDate(left, top, editor.view.ViewCells); }
+};
 
+const TerrainVertex& Vertex(const Editor& editor, int quad, int k) {
+    return editor.mesh.quads[static_cast<size_t>(quad)].vertices[static_cast<size_t>(k)];
+}
+
+void ExpectNear(const Vector3& actual, Vector3 expected, bool normalise = false) {
+    if (normalise)
+        NormalizeVector(expected);
+    for (size_t k = 0; k < 3; ++k)
+        EXPECT_NEAR(actual[k], expected[k], 1e-6f) << "component " << k;
+}
 // The mesh of a size x size window as the documented steps build it, one vertex at a time
 // through the public vector helpers: heights divided by 65535 / 255, face normals, then each
 // corner's sum of own, vertical, horizontal and diagonal faces inside the window, normalised.
@@ -59,6 +74,107 @@ void BuildReferenceMesh(TerrainMesh& mesh, const Editor& editor, int left, int t
     }
 }
 } // namespace
+
+TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
+    FillHeights(editor, 0);
+    FillTiles(editor, MakeCell(2, 30));
+    editor.document.SetHeight(CellIndex(100, 200), 65535);
+    editor.document.SetHeight(CellIndex(100, 201), 1);
+    BuildTerrainGrid(editor.mesh, 32, 32);
+    Follow(200, 100);
+    const auto& v = editor.mesh.quads[0].vertices;
+    EXPECT_EQ(v[0].position[1], 255.0f);
+    EXPECT_EQ(v[0].red, 255.0f);
+    EXPECT_NEAR(v[3].position[1], 0.0039f, 1e-4f);
+    EXPECT_EQ(v[3].green, 0.0f); // height 1 is already grey, level 0
+    EXPECT_EQ(v[1].position[1], 0.0f);
+    EXPECT_EQ(v[1].red * 100 + v[1].green * 10 + v[1].blue, 10.0f + 2.5f + 0.45f); // water
+    EXPECT_EQ(editor.mesh.QuadTile[0], MakeCell(2, 30));
+
+    // Every 16-bit height becomes H x 255 / 65535 rounded to single precision, exactly.
+    std::vector<uint16_t> all(MapCellCount);
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<uint16_t>(i);
+    editor.document.ReplaceHeights(std::move(all));
+    BuildTerrainGrid(editor.mesh, 64, 64);
+    int mismatches = 0;
+    for (int top = 0; top < 103; top += 63) // rows 0 to 102 hold each height at least once
+        for (int left = 0; left < 640; left += 63) {
+            FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left,
+                            top, 64, 64);
+            for (int q = 0; q < TerrainQuadCount(64, 64); ++q) {
+                const int cell = CellIndex(top + q / 63, left + q % 63);
+                if (left + q % 63 < MapWidth &&
+                    Vertex(editor, q, 0).position[1] !=
+                        static_cast<float>(static_cast<uint16_t>(cell) * 255.0 / 65535.0))
+                    ++mismatches;
+            }
+        }
+    EXPECT_EQ(mismatches, 0);
+    FillHeights(editor, 0);
+
+    // Without a tile map the tiles stay; without heights nothing is built.
+    editor.document.DiscardTiles();
+    editor.mesh.QuadTile[0] = 12;
+    Follow(200, 100);
+    EXPECT_EQ(editor.mesh.QuadTile[0], 12u);
+    editor.document.FreeHeights();
+    editor.mesh.quads[0].vertices[0].s = 99.0f;
+    Follow(300, 200);
+    EXPECT_EQ(editor.mesh.quads[0].vertices[0].s, 99.0f);
+}
+
+TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
+    FillHeights(editor, 6553);
+    FillTiles(editor, 5);
+    BuildTerrainGrid(editor.mesh, 32, 32);
+    CenterViewOn(editor, shell, 0, 0);
+    // The scroll origin is clamped; the 3D window stays at (-16, -16).
+    EXPECT_EQ(editor.view.ViewOriginColumn + editor.view.ViewOriginRow, 0);
+    EXPECT_EQ(editor.view.TerrainLeft + editor.view.TerrainTop, -32);
+    Follow(editor.view.TerrainLeft, editor.view.TerrainTop);
+    EXPECT_EQ(editor.mesh.QuadTile[0], OutsideMapQuadTile);
+    EXPECT_EQ(Vertex(editor, 0, 2).position[1], 0.0f);
+    EXPECT_EQ(Vertex(editor, 0, 2).blue, 0.45f);
+    ExpectNear(Vertex(editor, 0, 0).normal, {0, 1, 0});
+    // Quad (15, 15) holds map cell (-1, -1): only its far corner (0, 0) is inside.
+    const int corner = 15 * 31 + 15;
+    EXPECT_EQ(editor.mesh.QuadTile[corner], OutsideMapQuadTile);
+    EXPECT_EQ(Vertex(editor, corner, 0).position[1], 0.0f);
+    EXPECT_FLOAT_EQ(Vertex(editor, corner, 2).position[1], 6553 * 255.0f / 65535.0f);
+    EXPECT_EQ(editor.mesh.QuadTile[corner + 32], 5u);
+
+    // At the bottom-right corner of the map, corners beyond the edge take height 0.
+    Follow(609, 289);
+    const int last = 30 * 31 + 30; // map cell (639, 319)
+    EXPECT_EQ(editor.mesh.QuadTile[last], 5u);
+    EXPECT_GT(Vertex(editor, last, 0).position[1], 0.0f);
+    for (int k = 1; k < 4; ++k)
+        EXPECT_EQ(Vertex(editor, last, k).position[1], 0.0f);
+}
+
+TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
+    FillHeights(editor, 0);
+    editor.view.ViewCells = 4;
+    BuildTerrainGrid(editor.mesh, 4, 4);
+    editor.document.SetHeight(CellIndex(11, 11), 65535); // the centre of the 3 x 3 quads
+    Follow(10, 10);
+    const auto& faces = editor.mesh.FaceNormal;
+    // A face normal comes from corners 0, 1 and 2 only: quad 0 tilts away in x alone.
+    EXPECT_LT(faces[0][0], 0.0f);
+    EXPECT_NEAR(faces[0][2], 0.0f, 1e-6f);
+    // The bump's corner, seen from quads 0 and 4, is the sum of the four faces around it.
+    Vector3 around = faces[0];
+    for (int q : {3, 1, 4})
+        AddVector(around, faces[static_cast<size_t>(q)]);
+    ExpectNear(Vertex(editor, 0, 2).normal, around, true);
+    ExpectNear(Vertex(editor, 4, 0).normal, around, true);
+    // The window's corner has only its own face; a top-edge corner has two.
+    ExpectNear(Vertex(editor, 0, 0).normal, faces[0]);
+    Vector3 top = faces[0];
+    AddVector(top, faces[1]);
+    ExpectNear(Vertex(editor, 0, 3).normal, top, true);
+}
 
 TEST_F(TerrainMeshTest, FullBuildAndRefillAreByteForByteTheVertexByVertexComputation) {
     std::vector<uint16_t> hills(MapCellCount);
@@ -114,13 +230,13 @@ TEST_F(TerrainMeshTest, EditsBetweenBuildsOfOneWindowRefillOnlyTheirQuads) {
     FillTiles(editor, 5);
     editor.view.ViewCells = 32;
     BuildTerrainGrid(editor.mesh, 32, 32);
-    BuildTerrainMesh(editor, shell, 300, 100);
+    Follow(300, 100);
     // A quad far from the edits is marked: a refill leaves it, a full fill would not.
     const size_t far = 30 * 31 + 30;
     editor.mesh.quads[far].vertices[0].s = 99.0f;
     editor.document.SetHeight(CellIndex(105, 305), 60000);
     editor.document.SetTile(110, 310, MakeCell(3, 9));
-    BuildTerrainMesh(editor, shell, 300, 100);
+    Follow(300, 100);
     EXPECT_EQ(editor.mesh.quads[far].vertices[0].s, 99.0f);
 
     auto full = std::make_unique<TerrainMesh>();
@@ -133,10 +249,10 @@ TEST_F(TerrainMeshTest, EditsBetweenBuildsOfOneWindowRefillOnlyTheirQuads) {
     // Another window is filled whole, and so is the same one after its grid was laid out
     // again.
     editor.mesh.quads[far].vertices[0].s = 99.0f;
-    BuildTerrainMesh(editor, shell, 301, 100);
+    Follow(301, 100);
     EXPECT_NE(editor.mesh.quads[far].vertices[0].s, 99.0f);
     BuildTerrainGrid(editor.mesh, 32, 32);
     editor.mesh.quads[far].vertices[0].normal = {9.0f, 9.0f, 9.0f};
-    BuildTerrainMesh(editor, shell, 301, 100);
+    Follow(301, 100);
     EXPECT_NE(editor.mesh.quads[far].vertices[0].normal[0], 9.0f);
 }
