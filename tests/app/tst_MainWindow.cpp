@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIs
 
 namespace {
 
-const std::string Sample = std::string(TEST_DATA_DIR) + "/samples/central-europe.";
+const std::string Sample = TEST_DATA_DIR "/samples/central-europe.";
 
 void Wheel(QWidget& view, QPoint client, QPoint angle, Qt::KeyboardModifiers modifiers) {
     QWheelEvent wheel(client, view.mapToGlobal(client), QPoint(), angle, Qt::NoButton, modifiers,

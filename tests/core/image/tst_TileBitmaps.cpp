@@ -15,7 +15,7 @@ class TileLoading : public InTemporaryFolder {
 
 TEST_F(TileLoading, UnreadableOrWronglySizedTilesCostOneNoticeEachAndLeaveTheirSlotsEmpty) {
     WriteBytes("tiles/QZgrass.BMP", {'M', 'B', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/tiles/QZdrawtileup.bmp",
+    std::filesystem::copy_file(TEST_DATA_DIR "/tiles/QZdrawtileup.bmp",
                                "tiles/QZWabmp.bmp"); // 48 x 48
     TileBitmaps tiles;
     LoadTileBitmaps(tiles, shell);
