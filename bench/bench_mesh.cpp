@@ -11,7 +11,7 @@
 #include "RatioReporter.h"
 #include "core/SilentShell.h"
 #include "core/edit/Editor.h"
-#include "core/edit/Input.h"
+#include "core/input/Input.h"
 #include "core/mesh/TerrainMesh.h"
 #include "core/mesh/TerrainMeshFollower.h"
 

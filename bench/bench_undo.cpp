@@ -48,8 +48,8 @@ BENCHMARK(BM_CopyBothMaps);
 void TimeUndoRedo(benchmark::State& state, Editor& editor) {
     EditHistory& history = *editor.history;
     for (auto _ : state) {
-        history.Undo(editor);
-        history.Redo(editor);
+        history.Undo(editor.document);
+        history.Redo(editor.document);
         benchmark::DoNotOptimize(editor.document.Tiles().Cells().data());
     }
     state.counters["step_bytes"] = static_cast<double>(history.Bytes());
@@ -67,12 +67,12 @@ BENCHMARK(BM_UndoRedoRandomizeTiles);
 
 void BM_UndoRedoStrokeOf1000Cells(benchmark::State& state) {
     auto editor = FilledEditor();
-    editor->history->Begin(*editor);
+    editor->history->Begin(editor->document);
     editor->document.EditTiles([](TileMap& tiles) {
         std::fill_n(tiles.Cells().begin() + 5000, 1000, MakeCell(0, 9));
         return WholeMap;
     });
-    editor->history->Commit(*editor, "Paint Tiles");
+    editor->history->Commit(editor->document, "Paint Tiles");
     TimeUndoRedo(state, *editor);
 }
 BENCHMARK(BM_UndoRedoStrokeOf1000Cells);
@@ -82,9 +82,9 @@ void BM_StepOfOneClick(benchmark::State& state) {
     auto editor = FilledEditor();
     TileCell tile = 0;
     for (auto _ : state) {
-        editor->history->Begin(*editor);
+        editor->history->Begin(editor->document);
         editor->document.SetTile(100, 100, tile++);
-        editor->history->Commit(*editor, "Paint Tiles");
+        editor->history->Commit(editor->document, "Paint Tiles");
     }
 }
 BENCHMARK(BM_StepOfOneClick);

@@ -46,6 +46,6 @@ void ImportElevationFromUser(Editor& editor, Shell& shell, QWidget* parent,
     };
     ElevationImportResult result = ImportElevation({*source}, *options, report);
     progress.close();
-    editor.history->Record(editor, "Import Elevation",
+    editor.history->Record(editor.document, "Import Elevation",
                            [&] { ApplyElevationImport(editor, shell, std::move(result)); });
 }

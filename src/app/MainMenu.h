@@ -3,7 +3,7 @@
 // check mark. Choosing an item hands its command to the dispatcher; the check marks are
 // mirrored from the editor state, never kept apart from it.
 
-#include "core/commands/CommandRegistry.h"
+#include "core/edit/CommandRegistry.h"
 
 #include <QObject>
 #include <QString>

@@ -9,11 +9,11 @@
 #include "app/TextureViewWidget.h"
 #include "core/commands/Commands.h"
 #include "core/edit/Editor.h"
-#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/files/MapFiles.h"
 #include "core/files/RecentMaps.h"
+#include "core/input/Input.h"
 #include "core/io/NativePath.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include <QMainWindow>
 
-#include "core/commands/CommandId.h"
+#include "core/edit/CommandId.h"
 #include "core/edit/InputEvents.h"
 #include "core/geodata/NewMapFromGeodata.h"
 #include "core/render/ScaledTileCache.h"

@@ -2,8 +2,8 @@
 
 #include "app/EditorSession.h"
 #include "app/MainWindow.h"
-#include "core/commands/CommandRegistry.h"
 #include "core/commands/Commands.h"
+#include "core/edit/CommandRegistry.h"
 #include "core/edit/Editor.h"
 
 #include <QSettings>

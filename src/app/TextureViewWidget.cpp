@@ -3,8 +3,8 @@
 #include "app/InputAdapter.h"
 
 #include "core/edit/Editor.h"
-#include "core/edit/Input.h"
 #include "core/edit/Zoom.h"
+#include "core/input/Input.h"
 #include "core/tools/AreaToolSupport.h"
 
 #include <QApplication>

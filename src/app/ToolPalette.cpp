@@ -2,8 +2,8 @@
 
 #include "app/MainMenu.h"
 #include "app/PaletteButton.h"
-#include "core/commands/CommandRegistry.h"
 #include "core/commands/Commands.h"
+#include "core/edit/CommandRegistry.h"
 #include "core/edit/Editor.h"
 
 #include <QApplication>

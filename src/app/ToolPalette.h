@@ -6,7 +6,7 @@
 // the main window, which does the work. Below them sit the area tools' buttons, which send
 // their commands the same way.
 
-#include "core/commands/CommandId.h"
+#include "core/edit/CommandId.h"
 #include "core/model/MapDocument.h"
 #include "core/tilemap/TileBitmaps.h"
 

@@ -3,9 +3,9 @@
 #include "cli/CliCommand.h"
 #include "cli/LayerFiles.h"
 #include "core/io/MapFileKind.h"
+#include "core/map/MapGeometry.h"
 #include "core/rails/RailNetwork.h"
 #include "core/rails/TargetAreas.h"
-#include "core/tilemap/MapGeometry.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "cli/RenderOptions.h"
 #include "cli/Refusal.h"
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <charconv>
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include "SessionFixture.h"
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "MaptoolRunner.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 #include "support/SyntheticRaster.h"
 #include "support/SyntheticVector.h"
 

@@ -1,6 +1,6 @@
 #include "MaptoolRunner.h"
 #include "core/io/FileIO.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <gtest/gtest.h>
 

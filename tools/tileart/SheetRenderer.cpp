@@ -1,8 +1,8 @@
 #include "SheetRenderer.h"
 
-#include "core/edit/EditTools.h"
 #include "core/image/TileBitmap.h"
 #include "core/image/TileBitmapImage.h"
+#include "core/tilemap/JoinRiverAt.h"
 #include "core/tilemap/TileCatalogue.h"
 #include "core/tilemap/TileMap.h"
 

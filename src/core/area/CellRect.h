@@ -2,7 +2,7 @@
 // A rectangle of map cells; right and bottom are exclusive. The area tools work on these and
 // report the cells they touched as one.
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <algorithm>
 

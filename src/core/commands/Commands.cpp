@@ -1,9 +1,8 @@
 #include "core/commands/Commands.h"
 
 #include "core/Messages.h"
-#include "core/commands/CommandRegistry.h"
+#include "core/edit/CommandRegistry.h"
 #include "core/edit/EditModes.h"
-#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/edit/Zoom.h"
@@ -15,6 +14,7 @@
 #include "core/files/RecentMaps.h"
 #include "core/files/TextureMapFile.h"
 #include "core/height/HeightMap.h"
+#include "core/input/Input.h"
 #include "core/tilemap/TileUtilities.h"
 #include "core/tools/AreaCommands.h"
 
@@ -251,12 +251,13 @@ void ExecuteCommand(Editor& editor, Shell& shell, CommandId command) {
         // Not in the middle of a stroke: its step is not complete yet.
         if (history.IsOpen())
             return;
-        if (command == CommandId::Undo ? history.Undo(editor) : history.Redo(editor))
+        if (command == CommandId::Undo ? history.Undo(editor.document)
+                                       : history.Redo(editor.document))
             ShowHistoryMove(editor, shell);
         return;
     }
     // Whatever a command changes in the layers is one step, named after it.
-    history.Record(editor, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
+    history.Record(editor.document, StepNameOf(command), [&] { CarryOut(editor, shell, command); });
 }
 
 void OpenRecentMap(Editor& editor, Shell& shell, const std::string& path) {

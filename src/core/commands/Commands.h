@@ -4,7 +4,7 @@
 // editor.checks, on Shell::MenuChecksChanged).
 
 #include "core/Shell.h"
-#include "core/commands/CommandId.h"
+#include "core/edit/CommandId.h"
 #include "core/edit/Editor.h"
 
 #include <optional>

@@ -4,7 +4,8 @@
 // (ViewOriginColumn, ShowRailroads, ...).
 
 #include "core/ClassicRandom.h"
-#include "core/commands/CommandId.h"
+#include "core/area/AreaToolState.h"
+#include "core/edit/CommandId.h"
 #include "core/edit/SavedLayers.h"
 #include "core/height/HeightMap.h"
 #include "core/mesh/Camera.h"
@@ -13,7 +14,6 @@
 #include "core/rails/RailNetwork.h"
 #include "core/rails/RailTypes.h"
 #include "core/tilemap/TileMap.h"
-#include "core/tools/AreaToolState.h"
 #include "core/undo/EditHistory.h"
 
 #include <memory>

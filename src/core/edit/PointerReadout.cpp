@@ -1,8 +1,8 @@
 #include "core/edit/PointerReadout.h"
 
-#include "core/commands/CommandRegistry.h"
-#include "core/render/LatLong.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/edit/CommandRegistry.h"
+#include "core/map/LatLong.h"
+#include "core/map/MapGeometry.h"
 
 #include <cmath>
 #include <cstdio>

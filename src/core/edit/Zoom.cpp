@@ -1,9 +1,8 @@
 #include "core/edit/Zoom.h"
 
-#include "core/commands/Commands.h"
 #include "core/edit/ViewOps.h"
+#include "core/map/MapGeometry.h"
 #include "core/mesh/TerrainMesh.h"
-#include "core/tilemap/MapGeometry.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "core/elevation/ElevationImport.h"
 #include "core/elevation/GdalMapGrid.h"
 #include "core/elevation/GdalSupport.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <gdal_alg.h>
 #include <gdal_utils.h>

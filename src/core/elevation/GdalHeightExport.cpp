@@ -1,6 +1,6 @@
 #include "core/elevation/ElevationImport.h"
 #include "core/elevation/GdalSupport.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <cpl_conv.h>
 #include <cpl_vsi.h>

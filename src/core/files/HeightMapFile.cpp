@@ -26,7 +26,7 @@ bool ReadHeightMapFile(Editor& editor, Shell& shell, const std::string& path) {
         ShowOpenFailure(shell, WindowId::Main, PathWithReason(path, decoded.problem));
         return false;
     }
-    editor.history->Record(editor, "Open Height Map",
+    editor.history->Record(editor.document, "Open Height Map",
                            [&] { ReplaceHeightMap(editor, shell, std::move(*decoded.layer)); });
     MarkLayerSaved(editor, SavedLayer::HeightMap, path);
     return true;

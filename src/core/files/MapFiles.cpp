@@ -161,7 +161,7 @@ void NewMap(Editor& editor, Shell& shell) {
             WindowId::Main, UnsavedChangesText(unsaved, "Start a new map without saving them?")))
         return;
     const TileCode tile = editor.SelectedTile;
-    editor.history->Record(editor, "New Map", [&] {
+    editor.history->Record(editor.document, "New Map", [&] {
         editor.document.ReplaceTiles(std::vector<TileCell>(MapCellCount, MakeCell(0, tile)));
         editor.document.EditRails([](RailNetwork& rails) {
             rails.RailSectionCount = 0;
@@ -201,7 +201,7 @@ std::optional<std::string> OpenMap(Editor& editor, Shell& shell, const std::stri
         return std::nullopt;
     std::string report = "Map " + fs::path(stem).filename().string() + ":";
     bool anyRead = false;
-    editor.history->Record(editor, "Open Map", [&] {
+    editor.history->Record(editor.document, "Open Map", [&] {
         for (size_t i = 0; i < found.size(); ++i) {
             const LayerFile& file = LayerFiles()[i];
             std::string line = "not found";

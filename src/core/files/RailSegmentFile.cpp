@@ -41,7 +41,7 @@ bool ReadRailSegmentInto(Editor& editor, Shell& shell, const std::string& path, 
         ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, points.problem));
         return false;
     }
-    editor.history->Record(editor, start == 0 ? "Load Segment" : "Append Segment", [&] {
+    editor.history->Record(editor.document, start == 0 ? "Load Segment" : "Append Segment", [&] {
         editor.document.EditRails([&](RailNetwork& edited) {
             std::copy(points.layer->begin(), points.layer->end(),
                       edited.PendingRailPoints.begin() + start);

@@ -41,7 +41,7 @@ bool ReadRailroadDefinitionFile(Editor& editor, Shell& shell, const std::string&
         ShowFailureNotice(shell, WindowId::None, FailedToReadText(path, decoded.problem));
         return false;
     }
-    editor.history->Record(editor, "Load RRD", [&] {
+    editor.history->Record(editor.document, "Load RRD", [&] {
         editor.document.EditRails([&](RailNetwork& rails) {
             std::copy(decoded.layer->begin(), decoded.layer->end(), rails.RailSections.begin());
             rails.RailSectionCount = static_cast<int32_t>(decoded.layer->size());

@@ -22,7 +22,7 @@ void LoadTextureMap(Editor& editor, Shell& shell, const std::string& path) {
 bool ReadTextureMapFile(Editor& editor, Shell& shell, const std::string& path) {
     auto decoded = DecodeTextureMapFile(path);
     if (decoded) {
-        editor.history->Record(editor, "Load Texture File",
+        editor.history->Record(editor.document, "Load Texture File",
                                [&] { editor.document.ReplaceTiles(std::move(*decoded.layer)); });
         MarkLayerSaved(editor, SavedLayer::TextureMap, path);
     } else {

@@ -1,6 +1,6 @@
 #include "core/geodata/CoastLattice.h"
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "core/elevation/GdalMapGrid.h"
 #include "core/geodata/GeodataSources.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <gdal_alg.h>
 #include <ogr_api.h>

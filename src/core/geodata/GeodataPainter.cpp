@@ -4,7 +4,7 @@
 #include "core/geodata/RiverTiles.h"
 #include "core/height/DemWindowConversion.h"
 #include "core/height/ElevationRule.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <bit>
 

@@ -6,8 +6,8 @@
 // layers and seed give the same map.
 
 #include "core/geodata/GeodataLayers.h"
+#include "core/map/MapGeometry.h"
 #include "core/rails/RailTypes.h"
-#include "core/tilemap/MapGeometry.h"
 #include "core/tilemap/TileCatalogue.h"
 
 #include <cstdint>

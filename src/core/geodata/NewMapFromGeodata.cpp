@@ -45,7 +45,7 @@ void NewMapFromGeodata(Editor& editor, Shell& shell, const NewMapRequest& reques
         }
         report += "\n" + request.targetListPath + " has been written.";
     }
-    editor.history->Record(editor, "New Map from Geodata", [&] {
+    editor.history->Record(editor.document, "New Map from Geodata", [&] {
         editor.document.ReplaceTiles(map->tiles);
         ReplaceHeightMap(editor, shell, map->heights);
     });

@@ -3,7 +3,7 @@
 // interpolated between seeded random values every `spacing` cells.
 
 #include "core/ClassicRandom.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "core/geodata/RiverRaster.h"
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <algorithm>
 #include <cmath>

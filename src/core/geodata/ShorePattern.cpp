@@ -1,6 +1,6 @@
 #include "core/geodata/ShorePattern.h"
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <bit>
 

@@ -6,7 +6,7 @@
 // which rows 4200-5396 and columns 1800-4196 are sampled every 3.75 samples: 32 map cells
 // cover 120 source samples in each direction.
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <array>
 #include <cstdint>

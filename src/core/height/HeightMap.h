@@ -2,7 +2,7 @@
 // The height layer: one unsigned 16-bit height per map cell (0 is water), absent until a
 // height file is opened or converted, and the 8-bit shade image derived from it.
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "core/mesh/PointerMarker.h"
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 
 #include <algorithm>
 

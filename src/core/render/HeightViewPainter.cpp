@@ -1,9 +1,9 @@
 #include "core/render/HeightViewPainter.h"
 
+#include "core/map/LatLong.h"
+#include "core/paint/OverlayPens.h"
+#include "core/paint/PaintPrimitives.h"
 #include "core/render/HeightPalette.h"
-#include "core/render/LatLong.h"
-#include "core/render/OverlayPens.h"
-#include "core/render/PaintPrimitives.h"
 #include "core/render/WorldToPixel.h"
 
 #include <QImage>

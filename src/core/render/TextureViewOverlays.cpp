@@ -1,9 +1,9 @@
 #include "core/render/TextureViewOverlays.h"
 
+#include "core/map/LatLong.h"
+#include "core/paint/OverlayPens.h"
+#include "core/paint/PaintPrimitives.h"
 #include "core/rails/TargetAreas.h"
-#include "core/render/LatLong.h"
-#include "core/render/OverlayPens.h"
-#include "core/render/PaintPrimitives.h"
 #include "core/render/WorldToPixel.h"
 #include "core/tools/Tool.h"
 
@@ -102,17 +102,6 @@ void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor) {
 void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor) {
     DrawTextAt(painter, QPoint(0, 0),
                QStringLiteral("%1, %2").arg(cursor.MouseWorldX).arg(cursor.MouseWorldY));
-}
-
-void PaintHeightEditCross(QPainter& painter, const ViewState& view, const CursorState& cursor) {
-    const int w = view.TilePixels;
-    const int h = view.TilePixels;
-    const QPoint p(cursor.MouseColumn * w, cursor.MouseRow * h);
-    painter.setPen(Pens().RedPen);
-    DrawLine(painter, p, p + QPoint(w, 0));
-    DrawLine(painter, p, p - QPoint(w, 0));
-    DrawLine(painter, p, p + QPoint(0, h));
-    DrawLine(painter, p, p - QPoint(0, h));
 }
 
 void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view) {

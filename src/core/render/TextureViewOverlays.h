@@ -1,7 +1,8 @@
 #pragma once
 // The overlays that the texture view draws over its tiles, in this order: latitude and
-// longitude lines, railroads, target area names, the mouse world location, the
-// height-edit cross and the frame of the 3D block. Each has its own switch in the editor.
+// longitude lines, railroads, target area names, the mouse world location, the current
+// tool's marks (the height-edit cross, for one) and the frame of the 3D block. Each but the
+// tool's has its own switch in the editor.
 
 #include "core/Shell.h"
 #include "core/edit/Editor.h"
@@ -19,5 +20,4 @@ void PaintLatLongLines(QPainter& painter, QSize client, const ViewState& view);
 bool PaintRailroads(QPainter& painter, QSize client, const Editor& editor);
 void PaintTargetAreas(QPainter& painter, QSize client, const Editor& editor);
 void PaintMouseWorldLocation(QPainter& painter, const CursorState& cursor);
-void PaintHeightEditCross(QPainter& painter, const ViewState& view, const CursorState& cursor);
 void PaintTerrainBlockFrame(QPainter& painter, const ViewState& view);

@@ -1,6 +1,6 @@
 #include "core/render/TextureViewPainter.h"
 
-#include "core/render/PaintPrimitives.h"
+#include "core/paint/PaintPrimitives.h"
 #include "core/render/RasterTarget.h"
 #include "core/render/TextureViewOverlays.h"
 #include "core/render/WorldToPixel.h"

@@ -1,6 +1,6 @@
 #include "core/render/WorldFile.h"
 
-#include "core/render/LatLong.h"
+#include "core/map/LatLong.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The texture layer: one TileCell per map cell, absent until a texture map file is loaded.
 
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 #include "core/tilemap/TileCatalogue.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // Code sets, neighbour offsets and the random field cell shared by the tile utilities.
 
 #include "core/ClassicRandom.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 #include "core/tilemap/TileCatalogue.h"
 
 namespace tile_utilities {

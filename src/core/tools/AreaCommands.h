@@ -3,7 +3,7 @@
 // and the brush's settings.
 
 #include "core/Shell.h"
-#include "core/commands/CommandId.h"
+#include "core/edit/CommandId.h"
 
 #include <optional>
 

@@ -2,7 +2,8 @@
 
 #include "core/edit/Editor.h"
 #include "core/edit/ViewOps.h"
-#include "core/render/TextureViewOverlays.h"
+#include "core/paint/OverlayPens.h"
+#include "core/paint/PaintPrimitives.h"
 
 int HeightStep(Modifiers modifiers) {
     if (modifiers.shift)
@@ -38,5 +39,13 @@ std::string HeightEditingTool::Hint() const {
 }
 
 void HeightEditingTool::PaintOverlay(QPainter& painter, const Editor& editor) const {
-    PaintHeightEditCross(painter, editor.view, editor.cursor);
+    // A red cross one cell long each way, centred on the grid vertex the cursor snapped to.
+    const int w = editor.view.TilePixels;
+    const int h = editor.view.TilePixels;
+    const QPoint p(editor.cursor.MouseColumn * w, editor.cursor.MouseRow * h);
+    painter.setPen(Pens().RedPen);
+    DrawLine(painter, p, p + QPoint(w, 0));
+    DrawLine(painter, p, p - QPoint(w, 0));
+    DrawLine(painter, p, p + QPoint(0, h));
+    DrawLine(painter, p, p - QPoint(0, h));
 }

@@ -1,7 +1,7 @@
 #include "core/tools/TilePaintingTool.h"
 
-#include "core/edit/EditTools.h"
 #include "core/edit/Editor.h"
+#include "core/tilemap/JoinRiverAt.h"
 
 namespace {
 constexpr TileCode RiverEndCode = 43;   // "Rivrnd.bmp"

@@ -10,6 +10,7 @@
 
 #include "core/Shell.h"
 #include "core/edit/InputEvents.h"
+#include "core/map/MapPoint.h"
 
 #include <optional>
 #include <string>
@@ -17,13 +18,6 @@
 class QPainter;
 struct Editor;
 enum class ToolMode;
-
-// A map cell under the pointer; it may lie off the map.
-struct MapPoint {
-    int row = 0;
-    int column = 0;
-    bool operator==(const MapPoint&) const = default;
-};
 
 class Tool {
   public:

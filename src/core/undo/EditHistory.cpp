@@ -1,6 +1,6 @@
 #include "core/undo/EditHistory.h"
 
-#include "core/edit/Editor.h"
+#include "core/model/MapDocument.h"
 #include "core/undo/LayerDelta.h"
 
 #include <memory>
@@ -26,7 +26,7 @@ class EditHistory::Step : public QUndoCommand {
             return;
         }
         if (!history_.replaying_ && history_.target_)
-            delta_->Apply(history_.target_->document, forward);
+            delta_->Apply(*history_.target_, forward);
     }
 
     EditHistory& history_;
@@ -41,15 +41,15 @@ EditHistory::~EditHistory() {
     stack_.clear();
 }
 
-void EditHistory::Begin(const Editor& editor) {
+void EditHistory::Begin(const MapDocument& document) {
     if (!before_)
-        before_ = LayerSnapshot::Of(editor);
+        before_ = LayerSnapshot::Of(document);
 }
 
-void EditHistory::Commit(const Editor& editor, const std::string& name) {
+void EditHistory::Commit(const MapDocument& document, const std::string& name) {
     if (!before_)
         return;
-    auto delta = std::make_shared<const LayerDelta>(LayerDelta::Since(*before_, editor));
+    auto delta = std::make_shared<const LayerDelta>(LayerDelta::Since(*before_, document));
     before_.reset();
     if (delta->Empty())
         return;
@@ -57,28 +57,28 @@ void EditHistory::Commit(const Editor& editor, const std::string& name) {
     DropOldestOverCap();
 }
 
-void EditHistory::Record(const Editor& editor, const std::string& name,
+void EditHistory::Record(const MapDocument& document, const std::string& name,
                          const std::function<void()>& change) {
     const bool ownStep = !IsOpen();
     if (ownStep)
-        Begin(editor);
+        Begin(document);
     change();
     if (ownStep)
-        Commit(editor, name);
+        Commit(document, name);
 }
 
-bool EditHistory::Undo(Editor& editor) {
-    return Move(editor, stack_.canUndo(), &QUndoStack::undo);
+bool EditHistory::Undo(MapDocument& document) {
+    return Move(document, stack_.canUndo(), &QUndoStack::undo);
 }
 
-bool EditHistory::Redo(Editor& editor) {
-    return Move(editor, stack_.canRedo(), &QUndoStack::redo);
+bool EditHistory::Redo(MapDocument& document) {
+    return Move(document, stack_.canRedo(), &QUndoStack::redo);
 }
 
-bool EditHistory::Move(Editor& editor, bool possible, void (QUndoStack::*move)()) {
+bool EditHistory::Move(MapDocument& document, bool possible, void (QUndoStack::*move)()) {
     if (!possible)
         return false;
-    target_ = &editor;
+    target_ = &document;
     (stack_.*move)();
     target_ = nullptr;
     return true;

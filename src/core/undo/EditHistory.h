@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-struct Editor;
+class MapDocument;
 
 class EditHistory {
   public:
@@ -24,16 +24,17 @@ class EditHistory {
 
     // Remembers the layers as an edit begins. A Begin while one is open keeps the first, so
     // an edit that never saw its end joins the next one.
-    void Begin(const Editor& editor);
+    void Begin(const MapDocument& document);
     // Ends the open edit: its changes, if any, become the step `name`.
-    void Commit(const Editor& editor, const std::string& name);
+    void Commit(const MapDocument& document, const std::string& name);
     bool IsOpen() const { return before_.has_value(); }
     // Carries out `change` as the step `name`, or as part of the edit already open.
-    void Record(const Editor& editor, const std::string& name, const std::function<void()>& change);
+    void Record(const MapDocument& document, const std::string& name,
+                const std::function<void()>& change);
 
     // Takes the last step back or does the next one again; false when there is none.
-    bool Undo(Editor& editor);
-    bool Redo(Editor& editor);
+    bool Undo(MapDocument& document);
+    bool Redo(MapDocument& document);
 
     // The action names of the steps Undo and Redo would take ("" when none).
     QString UndoName() const { return stack_.undoText(); }
@@ -47,13 +48,13 @@ class EditHistory {
 
   private:
     class Step;
-    // Undo or redo on `editor`, when `possible`.
-    bool Move(Editor& editor, bool possible, void (QUndoStack::*move)());
+    // Undo or redo on `document`, when `possible`.
+    bool Move(MapDocument& document, bool possible, void (QUndoStack::*move)());
     void DropOldestOverCap();
 
     QUndoStack stack_;
     size_t memoryCap_;
     std::optional<LayerSnapshot> before_;
-    Editor* target_ = nullptr; // the editor an undo or redo applies to, while it runs
-    bool replaying_ = false;   // steps are being put back without touching the layers
+    MapDocument* target_ = nullptr; // the document an undo or redo applies to, while it runs
+    bool replaying_ = false;        // steps are being put back without touching the layers
 };

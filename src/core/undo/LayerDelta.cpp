@@ -1,6 +1,6 @@
 #include "core/undo/LayerDelta.h"
 
-#include "core/edit/Editor.h"
+#include "core/model/MapDocument.h"
 
 #include <span>
 #include <utility>
@@ -38,21 +38,19 @@ void ApplyMap(const Layer& layer, bool present, const ArrayDelta<T>& delta, bool
 }
 } // namespace
 
-LayerSnapshot LayerSnapshot::Of(const Editor& editor) {
-    const auto tiles = editor.document.Tiles().Cells();
-    const auto heights = editor.document.Heights().Heights();
-    return {
-        {tiles.begin(), tiles.end()}, {heights.begin(), heights.end()}, editor.document.Rails()};
+LayerSnapshot LayerSnapshot::Of(const MapDocument& document) {
+    const auto tiles = document.Tiles().Cells();
+    const auto heights = document.Heights().Heights();
+    return {{tiles.begin(), tiles.end()}, {heights.begin(), heights.end()}, document.Rails()};
 }
 
-LayerDelta LayerDelta::Since(const LayerSnapshot& before, const Editor& editor) {
+LayerDelta LayerDelta::Since(const LayerSnapshot& before, const MapDocument& document) {
     LayerDelta delta;
-    delta.hasTiles_ = {!before.tiles.empty(), editor.document.Tiles().HasTileMap()};
-    delta.hasHeights_ = {!before.heights.empty(), editor.document.Heights().HasHeightMap()};
-    delta.tiles_ = ArrayDelta<TileCell>::Between(before.tiles, editor.document.Tiles().Cells());
-    delta.heights_ =
-        ArrayDelta<uint16_t>::Between(before.heights, editor.document.Heights().Heights());
-    const RailNetwork& rails = editor.document.Rails();
+    delta.hasTiles_ = {!before.tiles.empty(), document.Tiles().HasTileMap()};
+    delta.hasHeights_ = {!before.heights.empty(), document.Heights().HasHeightMap()};
+    delta.tiles_ = ArrayDelta<TileCell>::Between(before.tiles, document.Tiles().Cells());
+    delta.heights_ = ArrayDelta<uint16_t>::Between(before.heights, document.Heights().Heights());
+    const RailNetwork& rails = document.Rails();
     delta.sections_ =
         ArrayDelta<RailSection>::Between(before.rails.RailSections, rails.RailSections);
     delta.pending_ =

@@ -10,13 +10,12 @@
 #include <cstddef>
 #include <cstdint>
 
-struct Editor;
 class MapDocument;
 
 class LayerDelta {
   public:
-    // The changes from `before` to the editor's layers now.
-    static LayerDelta Since(const LayerSnapshot& before, const Editor& editor);
+    // The changes from `before` to the document's layers now.
+    static LayerDelta Since(const LayerSnapshot& before, const MapDocument& document);
 
     bool Empty() const;
     size_t Bytes() const;

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-struct Editor;
+class MapDocument;
 
 struct LayerSnapshot {
     std::vector<TileCell> tiles;   // empty: no tile map
     std::vector<uint16_t> heights; // empty: no height map
     RailNetwork rails;
 
-    static LayerSnapshot Of(const Editor& editor);
+    static LayerSnapshot Of(const MapDocument& document);
 };

@@ -1,4 +1,5 @@
-#include "core/edit/EditTools.h"
+#include "core/input/EditTools.h"
+#include "core/tilemap/JoinRiverAt.h"
 
 #include "core/edit/LoadedEditor.h"
 #include "core/mesh/TerrainMeshFollower.h"

@@ -1,4 +1,4 @@
-#include "core/edit/Input.h"
+#include "core/input/Input.h"
 
 #include "core/edit/LoadedEditor.h"
 

@@ -1,7 +1,7 @@
 #include "core/commands/Commands.h"
-#include "core/edit/Input.h"
 #include "core/edit/LoadedEditor.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/input/Input.h"
 
 namespace {
 class Undo : public EditorTest {
@@ -89,12 +89,12 @@ TEST_F(Undo, LoadingOverNothingAndBackToTheSavedBytesIsClean) {
     // A layer that was not loaded is gone again after undoing its load.
     editor.document.FreeHeights();
     EditHistory& history = *editor.history;
-    history.Begin(editor);
+    history.Begin(editor.document);
     FillHeights(editor, 7);
-    history.Commit(editor, "Open Height Map");
-    history.Undo(editor);
+    history.Commit(editor.document, "Open Height Map");
+    history.Undo(editor.document);
     EXPECT_FALSE(editor.document.Heights().HasHeightMap());
-    history.Redo(editor);
+    history.Redo(editor.document);
     ASSERT_TRUE(editor.document.Heights().HasHeightMap());
     EXPECT_EQ(editor.document.Heights().At(MapCellCount - 1), 7);
 }
@@ -105,19 +105,19 @@ TEST(EditHistory, OldestStepsDropWhenOverTheMemoryCap) {
     EditHistory history(64 * 1024);
     // Each step repaints 4,000 cells, about 24 KiB of changes: only the newest two fit.
     for (TileCell tile = 1; tile <= 5; ++tile) {
-        history.Begin(editor);
+        history.Begin(editor.document);
         editor.document.EditTiles([&](TileMap& tiles) {
             std::fill_n(tiles.Cells().begin(), 4000, tile);
             return WholeMap;
         });
-        history.Commit(editor, "Paint Tiles");
+        history.Commit(editor.document, "Paint Tiles");
     }
     EXPECT_EQ(history.StepCount(), 2);
     EXPECT_LE(history.Bytes(), 64u * 1024);
-    EXPECT_TRUE(history.Undo(editor));
-    EXPECT_TRUE(history.Undo(editor));
-    EXPECT_FALSE(history.Undo(editor));
+    EXPECT_TRUE(history.Undo(editor.document));
+    EXPECT_TRUE(history.Undo(editor.document));
+    EXPECT_FALSE(history.Undo(editor.document));
     EXPECT_EQ(editor.document.Tiles().At(0), 3);
-    EXPECT_TRUE(history.Redo(editor));
+    EXPECT_TRUE(history.Redo(editor.document));
     EXPECT_EQ(editor.document.Tiles().At(3999), 4);
 }

@@ -4,12 +4,12 @@
 
 #include "LoadedEditor.h"
 #include "core/commands/Commands.h"
-#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/files/HeightMapFile.h"
 #include "core/files/RailSegmentFile.h"
 #include "core/files/RailroadDefinitionFile.h"
 #include "core/files/TextureMapFile.h"
+#include "core/input/Input.h"
 #include "core/rails/CountedFileBytes.h"
 #include "support/TempDir.h"
 

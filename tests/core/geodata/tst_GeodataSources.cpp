@@ -5,7 +5,7 @@
 #include "core/commands/Commands.h"
 #include "core/geodata/GeodataSources.h"
 #include "core/geodata/NewMapFromGeodata.h"
-#include "core/tilemap/MapGeometry.h"
+#include "core/map/MapGeometry.h"
 #include "support/RecordingShell.h"
 #include "support/SyntheticRaster.h"
 #include "support/SyntheticVector.h"

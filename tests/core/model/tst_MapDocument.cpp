@@ -1,6 +1,6 @@
 #include "core/edit/EditModes.h"
-#include "core/edit/Input.h"
 #include "core/edit/LoadedEditor.h"
+#include "core/input/Input.h"
 
 #include <vector>
 
@@ -32,7 +32,7 @@ TEST_F(MapDocumentTest, EditsAndUndoAnnounceExactlyTheCellsTheyChanged) {
 
     // A whole-map edit that changed two cells: its undo puts back and announces only the
     // rectangle holding those two.
-    editor.history->Record(editor, "Two Cells", [&] {
+    editor.history->Record(editor.document, "Two Cells", [&] {
         editor.document.EditTiles([](TileMap& tiles) {
             tiles.Set(10, 20, 5);
             tiles.Set(30, 7, 5);
@@ -40,7 +40,7 @@ TEST_F(MapDocumentTest, EditsAndUndoAnnounceExactlyTheCellsTheyChanged) {
         });
     });
     heard.tiles.clear();
-    ASSERT_TRUE(editor.history->Undo(editor));
+    ASSERT_TRUE(editor.history->Undo(editor.document));
     ASSERT_EQ(heard.tiles.size(), 1u);
     EXPECT_EQ(heard.tiles[0], (CellRect{7, 10, 21, 31}));
     EXPECT_EQ(editor.document.Tiles().At(10, 20), 1);

@@ -1,4 +1,4 @@
-#include "core/edit/Input.h"
+#include "core/input/Input.h"
 
 #include "core/edit/ViewOps.h"
 
@@ -44,7 +44,7 @@ bool HeightStampKeys(Editor& editor, Shell& shell, Key key) {
         return false;
     if (!editor.document.Tiles().HasTileMap() || !editor.document.Heights().HasHeightMap())
         return false;
-    editor.history->Begin(editor);
+    editor.history->Begin(editor.document);
     editor.document.EditHeights([&](HeightMap& heights) {
         if (waterLevel)
             StampWaterLevel(editor.document.Tiles(), heights);
@@ -52,7 +52,7 @@ bool HeightStampKeys(Editor& editor, Shell& shell, Key key) {
             StampClass(editor.document.Tiles(), heights, *stamp, editor.SelectedTile);
         return WholeMap;
     });
-    editor.history->Commit(editor, "Stamp Heights");
+    editor.history->Commit(editor.document, "Stamp Heights");
     RecentreViews(editor, shell);
     RebuildHeightShade(editor.document.Heights(), editor.heightShade);
     return true;

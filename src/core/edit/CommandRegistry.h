@@ -2,7 +2,7 @@
 // Every command's menu item in one table: where it sits, its label, whether it carries a
 // check mark and its shortcuts. The app builds its menus and actions from it, in order.
 
-#include "core/commands/CommandId.h"
+#include "core/edit/CommandId.h"
 #include "core/edit/InputEvents.h"
 
 #include <span>

@@ -1,7 +1,7 @@
 #include "core/edit/EditModes.h"
-#include "core/edit/EditTools.h"
-#include "core/edit/Input.h"
 #include "core/edit/ViewOps.h"
+#include "core/input/EditTools.h"
+#include "core/input/Input.h"
 #include "core/tools/AreaToolSupport.h"
 #include "core/tools/Tool.h"
 
@@ -28,9 +28,9 @@ void ApplyTool(Editor& editor, Shell& shell, ButtonAction action, Modifiers modi
 
 // One click that is one undo step.
 void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers) {
-    editor.history->Begin(editor);
+    editor.history->Begin(editor.document);
     ApplyTool(editor, shell, action, modifiers);
-    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(action));
+    editor.history->Commit(editor.document, ToolFor(editor.EditMode).StepName(action));
 }
 
 // Re-centre the views around the edited block.
@@ -73,7 +73,7 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
 bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = true;
     // Everything up to the release is one step.
-    editor.history->Begin(editor);
+    editor.history->Begin(editor.document);
     if (ToolFor(editor.EditMode).TakesPointer()) {
         ApplyTool(editor, shell, ButtonAction::LeftPress, modifiers);
         return false;
@@ -106,7 +106,8 @@ void EndLeftButtonTracking(Editor& editor, Shell& shell) {
 void ReleaseLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
     editor.cursor.LeftButtonDown = false;
     ApplyTool(editor, shell, ButtonAction::LeftRelease, modifiers);
-    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::LeftRelease));
+    editor.history->Commit(editor.document,
+                           ToolFor(editor.EditMode).StepName(ButtonAction::LeftRelease));
 }
 
 void PressRightButton(Editor& editor, Shell& shell, Modifiers modifiers) {
@@ -124,7 +125,8 @@ void PressMiddleButton(Editor& editor, Shell& shell, Modifiers modifiers) {
         EditAsOneStep(editor, shell, ButtonAction::MiddlePress, modifiers);
         return;
     }
-    editor.history->Begin(editor);
+    editor.history->Begin(editor.document);
     editor.document.EditRails(RemoveLastRailPoint);
-    editor.history->Commit(editor, ToolFor(editor.EditMode).StepName(ButtonAction::MiddlePress));
+    editor.history->Commit(editor.document,
+                           ToolFor(editor.EditMode).StepName(ButtonAction::MiddlePress));
 }

@@ -9,7 +9,3 @@
 // MouseRow), or at the cursor's world point for rails, for what a button did with which
 // modifiers. Outside the map, or without the layer the tool works on, nothing happens.
 void EditAtCursor(Editor& editor, Shell& shell, ButtonAction action, Modifiers modifiers);
-
-// Joins the river end just painted at (row, column) to the first adjacent river end found
-// above, below, right or left, turning both to fit; nothing when none is adjacent.
-void JoinRiverAt(TileMap& tiles, int row, int column);

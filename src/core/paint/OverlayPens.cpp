@@ -1,4 +1,4 @@
-#include "core/render/OverlayPens.h"
+#include "core/paint/OverlayPens.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/commands/CommandRegistry.h"
+#include "core/edit/CommandRegistry.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "core/edit/EditModes.h"
-#include "core/edit/Input.h"
 #include "core/edit/UnsavedChanges.h"
+#include "core/input/Input.h"
 #include "core/tools/Tool.h"
 
 void PressKey(Editor& editor, Shell& shell, Key key) {

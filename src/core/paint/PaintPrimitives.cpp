@@ -1,4 +1,4 @@
-#include "core/render/PaintPrimitives.h"
+#include "core/paint/PaintPrimitives.h"
 
 #include "core/Shell.h"
 

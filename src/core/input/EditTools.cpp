@@ -1,4 +1,4 @@
-#include "core/edit/EditTools.h"
+#include "core/input/EditTools.h"
 
 #include "core/tools/Tool.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // The seven pens of the main window. The overlays of the texture view and the height view
-// draw with them; every pen leaves the end pixel of a line unset, as lines always do here.
+// and the tools' marks draw with them; every pen leaves the end pixel of a line unset, as
+// lines always do here.
 
 #include <QPen>
 

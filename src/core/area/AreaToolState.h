@@ -5,7 +5,7 @@
 #include "core/area/CellRect.h"
 #include "core/area/HeightBrush.h"
 #include "core/area/MapClip.h"
-#include "core/tools/Tool.h"
+#include "core/map/MapPoint.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
-// The few drawing steps that both views share, with the pixel rules the views rely on:
-// rectangles are given as left, top, right, bottom with right and bottom exclusive, and
-// text is written with its top-left corner at the given point, black on an opaque white
+// The few drawing steps that the views and the tools' marks share, with the pixel rules they
+// rely on: rectangles are given as left, top, right, bottom with right and bottom exclusive,
+// and text is written with its top-left corner at the given point, black on an opaque white
 // box (the paint surface's default text colours).
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "core/edit/EditTools.h"
+#include "core/tilemap/JoinRiverAt.h"
 
 namespace {
 constexpr TileCode RiverEndCode = 43;
