@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang, libFuzzer, ASan and UBSan, and runs each one for the
-# given number of seconds (default 30) over its seed corpus, one after the other.
+# given number of seconds (default 30) over its seed corpus, as many side by side as there are
+# cores (MAPEDITOR_FUZZ_JOBS), each on its own core for the whole time.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # The corpus each run grows is kept in build-fuzz/corpus/<name>, crash inputs go to
 # build-fuzz/artifacts, the full output to build-fuzz/<target>.log. Exit status 1 when any
@@ -33,15 +34,32 @@ scratch_parent=/dev/shm
 scratch="$(mktemp -d "$scratch_parent/mapfuzz-run-XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
 
+# Runs one target in a scratch folder of its own and leaves its exit status beside its log.
+run_target() {
+    local t="$1"
+    local work="$build/corpus/${t#fuzz_}"
+    mkdir -p "$work" "$build/artifacts" "$scratch/$t"
+    local result=0
+    TMPDIR="$scratch/$t" "$build/fuzz/$t" -max_total_time="$seconds" -timeout=30 \
+        -print_final_stats=1 -artifact_prefix="$build/artifacts/$t-" "$work" \
+        "$root/fuzz/corpus/${t#fuzz_}" 2>"$build/$t.log" || result=$?
+    echo "$result" >"$build/$t.status"
+    rm -rf "${scratch:?}/$t"
+}
+
+jobs="${MAPEDITOR_FUZZ_JOBS:-$(nproc)}"
+for ((first = 0; first < ${#targets[@]}; first += jobs)); do
+    for t in "${targets[@]:first:jobs}"; do
+        echo "== $t: ${seconds}s =="
+        run_target "$t" &
+    done
+    wait
+done
+
 status=0
 for t in "${targets[@]}"; do
-    corpus_seed="$root/fuzz/corpus/${t#fuzz_}"
-    work="$build/corpus/${t#fuzz_}"
-    mkdir -p "$work" "$build/artifacts"
-    echo "== $t: ${seconds}s =="
-    if ! TMPDIR="$scratch" "$build/fuzz/$t" -max_total_time="$seconds" -timeout=30 \
-        -print_final_stats=1 -artifact_prefix="$build/artifacts/$t-" "$work" "$corpus_seed" \
-        2>"$build/$t.log"; then
+    echo "== $t =="
+    if [ "$(cat "$build/$t.status")" != 0 ]; then
         status=1
         echo "-- $t FAILED; the end of its output:"
         tail -n 40 "$build/$t.log"
@@ -58,6 +76,5 @@ for t in "${targets[@]}"; do
         status=1
         echo "-- $t reached ${reached:-0} edges, below its floor of $floor: it does not reach its reader"
     fi
-    rm -rf "${scratch:?}"/*
 done
 exit $status

@@ -11,7 +11,7 @@
 
 namespace {
 
-const std::string Samples = std::string(TEST_DATA_DIR) + "/samples/central-europe.";
+const std::string Samples = TEST_DATA_DIR "/samples/central-europe.";
 
 TEST(CommandLineFiles, OpenEveryLayerOfTheSampleMap) {
     Editor editor;

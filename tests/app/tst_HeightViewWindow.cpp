@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -27,35 +26,11 @@ struct HeightViewFixture : testing::Test {
         editor->view.ViewCells = 32;
         editor->view.TilePixels = 32;
     }
-    bool Called(const std::string& call) const {
-        return std::find(shell.calls.begin(), shell.calls.end(), call) != shell.calls.end();
-    }
-    void Show() {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
     void DragTo(QPointF at) {
         QMouseEvent drag(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, {});
         QCoreApplication::sendEvent(window.Canvas(), &drag);
     }
 };
-
-TEST_F(HeightViewFixture, TitleMenuSizeAndClose) {
-    EXPECT_EQ(window.windowTitle(), "Height View");
-    EXPECT_EQ(window.OptionsMenu()->title(), "&Options");
-    QStringList items;
-    for (QAction* action : window.OptionsMenu()->actions())
-        items << action->text();
-    EXPECT_EQ(items.join("|"), "&Open|&Save|&Convert DEM File...|Import Elevation...");
-    EXPECT_EQ(window.Canvas()->size(), QSize(640, 320));
-
-    editor->flags.ShowHeightView = true;
-    Show();
-    window.close(); // hides only, and clears the toggle and its check mark
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(editor->flags.ShowHeightView, false);
-    EXPECT_TRUE(Called("checks"));
-}
 
 TEST_F(HeightViewFixture, LeftClickAndDragRecentreOnTheCell) {
     QTest::mouseMove(window.Canvas(), QPoint(300, 200));
@@ -106,17 +81,6 @@ TEST_F(HeightViewFixture, ImportElevationReplacesTheHeightsAfterAsking) {
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_EQ(shell.messages[0].text, ElevationRastersUnavailableText);
 #endif
-}
-
-TEST_F(HeightViewFixture, PaintsTheMessageThenTheHeights) {
-    window.CreateHeightView();
-    Show();
-    EXPECT_EQ(window.Canvas()->grab().toImage().pixel(5, 5), qRgb(255, 255, 255));
-    editor->document.ReplaceHeights(std::vector<uint16_t>(MapCellCount, 0));
-    RebuildHeightShade(editor->document.Heights(), editor->heightShade);
-    const QImage image = window.Canvas()->grab().toImage();
-    EXPECT_EQ(image.pixel(5, 5), qRgb(34, 83, 106));
-    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "frame of the previewed block";
 }
 
 } // namespace

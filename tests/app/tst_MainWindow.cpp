@@ -29,46 +29,6 @@
 
 using MainWindowTest = SessionFixture;
 
-TEST_F(MainWindowTest, StartsAtFiftyPercentWithBothSecondaryWindowsShownAndChecked) {
-    for (const AppTestShell::Message& message : shell.messages)
-        ADD_FAILURE() << "the bundled data loads silently: " << message.text;
-    EXPECT_EQ(main().windowTitle(), "Map Editor");
-    EXPECT_TRUE(main().isVisible() && session->Palette()->isVisible());
-    EXPECT_TRUE(session->HeightView()->isVisible() && session->TerrainView()->isVisible());
-    EXPECT_EQ(editor().view.TilePixels, 32);
-    EXPECT_EQ(editor().view.ViewCells, 32);
-    // The marks after the three first commands: 50%, both windows, the flags that start on.
-    QStringList checked;
-    for (QAction* action : main().findChildren<QAction*>())
-        if (action->isChecked())
-            checked << action->text();
-    checked.sort();
-    // The area tools start raising with a smooth brush and paste both layers.
-    EXPECT_EQ(checked.join("|"), "&AutoDraw Rivers|&Height Map|&Railroads|&Raise|&Target Areas|"
-                                 "3D View|50%|Paste &Heights|Paste &Tiles|Show &Textures|"
-                                 "Smoot&h Falloff");
-    // The scroll bars span the map in cells.
-    EXPECT_EQ(main().HorizontalBar().maximum(), 640);
-    EXPECT_EQ(main().VerticalBar().maximum(), 320);
-    EXPECT_EQ(main().HorizontalBar().pageStep(), 10);
-}
-
-TEST_F(MainWindowTest, CheckMarksFollowTogglesAndZoom) {
-    for (bool expected : {true, false}) {
-        Item(CommandId::ShowGridlines)->trigger();
-        EXPECT_EQ(editor().flags.ShowGridlines, expected);
-        EXPECT_EQ(Item(CommandId::ShowGridlines)->isChecked(), expected);
-    }
-
-    Item(CommandId::Zoom150)->trigger();
-    Item(CommandId::Zoom150)->trigger(); // choosing the checked item again keeps it checked
-    EXPECT_EQ(editor().view.TilePixels, 96);
-    EXPECT_EQ(editor().view.ViewCells, 10);
-    for (CommandId command : {CommandId::Zoom400, CommandId::Zoom200, CommandId::Zoom150,
-                              CommandId::Zoom100, CommandId::Zoom50, CommandId::Zoom25})
-        EXPECT_EQ(Item(command)->isChecked(), command == CommandId::Zoom150);
-}
-
 TEST_F(MainWindowTest, ClosingASecondaryWindowHidesItAndClearsItsMark) {
     const std::tuple<QWidget*, bool DisplayFlags::*, CommandId> windows[] = {
         {session->HeightView(), &DisplayFlags::ShowHeightView, CommandId::ShowHeightView},
@@ -82,12 +42,6 @@ TEST_F(MainWindowTest, ClosingASecondaryWindowHidesItAndClearsItsMark) {
         Item(command)->trigger(); // the menu item brings the same window back
         EXPECT_TRUE(window->isVisible());
     }
-}
-
-TEST_F(MainWindowTest, ExitClosesTheMainWindow) {
-    Item(CommandId::Exit)->trigger();
-    EXPECT_FALSE(main().isVisible());
-    EXPECT_TRUE(shell.questions.empty()) << "nothing to lose, nothing to ask";
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnceBeforeTheWindowCloses) {
@@ -164,33 +118,9 @@ TEST_F(MainWindowTest, NewMapFromGeodataShowsTheNewMapAsOneStepUnlessTheDialogIs
 }
 #endif
 
-TEST_F(MainWindowTest, NewMapFromGeodataDialogReachesEachFieldWithItsLabelsAltKey) {
-    NewMapFromGeodataDialog dialog(&main());
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    const std::pair<Qt::Key, const char*> typed[] = {
-        {Qt::Key_L, "land.tif"}, {Qt::Key_R, "rivers.gmt"}, {Qt::Key_C, "cover.tif"},
-        {Qt::Key_S, "1=forest"}, {Qt::Key_I, "cities.csv"}, {Qt::Key_E, "dem.tif"},
-        {Qt::Key_T, "7"},        {Qt::Key_D, "9"},          {Qt::Key_W, "TarList.dat"}};
-    for (const auto& [key, text] : typed) {
-        QTest::keyClick(&dialog, key, Qt::AltModifier);
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    }
-    const NewMapRequest request = dialog.Request();
-    EXPECT_EQ(request.sources.land, "land.tif");
-    EXPECT_EQ(request.sources.water, "rivers.gmt");
-    EXPECT_EQ(request.sources.cover, "cover.tif");
-    EXPECT_EQ(request.sources.coverClasses, "1=forest");
-    EXPECT_EQ(request.sources.cities, "cities.csv");
-    EXPECT_EQ(request.sources.elevation, "dem.tif");
-    EXPECT_EQ(request.options.cityCount, 7);
-    EXPECT_EQ(request.options.seed, 9u);
-    EXPECT_EQ(request.targetListPath, "TarList.dat");
-}
 namespace {
 
-const std::string Sample = std::string(TEST_DATA_DIR) + "/samples/central-europe.";
+const std::string Sample = TEST_DATA_DIR "/samples/central-europe.";
 
 void Wheel(QWidget& view, QPoint client, QPoint angle, Qt::KeyboardModifiers modifiers) {
     QWheelEvent wheel(client, view.mapToGlobal(client), QPoint(), angle, Qt::NoButton, modifiers,

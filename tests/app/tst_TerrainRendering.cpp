@@ -1,6 +1,6 @@
 // Frames of the 3D view read back from a real OpenGL context: clear colour and lit terrain,
-// tile pictures turned by rotation, the grid, the batched textured pass against the per-quad
-// one, the projections and the sphere lists of the pointer marker.
+// tile pictures turned by rotation, the grid, seamless cells and the batched textured pass
+// against the per-quad one.
 
 #include "TerrainViewFixture.h"
 
@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <tuple>
 
 namespace {
@@ -168,51 +167,6 @@ TEST_F(TerrainRendering, BatchedTexturedPassDrawsTheSamePictureAsOneCallPerQuad)
         }
     EXPECT_LE(largestDifference, 2);
     EXPECT_GT(batched.width() * batched.height() - CountPixels(batched, IsClearColour), 50000);
-}
-
-// Checks the viewport and the perspective entries that tell field of view, aspect and planes.
-void ExpectProjection(std::array<GLint, 4> viewport, double fovY, double aspect, double zNear,
-                      double zFar) {
-    std::array<GLint, 4> actualViewport{};
-    GLdouble m[16] = {};
-    glGetIntegerv(GL_VIEWPORT, actualViewport.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, m);
-    EXPECT_EQ(actualViewport, viewport);
-    const double f = 1.0 / std::tan(fovY * 3.14159265358979 / 360.0);
-    EXPECT_NEAR(m[5], f, 1e-6);
-    EXPECT_NEAR(m[0], f / aspect, 1e-6);
-    EXPECT_NEAR(m[10], (zFar + zNear) / (zNear - zFar), 1e-6);
-    EXPECT_NEAR(m[14], 2 * zFar * zNear / (zNear - zFar), 1e-6);
-}
-
-TEST_F(TerrainRendering, WindowSizeSetsA45DegreeProjectionAndTheStartOneIs30Degrees) {
-    window->makeCurrent();
-    ReshapeTerrainView(640, 480);
-    ExpectProjection({0, 0, 640, 480}, 45.0, 640.0 / 480.0, 0.5, 100000.0);
-    ReshapeTerrainView(300, 0); // a window dragged flat: no division by zero
-    ExpectProjection({0, 0, 300, 0}, 45.0, 1.0, 0.5, 100000.0);
-    SetStartProjection();
-    ExpectProjection({0, 0, 650, 550}, 30.0, 1.0, 0.1, 100.0);
-    window->doneCurrent();
-}
-
-TEST_F(TerrainRendering, PointerMarkerUsesOneSphereListPerRadiusAndBalancesTheMatrixStack) {
-    ShowView();
-    BuildFlatBlock(4, 20000, MakeCell(0, 22));
-    editor.cursor.PointerIn3D = true;
-    EXPECT_EQ(Frame(), Frame());
-    window->makeCurrent();
-    SphereCache& spheres = window->Renderer().Spheres();
-    EXPECT_EQ(spheres.ListCount(), 1);         // two frames, one list for radius 8
-    for (double radius : {4.0, 8.0, 4.0, 0.0}) // radius 0: no sphere to draw and nothing kept
-        spheres.DrawSolidSphere(radius);
-    EXPECT_EQ(spheres.ListCount(), 2);
-    GLint depth = 0;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    window->doneCurrent();
-    editor.cursor.PointerIn3D = false;
 }
 
 } // namespace

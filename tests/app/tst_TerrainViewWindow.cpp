@@ -1,5 +1,5 @@
-// The 3D view window: creation while hidden, textures under the progress dialog, drawing
-// only while shown, close and Escape, camera drags and the pointer hand-over.
+// The 3D view window: a picture that cannot be read, drawing only while shown (and after an
+// edit inside its window), close and Escape, camera drags and the pointer hand-over.
 
 #include "TerrainViewFixture.h"
 #include "core/mesh/PointerMarker.h"
@@ -11,29 +11,12 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 namespace {
 
 using TerrainViewWindowTest = TerrainViewFixture;
-
-TEST_F(TerrainViewWindowTest, StartsHiddenWithContextDriverStringsAndAllTextures) {
-    EXPECT_TRUE(window->isHidden() && window->isWindow() && window->TerrainViewReady());
-    EXPECT_EQ(window->windowTitle(), "3D Terrain View");
-    EXPECT_EQ(window->size(), QSize(640, 480));
-    EXPECT_FALSE(editor.driver.Vendor.empty() || editor.driver.Extensions.empty());
-    ASSERT_EQ(shell.calls.size(), 61u);
-    EXPECT_EQ(shell.calls.front(), "progress begin Loading 3D Textures 59");
-    EXPECT_EQ(std::count(shell.calls.begin(), shell.calls.end(), "progress step"), 59);
-    EXPECT_TRUE(shell.messages.empty());
-    for (int code = 0; code < TileCatalogueSize; ++code)
-        EXPECT_TRUE(window->Renderer().Textures().TextureOf(code) != 0u &&
-                    !window->Renderer().Textures().IsPlaceholder(code))
-            << code;
-    EXPECT_EQ(window->Renderer().Textures().TextureOf(MakeCell(3, 60)), 0u);
-}
 
 TEST(TerrainTextures, UnreadablePictureGetsThePlaceholderAfterItsMessage) {
     // The current folder is searched first, so a broken picture there shadows the bundled one.

@@ -26,20 +26,6 @@ class ToolPaletteTest : public SessionFixture {
 
 } // namespace
 
-TEST_F(ToolPaletteTest, SixtyFourButtonsInFourColumnsAtTheTopRight) {
-    const QPoint client = palette().ClientRect().topLeft();
-    EXPECT_EQ(Button(0).geometry(), QRect(client + QPoint(4, 4), QSize(48, 48)));
-    EXPECT_EQ(Button(5).geometry(), QRect(client + QPoint(4 + 52, 4 + 52), QSize(48, 48)));
-    EXPECT_EQ(Button(63).geometry(),
-              QRect(client + QPoint(4 + 3 * 52, 4 + 15 * 52), QSize(48, 48)));
-    EXPECT_EQ(palette().ClientRect().size(), QSize(212, 940));
-    EXPECT_EQ(palette().geometry().right(), main().View().width() - 1);
-    EXPECT_EQ(palette().y(), 0);
-    EXPECT_EQ(Button(0).toolTip(), "Tile Painting (F1)");
-    EXPECT_EQ(Button(2).toolTip(), "Field8");
-    EXPECT_EQ(Button(63).toolTip(), "blank");
-}
-
 TEST_F(ToolPaletteTest, StaysAtTheCornerThroughResizesAndInReachWhenDragged) {
     main().showNormal();
     for (const QSize size : {QSize(900, 600), QSize(1200, 900)}) {

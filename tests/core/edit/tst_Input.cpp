@@ -10,26 +10,6 @@ int ColumnAndRow(const CursorState& c) {
 }
 } // namespace
 
-TEST_F(Input, ScrollRequestsMoveTheOriginAndRecentringClampsIt) {
-    auto& view = editor.view;
-    view.ViewOriginColumn = 635;
-    ScrollView(editor, shell, ScrollAxis::Horizontal, ScrollStep::PageForward);
-    EXPECT_EQ(view.ViewOriginColumn, 640);
-    EXPECT_EQ(Joined(shell.calls), "scroll");
-    EXPECT_EQ(heard.views, std::vector{ViewAspect::Block}); // the views follow
-    ScrollView(editor, shell, ScrollAxis::Vertical, ScrollStep::LineBack);
-    EXPECT_EQ(view.ViewOriginRow, 0);
-    for (ScrollStep step : {ScrollStep::LineForward, ScrollStep::PageForward,
-                            ScrollStep::PageForward, ScrollStep::PageBack})
-        ScrollView(editor, shell, ScrollAxis::Vertical, step);
-    EXPECT_EQ(view.ViewOriginRow, 11);
-    ScrollView(editor, shell, ScrollAxis::Horizontal, ScrollStep::ToPosition, 123);
-    EXPECT_EQ(view.ViewOriginColumn, 123);
-    // The box position is a signed 16-bit number: 65535 is -1, clamped to 0.
-    ScrollView(editor, shell, ScrollAxis::Vertical, ScrollStep::ToPosition, 65535);
-    EXPECT_EQ(view.ViewOriginRow, 0);
-}
-
 TEST_F(Input, HeightStampKeysSetWaterLevelAndClasses) {
     FillTiles(editor, MakeCell(2, 1)); // grass
     FillHeights(editor, 0);
@@ -176,25 +156,4 @@ TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
     UpdateCursorState(editor, 40, 40);
     EXPECT_FALSE(PressLeftButton(editor, shell, Modifiers{true, false}));
     EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 1)), 1001);
-}
-
-TEST_F(Input, OtherButtonsRoutedByMode) {
-    FillTiles(editor, MakeCell(3, 20));
-    PressRightButton(editor, shell, {}); // turned a quarter, then cleared keeping the turn
-    PressMiddleButton(editor, shell, {});
-    EXPECT_EQ(editor.document.Tiles().At(0), MakeCell(0, 1));
-    // The right release reaches the tool only while creating rails: it commits.
-    auto& rails = editor.document.Rails();
-    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 2; });
-    ReleaseRightButton(editor, shell, {});
-    EXPECT_EQ(rails.PendingRailPointCount, 2);
-    editor.EditMode = ToolMode::CreateRails;
-    ReleaseRightButton(editor, shell, {});
-    EXPECT_EQ(rails.RailSectionCount * 10 + rails.PendingRailPointCount, 10);
-    // The middle button drops the last pending point without a repaint.
-    editor.document.EditRails([](RailNetwork& r) { r.PendingRailPointCount = 3; });
-    shell.Clear();
-    PressMiddleButton(editor, shell, {});
-    EXPECT_EQ(rails.PendingRailPointCount, 2);
-    EXPECT_TRUE(shell.calls.empty());
 }

@@ -112,11 +112,4 @@ TEST_F(MapGeneration, RiversReachTheSeaAndTownsForestsAndMountainsStandWhereTheL
     EXPECT_EQ(CodeAt(map, 30, 510), 22);
 }
 
-TEST_F(MapGeneration, TheSameLayersAndSeedGiveTheSameMap) {
-    const GeneratedMap again = GenerateMap(layers, {7, 2});
-    EXPECT_EQ(again.tiles, map.tiles);
-    EXPECT_EQ(again.heights, map.heights);
-    EXPECT_NE(GenerateMap(layers, {8, 2}).tiles, map.tiles);
-}
-
 } // namespace

@@ -88,5 +88,5 @@ template <typename Pixel> std::vector<uint8_t> MakeTileFile(Pixel pixel) {
 }
 
 inline std::string BitmapFixture(const std::string& name) {
-    return std::string(TEST_FIXTURE_DIR) + "/bitmaps/" + name;
+    return std::string(TEST_FIXTURE_DIR "/bitmaps/") + name;
 }

@@ -20,49 +20,6 @@ int StoredPixel(const TileBitmap& tile, int i, int j) {
 
 } // namespace
 
-TEST(BitmapToolkit, MeasuresHeadersOfEncoderWrittenFiles) {
-    struct Expected {
-        const char* file;
-        bool information;
-        uint32_t colours, paletteSize;
-    };
-    for (const Expected& e : {Expected{"pal8.bmp", true, 256, 1024},
-                              {"core8.bmp", false, 256, 768},
-                              {"mono1.bmp", true, 2, 8},
-                              {"rgb24.bmp", true, 0, 0}}) {
-        SCOPED_TRACE(e.file);
-        const auto bitmap = ReadBitmapFile(BitmapFixture(e.file));
-        ASSERT_TRUE(bitmap.has_value());
-        EXPECT_EQ(IsInformationHeader(*bitmap), e.information);
-        EXPECT_EQ(BitmapHeight(*bitmap), 13);
-        EXPECT_EQ(BitmapColourCount(*bitmap), e.colours);
-        EXPECT_EQ(BitmapPaletteSize(*bitmap), e.paletteSize);
-        EXPECT_EQ(BitmapPixels(*bitmap), (e.information ? 40u : 12u) + e.paletteSize);
-        EXPECT_EQ(CreateBitmapPalette(*bitmap).size(), e.colours);
-    }
-    const auto mono = CreateBitmapPalette(*ReadBitmapFile(BitmapFixture("mono1.bmp")));
-    const PaletteColour black{0, 0, 0}, white{255, 255, 255};
-    EXPECT_TRUE((mono.at(0) == black && mono.at(1) == white) ||
-                (mono.at(0) == white && mono.at(1) == black));
-}
-
-TEST(BitmapToolkit, ColoursUsedAndTheColourTable) {
-    DibLayout layout{.bitCount = 8, .bits = {0, 0, 0, 0}};
-    for (int c = 0; c < 256; ++c)
-        layout.colours.push_back({static_cast<uint8_t>(c), 7, static_cast<uint8_t>(255 - c)});
-    const TileBitmap full = MustRead(MakeDib(layout));
-    EXPECT_EQ(BitmapColourCount(full), 256u);
-    EXPECT_EQ(CreateBitmapPalette(full).at(200), (PaletteColour{200, 7, 55}));
-
-    layout.coloursUsed = 17;
-    layout.colours.resize(17);
-    const TileBitmap some = MustRead(MakeDib(layout));
-    EXPECT_EQ(BitmapColourCount(some), 17u);
-    EXPECT_EQ(BitmapPaletteSize(some), 68u);
-    EXPECT_EQ(CreateBitmapPalette(some).size(), 17u);
-    EXPECT_EQ(CopyBitmap(some).bytes, some.bytes);
-}
-
 TEST(BitmapToolkit, RefusesFilesThatAreNotBitmapsOrPointOutsideThemselves) {
     const std::vector<uint8_t> good = ReadBytes(BitmapFixture("pal8.bmp"));
     ASSERT_TRUE(ReadBitmapBytes(good).has_value());

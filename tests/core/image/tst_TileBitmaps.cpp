@@ -13,23 +13,9 @@ class TileLoading : public InTemporaryFolder {
 
 } // namespace
 
-TEST_F(TileLoading, LoadsAllRotationsOfTheBundledTiles) {
-    TileBitmaps tiles;
-    LoadTileBitmaps(tiles, shell);
-    EXPECT_TRUE(shell.messages.empty());
-    for (int code = 0; code < TileCatalogueSize; ++code) {
-        EXPECT_EQ(tiles.palettes[code].size(), 256u);
-        for (int rotation = 0; rotation < TileRotationCount; ++rotation) {
-            ASSERT_TRUE(tiles.bitmaps[rotation][code].has_value());
-            EXPECT_TRUE(IsTilePicture(*tiles.bitmaps[rotation][code]));
-            EXPECT_EQ(tiles.images[rotation][code].size(), QSize(64, 64));
-        }
-    }
-}
-
 TEST_F(TileLoading, UnreadableOrWronglySizedTilesCostOneNoticeEachAndLeaveTheirSlotsEmpty) {
     WriteBytes("tiles/QZgrass.BMP", {'M', 'B', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/tiles/QZdrawtileup.bmp",
+    std::filesystem::copy_file(TEST_DATA_DIR "/tiles/QZdrawtileup.bmp",
                                "tiles/QZWabmp.bmp"); // 48 x 48
     TileBitmaps tiles;
     LoadTileBitmaps(tiles, shell);

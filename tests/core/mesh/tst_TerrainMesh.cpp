@@ -75,55 +75,6 @@ void BuildReferenceMesh(TerrainMesh& mesh, const Editor& editor, int left, int t
 }
 } // namespace
 
-TEST_F(TerrainMeshTest, HeightsColoursAndTiles) {
-    FillHeights(editor, 0);
-    FillTiles(editor, MakeCell(2, 30));
-    editor.document.SetHeight(CellIndex(100, 200), 65535);
-    editor.document.SetHeight(CellIndex(100, 201), 1);
-    BuildTerrainGrid(editor.mesh, 32, 32);
-    Follow(200, 100);
-    const auto& v = editor.mesh.quads[0].vertices;
-    EXPECT_EQ(v[0].position[1], 255.0f);
-    EXPECT_EQ(v[0].red, 255.0f);
-    EXPECT_NEAR(v[3].position[1], 0.0039f, 1e-4f);
-    EXPECT_EQ(v[3].green, 0.0f); // height 1 is already grey, level 0
-    EXPECT_EQ(v[1].position[1], 0.0f);
-    EXPECT_EQ(v[1].red * 100 + v[1].green * 10 + v[1].blue, 10.0f + 2.5f + 0.45f); // water
-    EXPECT_EQ(editor.mesh.QuadTile[0], MakeCell(2, 30));
-
-    // Every 16-bit height becomes H x 255 / 65535 rounded to single precision, exactly.
-    std::vector<uint16_t> all(MapCellCount);
-    for (size_t i = 0; i < all.size(); ++i)
-        all[i] = static_cast<uint16_t>(i);
-    editor.document.ReplaceHeights(std::move(all));
-    BuildTerrainGrid(editor.mesh, 64, 64);
-    int mismatches = 0;
-    for (int top = 0; top < 103; top += 63) // rows 0 to 102 hold each height at least once
-        for (int left = 0; left < 640; left += 63) {
-            FillTerrainMesh(editor.mesh, editor.document.Heights(), editor.document.Tiles(), left,
-                            top, 64, 64);
-            for (int q = 0; q < TerrainQuadCount(64, 64); ++q) {
-                const int cell = CellIndex(top + q / 63, left + q % 63);
-                if (left + q % 63 < MapWidth &&
-                    Vertex(editor, q, 0).position[1] !=
-                        static_cast<float>(static_cast<uint16_t>(cell) * 255.0 / 65535.0))
-                    ++mismatches;
-            }
-        }
-    EXPECT_EQ(mismatches, 0);
-    FillHeights(editor, 0);
-
-    // Without a tile map the tiles stay; without heights nothing is built.
-    editor.document.DiscardTiles();
-    editor.mesh.QuadTile[0] = 12;
-    Follow(200, 100);
-    EXPECT_EQ(editor.mesh.QuadTile[0], 12u);
-    editor.document.FreeHeights();
-    editor.mesh.quads[0].vertices[0].s = 99.0f;
-    Follow(300, 200);
-    EXPECT_EQ(editor.mesh.quads[0].vertices[0].s, 99.0f);
-}
-
 TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
     FillHeights(editor, 6553);
     FillTiles(editor, 5);
@@ -151,29 +102,6 @@ TEST_F(TerrainMeshTest, WindowPartlyOutsideTheMap) {
     EXPECT_GT(Vertex(editor, last, 0).position[1], 0.0f);
     for (int k = 1; k < 4; ++k)
         EXPECT_EQ(Vertex(editor, last, k).position[1], 0.0f);
-}
-
-TEST_F(TerrainMeshTest, SmoothedNormalsShareCornersInsideTheWindowOnly) {
-    FillHeights(editor, 0);
-    editor.view.ViewCells = 4;
-    BuildTerrainGrid(editor.mesh, 4, 4);
-    editor.document.SetHeight(CellIndex(11, 11), 65535); // the centre of the 3 x 3 quads
-    Follow(10, 10);
-    const auto& faces = editor.mesh.FaceNormal;
-    // A face normal comes from corners 0, 1 and 2 only: quad 0 tilts away in x alone.
-    EXPECT_LT(faces[0][0], 0.0f);
-    EXPECT_NEAR(faces[0][2], 0.0f, 1e-6f);
-    // The bump's corner, seen from quads 0 and 4, is the sum of the four faces around it.
-    Vector3 around = faces[0];
-    for (int q : {3, 1, 4})
-        AddVector(around, faces[static_cast<size_t>(q)]);
-    ExpectNear(Vertex(editor, 0, 2).normal, around, true);
-    ExpectNear(Vertex(editor, 4, 0).normal, around, true);
-    // The window's corner has only its own face; a top-edge corner has two.
-    ExpectNear(Vertex(editor, 0, 0).normal, faces[0]);
-    Vector3 top = faces[0];
-    AddVector(top, faces[1]);
-    ExpectNear(Vertex(editor, 0, 3).normal, top, true);
 }
 
 TEST_F(TerrainMeshTest, FullBuildAndRefillAreByteForByteTheVertexByVertexComputation) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -50,19 +49,6 @@ TEST_F(TargetAreasTest, RecordsAreReadWithNamesThatMayFillTheirField) {
     EXPECT_EQ(editor->document.TargetAreas()[0].unused[7], 8);
     EXPECT_EQ(TargetAreaName(editor->document.TargetAreas()[0]), "Lyon");
     EXPECT_EQ(TargetAreaName(editor->document.TargetAreas()[1]), std::string(32, 'N'));
-}
-
-TEST_F(TargetAreasTest, TheListInTheCurrentFolderIsPreferred) {
-    auto bytes = CountedFileBytes(1, {});
-    AppendArea(bytes, 3, 4, "Here");
-    Write(bytes);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    LoadTargetAreas(*editor, shell);
-    std::filesystem::current_path(previous);
-    EXPECT_TRUE(shell.messages.empty());
-    ASSERT_EQ(editor->document.TargetAreas().size(), 1u);
-    EXPECT_EQ(TargetAreaName(editor->document.TargetAreas()[0]), "Here");
 }
 
 } // namespace

@@ -14,21 +14,6 @@ HeightMap MarkedHeights(const TileMap& tiles) {
 }
 } // namespace
 
-TEST(MarkTileErrors, MarksEveryInteriorUnfinishedFieldOnly) {
-    TileMap tiles = FilledTileMap(MakeCell(0, 1));
-    const int unfinished[3] = {0, 38, 47};
-    for (int i = 0; i < MapCellCount; ++i)
-        tiles.Set(i, MakeCell(i % 4, unfinished[i % 3]));
-    const HeightMap heights = MarkedHeights(tiles);
-    for (int row = 0; row < MapHeight; ++row) {
-        for (int column = 0; column < MapWidth; ++column) {
-            const bool interior = row >= 2 && row <= 318 && column >= 1 && column <= 638;
-            EXPECT_EQ(heights.At(CellIndex(row, column)), interior ? 65535 : Unmarked)
-                << row << "," << column;
-        }
-    }
-}
-
 TEST(MarkTileErrors, OpenEdgesAreMarkedAndHalfEdgesMustMeet) {
     TileMap tiles = FilledTileMap(MakeCell(0, 1));
     // "Forst4.bmp" (26) reaches the upper halves of its left and right edges; turned once, the
