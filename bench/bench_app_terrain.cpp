@@ -78,12 +78,12 @@ void DrawFrames(benchmark::State& state, bool textured, TexturedPass pass) {
         return;
     }
     view.editor.flags.ShowTextures = textured ? 1 : 0;
-    view.window->makeCurrent(); // binds the window's framebuffer as well
+    view.window->MakeContextCurrent(); // binds the window's framebuffer as well
     for (auto _ : state) {
         view.window->Renderer().DrawTerrainFrame(view.editor, pass);
         glFinish();
     }
-    view.window->doneCurrent();
+    view.window->ReleaseContext();
 }
 
 void BM_FrameUntextured(benchmark::State& state) {

@@ -1,15 +1,17 @@
 #pragma once
-// One of the tool palette's 64 picture buttons. It draws nothing by itself: the palette
-// decides which picture it shows and whether it carries the hatched frame.
+// One of the tool palette's 64 picture buttons. It draws nothing by itself: its owner's
+// painter decides which picture it shows and whether it carries the hatched frame.
 
 #include <QAbstractButton>
 
-class ToolPalette;
+#include <functional>
 
 class PaletteButton : public QAbstractButton {
     Q_OBJECT
   public:
-    PaletteButton(ToolPalette* palette, int index);
+    using Painter = std::function<void(QPainter& painter, const PaletteButton& button)>;
+
+    PaletteButton(QWidget* parent, int index, Painter paint);
 
     int Index() const { return index_; }
 
@@ -17,6 +19,6 @@ class PaletteButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    ToolPalette* palette_;
+    Painter paint_;
     int index_;
 };

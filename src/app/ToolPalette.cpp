@@ -62,7 +62,10 @@ ToolPalette::ToolPalette(Editor& editor, QWidget* parent, const PaletteImages& i
 
     const QPoint origin = ClientRect().topLeft();
     for (int k = 0; k < PaletteButtonCount; ++k) {
-        auto* button = new PaletteButton(this, k);
+        auto* button =
+            new PaletteButton(this, k, [this](QPainter& painter, const PaletteButton& b) {
+                PaintButton(painter, b);
+            });
         button->setGeometry(origin.x() + PaletteMargin + PaletteButtonPitch * (k % 4),
                             origin.y() + PaletteMargin + PaletteButtonPitch * (k / 4),
                             PaletteButtonSize, PaletteButtonSize);

@@ -68,10 +68,10 @@ void PaintQuarterTexture(TerrainViewWindow& window, int code,
             const auto& colour = colours[(row >= Size / 2 ? 0 : 2) + (x < Size / 2 ? 0 : 1)];
             rgb.insert(rgb.end(), colour.begin(), colour.end());
         }
-    window.makeCurrent();
+    window.MakeContextCurrent();
     glBindTexture(GL_TEXTURE_2D, window.Renderer().Textures().TextureOf(code));
     gluBuild2DMipmaps(GL_TEXTURE_2D, 3, Size, Size, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    window.doneCurrent();
+    window.ReleaseContext();
 }
 
 char ColourName(QRgb pixel) {

@@ -92,15 +92,11 @@ int TerrainViewWindow::InitTerrainView() {
     return 0;
 }
 
-bool TerrainViewWindow::isValid() const {
-    return glWindow_->isValid();
-}
-
-void TerrainViewWindow::makeCurrent() {
+void TerrainViewWindow::MakeContextCurrent() {
     glWindow_->makeCurrent();
 }
 
-void TerrainViewWindow::doneCurrent() {
+void TerrainViewWindow::ReleaseContext() {
     glWindow_->doneCurrent();
 }
 

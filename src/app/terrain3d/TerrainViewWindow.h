@@ -59,13 +59,11 @@ class TerrainViewWindow : public QWidget, private ScopedDocumentListener {
     // Which way the textured pass reaches OpenGL (the per-quad way serves as a reference).
     void SetTexturedPass(TexturedPass pass) { texturedPass_ = pass; }
 
-    // Whether the OpenGL context exists.
-    bool isValid() const;
     // Draws a frame now (as a repaint would) and returns it.
     QImage grabFramebuffer();
     // Makes the view's context current, for OpenGL calls from outside its frames.
-    void makeCurrent();
-    void doneCurrent();
+    void MakeContextCurrent();
+    void ReleaseContext();
 
   signals:
     // A frame reached the screen.
