@@ -159,8 +159,7 @@ void TerrainViewWindow::DrawIfShown(const CellRect& cells) {
     const CellRect window{view.TerrainLeft - 1, view.TerrainTop - 1,
                           view.TerrainLeft + view.ViewCells + 1,
                           view.TerrainTop + view.ViewCells + 1};
-    if (cells.left < window.right && window.left < cells.right && cells.top < window.bottom &&
-        window.top < cells.bottom)
+    if (cells.Intersects(window))
         DrawTerrainFrame();
 }
 

@@ -19,6 +19,11 @@ struct CellRect {
         return row >= top && row < bottom && column >= left && column < right;
     }
     bool operator==(const CellRect&) const = default;
+    // Whether the two rectangles share a cell.
+    bool Intersects(const CellRect& other) const {
+        return left < other.right && other.left < right && top < other.bottom &&
+               other.top < bottom && !Empty() && !other.Empty();
+    }
 
     // The rectangle spanned by two corner cells, in any order, both included.
     static CellRect Spanning(int row1, int column1, int row2, int column2) {

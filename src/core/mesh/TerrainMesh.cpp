@@ -326,13 +326,13 @@ void FillTerrainMesh(TerrainMesh& mesh, const HeightMap& heights, const TileMap&
 }
 
 void RefillTerrainMeshCells(TerrainMesh& mesh, const HeightMap& heights, const TileMap& tiles,
-                            int left, int top, int columns, int rows, const QRect& cells) {
-    if (!heights.HasHeightMap() || TerrainQuadCount(columns, rows) == 0 || cells.isEmpty())
+                            int left, int top, int columns, int rows, const CellRect& cells) {
+    if (!heights.HasHeightMap() || TerrainQuadCount(columns, rows) == 0 || cells.Empty())
         return;
     // A cell is grid point (column - left, row - top): the corner of up to four quads, whose
     // faces change; the corners they share with their neighbours change their normals.
-    const QuadRange changed{cells.left() - left, cells.top() - top, cells.right() - left,
-                            cells.bottom() - top};
+    const QuadRange changed{cells.left - left, cells.top - top, cells.right - 1 - left,
+                            cells.bottom - 1 - top};
     const QuadRange touching{changed.firstColumn - 1, changed.firstRow - 1, changed.lastColumn,
                              changed.lastRow};
     const auto faces = QuadsAround(columns, rows, touching, 0);

@@ -10,9 +10,8 @@ void TerrainMeshFollower::BringUpToDate(int left, int top, int cells) {
     if (!heights.HasHeightMap())
         return;
     if (heardEverything_ && mesh_.filledFor == TerrainMesh::Window{left, top, cells, cells})
-        RefillTerrainMeshCells(
-            mesh_, heights, document_.Tiles(), left, top, cells, cells,
-            QRect(changed_.left, changed_.top, changed_.Width(), changed_.Height()));
+        RefillTerrainMeshCells(mesh_, heights, document_.Tiles(), left, top, cells, cells,
+                               changed_);
     else
         FillTerrainMesh(mesh_, heights, document_.Tiles(), left, top, cells, cells);
     changed_ = {};

@@ -119,13 +119,13 @@ TEST_F(TerrainMeshTest, FullBuildAndRefillAreByteForByteTheVertexByVertexComputa
     };
     fill(partial);
     // Window corners and edges, a middle cell, a block, and cells just outside the window.
-    const QRect edits[] = {QRect(300, 100, 1, 1), QRect(331, 131, 1, 1), QRect(315, 100, 1, 1),
-                           QRect(300, 117, 1, 1), QRect(310, 112, 1, 1), QRect(305, 120, 3, 4),
-                           QRect(332, 110, 1, 1), QRect(299, 99, 1, 1)};
+    const CellRect edits[] = {{300, 100, 301, 101}, {331, 131, 332, 132}, {315, 100, 316, 101},
+                              {300, 117, 301, 118}, {310, 112, 311, 113}, {305, 120, 308, 124},
+                              {332, 110, 333, 111}, {299, 99, 300, 100}};
     uint16_t height = 0;
-    for (const QRect& cells : edits) {
-        for (int row = cells.top(); row <= cells.bottom(); ++row)
-            for (int column = cells.left(); column <= cells.right(); ++column) {
+    for (const CellRect& cells : edits) {
+        for (int row = cells.top; row < cells.bottom; ++row)
+            for (int column = cells.left; column < cells.right; ++column) {
                 editor.document.SetHeight(CellIndex(row, column), height += 20000);
                 editor.document.SetTile(row, column, MakeCell(1, 9));
             }
@@ -134,7 +134,7 @@ TEST_F(TerrainMeshTest, FullBuildAndRefillAreByteForByteTheVertexByVertexComputa
         fill(*full);
         const size_t quads = 31 * 31;
         EXPECT_EQ(std::memcmp(partial.quads.data(), full->quads.data(), quads * 192), 0)
-            << cells.x();
+            << cells.left;
         EXPECT_EQ(std::memcmp(partial.FaceNormal.data(), full->FaceNormal.data(), quads * 12), 0);
         EXPECT_EQ(partial.QuadTile, full->QuadTile);
     }
