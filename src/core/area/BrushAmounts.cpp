@@ -34,15 +34,11 @@ template <int N> struct Lanes;
 template <> struct Lanes<4> {
     typedef float Floats __attribute__((vector_size(16)));
     typedef int32_t Ints __attribute__((vector_size(16)));
-    typedef double Doubles __attribute__((vector_size(32)));
-    typedef uint16_t Amounts __attribute__((vector_size(8)));
     typedef uint16_t Group __attribute__((vector_size(16)));
 };
 template <> struct Lanes<8> {
     typedef float Floats __attribute__((vector_size(32)));
     typedef int32_t Ints __attribute__((vector_size(32)));
-    typedef double Doubles __attribute__((vector_size(64)));
-    typedef uint16_t Amounts __attribute__((vector_size(16)));
     typedef uint16_t Group __attribute__((vector_size(32)));
 };
 
@@ -55,29 +51,12 @@ template <int N> [[gnu::always_inline]] inline void FillRowsLanes(const RowsToFi
     using Group = typename Lanes<N>::Group;
     constexpr int Width = 2 * N;
     const float reachDistance = static_cast<float>(fill.radius) + 0.5f;
-    const Floats reachOf = Floats{} + reachDistance;
     const Floats reachSquared = Floats{} + reachDistance * reachDistance;
     const Floats one = Floats{} + 1.0f;
     const Floats half = Floats{} + 0.5f;
     const Floats scale = Floats{} + fill.strength;
-    // Dividing by the reach is the slow part. While (2 radius + 1)^2 is below 2^24 (the reach,
-    // its square and every squared distance within it are whole floats) a product with the
-    // reciprocal in double precision, rounded to float, is the float quotient itself: the
-    // double result lies within 2^-52 of the exact quotient a / b (b = 2 radius + 1 or its
-    // square, odd), which is at least 2^-25 / b from the nearest rounding boundary.
-    const int diameter = 2 * fill.radius + 1;
-    const bool byReciprocal = diameter < 4096;
-    const typename Lanes<N>::Doubles perReach = typename Lanes<N>::Doubles{} + 2.0 / diameter;
-    const typename Lanes<N>::Doubles perReachSquared =
-        typename Lanes<N>::Doubles{} + 4.0 / (static_cast<double>(diameter) * diameter);
-    const auto divide = [&](Floats & value, const typename Lanes<N>::Doubles& inverse,
-                            const Floats& divisor) __attribute__((always_inline)) {
-        if (byReciprocal)
-            value = __builtin_convertvector(
-                __builtin_convertvector(value, typename Lanes<N>::Doubles) * inverse, Floats);
-        else
-            value /= divisor;
-    };
+    const Floats perReach = Floats{} + 1.0f / reachDistance;
+    const Floats perReachSquared = Floats{} + 1.0f / (reachDistance * reachDistance);
     for (int dy = fill.rowFrom; dy <= fill.rowTo; ++dy) {
         uint16_t* row = fill.amounts + static_cast<size_t>(dy - fill.rowFrom) * fill.stride;
         const int reach = fill.reach[dy - fill.rowFrom];
@@ -113,12 +92,9 @@ template <int N> [[gnu::always_inline]] inline void FillRowsLanes(const RowsToFi
                     const __m128 high = _mm_sqrt_ps(__builtin_shufflevector(d2, d2, 4, 5, 6, 7));
                     distance = __builtin_shufflevector(low, high, 0, 1, 2, 3, 4, 5, 6, 7);
                 }
-                divide(distance, perReach, reachOf);
-                weight = one - distance;
+                weight = one - distance * perReach;
             } else if (fill.falloff == BrushFalloff::Smooth) {
-                Floats ratio = d2;
-                divide(ratio, perReachSquared, reachSquared);
-                const Floats t = one - ratio;
+                const Floats t = one - d2 * perReachSquared;
                 weight = t * t;
             }
             weight = reinterpret_cast<Floats>(reinterpret_cast<Ints>(weight) & (d2 < reachSquared));

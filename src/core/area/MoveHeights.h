@@ -1,7 +1,7 @@
 #pragma once
 // The step of a brush dab along a run of cells of one row: each height moves towards its
-// target by at most its amount and never past it, 8 heights at a time where the processor
-// allows.
+// target by at most its amount and never past it, 8 or 16 heights at a time where the
+// processor allows.
 
 #include <cstdint>
 
