@@ -33,6 +33,13 @@ void EditAsOneStep(Editor& editor, Shell& shell, ButtonAction action, Modifiers 
     editor.history->Commit(editor.document, ToolFor(editor.EditMode).StepName(action));
 }
 
+// The rubber band from the last point laid follows the pointer.
+void FollowWithRubberBand(Editor& editor, const CellRect& overlayBefore) {
+    if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
+        editor.document.Rails().PendingRailPointCount > 0)
+        AnnounceOverlayChanged(editor, overlayBefore);
+}
+
 // Re-centre the views around the edited block.
 void RecentreAfterEdit(Editor& editor, Shell& shell) {
     RecentreViews(editor, shell);
@@ -51,10 +58,7 @@ void MoveMouse(Editor& editor, Shell& shell, const PointerPosition& pointer,
         shell.HandPointerTo3D(pointer.screenY);
     }
     UpdateCursorState(editor, pointer.clientX, pointer.clientY);
-    // The rubber band from the last point laid follows the pointer.
-    if (editor.EditMode == ToolMode::CreateRails && editor.flags.ShowRailroads &&
-        editor.document.Rails().PendingRailPointCount > 0)
-        AnnounceOverlayChanged(editor, overlayBefore);
+    FollowWithRubberBand(editor, overlayBefore);
     if (const Tool& tool = ToolFor(editor.EditMode); tool.TakesPointer())
         tool.Move(editor, shell, PointerCell(editor), cursor.LeftButtonDown);
     if (!editor.VertexMode)
@@ -89,8 +93,14 @@ bool PressLeftButton(Editor& editor, Shell& shell, Modifiers modifiers) {
 
 void TrackLeftButton(Editor& editor, Shell& shell, int clientX, int clientY,
                      Modifiers pressModifiers) {
-    UpdateCursorState(editor, clientX, clientY);
     const auto& cursor = editor.cursor;
+    const CellRect overlayBefore = PointerOverlayCells(editor);
+    const int worldXBefore = cursor.MouseWorldX;
+    const int worldYBefore = cursor.MouseWorldY;
+    UpdateCursorState(editor, clientX, clientY);
+    // The button is polled while held: only a move of the pointer moves the rubber band.
+    if (cursor.MouseWorldX != worldXBefore || cursor.MouseWorldY != worldYBefore)
+        FollowWithRubberBand(editor, overlayBefore);
     if (cursor.MouseColumn != cursor.PrevMouseColumn || cursor.MouseRow != cursor.PrevMouseRow)
         return;
     // A stroke dragged off the block edits nothing the user cannot see.

@@ -107,6 +107,12 @@ TEST_F(Input, MouseVertexSnappingRepaintAndFocus) {
     EXPECT_EQ(heard.overlays,
               (Overlays{{{0, 0, 4, 3}, {0, 0, 4, 3}}, {{0, 0, 4, 3}, {3, 2, 5, 4}}}));
     EXPECT_TRUE(heard.views.empty());
+    // With the left button held the pointer is polled: the band follows it there too, and a
+    // poll that finds it where it was announces nothing.
+    heard.Clear();
+    TrackLeftButton(editor, shell, 12, 10, {});
+    TrackLeftButton(editor, shell, 12, 10, {});
+    EXPECT_EQ(heard.overlays, (Overlays{{{3, 2, 5, 4}, {0, 0, 4, 3}}}));
 }
 
 TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
