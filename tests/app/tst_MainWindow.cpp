@@ -198,17 +198,6 @@ TEST_F(MainWindowTest, MenusShowEveryKeyOfTheViewAndTheZoomShortcuts) {
     }
     for (const char* zoom : {"Ctrl+1", "Ctrl+6"})
         EXPECT_TRUE(shortcutColumn.contains(zoom));
-
-    // An item does what its key does: F7 puts towns at 65000.
-    OpenCommandLineFiles(editor(), shell, {Sample + "tm", Sample + "hm"});
-    Item(CommandId::StampTowns)->trigger();
-    int towns = 0;
-    for (int i = 0; i < MapCellCount; ++i)
-        if (IsCityTile(CodeOf(editor().document.Tiles().At(i)))) {
-            ++towns;
-            EXPECT_EQ(editor().document.Heights().At(i), 65000);
-        }
-    EXPECT_GT(towns, 0);
 }
 
 TEST_F(MainWindowTest, DriverInfoListsTheExtensionsInAScrolledAreaInsideTheScreen) {

@@ -26,17 +26,12 @@ TEST(Maptool, AnswersHelpUsageAndFailuresWithTheirExitStatus) {
     WriteBytes(dir.File("short.dem"), std::vector<uint8_t>(3 * 9600 + 10, 1));
     for (const char* fifo : {"fifo.tm", "out.fifo"})
         ASSERT_EQ(mkfifo(dir.File(fifo).c_str(), 0600), 0);
-    const MaptoolResult help = RunMaptool(dir, "--help");
-    EXPECT_EQ(help.status, 0);
-    for (const char* name :
-         {"info", "render", "convert-dem", "randomize", "expand-fields", "field-transitions",
-          "mark-errors", "import-elevation", "export-heights"})
-        EXPECT_TRUE(Contains(help.out, name)) << name;
     const struct {
         const char* arguments;
         int status;
         const char* text;
     } cases[] = {
+        {"--help", 0, "usage: maptool"},
         {"mark-errors --help", 0, "usage: maptool mark-errors TILES.tm HEIGHTS.hm OUT.hm"},
         {"", 2, "usage: maptool"},
         {"paint", 2, "unknown command 'paint'"},

@@ -154,12 +154,3 @@ TEST_F(Input, LeftButtonTrackingEditsWhenTheCursorStaysInItsCell) {
     TrackLeftButton(editor, shell, 71, 42, {});
     EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 2)), 1110);
 }
-
-TEST_F(Input, LeftButtonInVertexModeActsOnceAndRecentres) {
-    FillHeights(editor, 1000);
-    editor.EditMode = ToolMode::HeightEditing;
-    editor.VertexMode = true;
-    UpdateCursorState(editor, 40, 40);
-    EXPECT_FALSE(PressLeftButton(editor, shell, Modifiers{true, false}));
-    EXPECT_EQ(editor.document.Heights().At(CellIndex(1, 1)), 1001);
-}

@@ -12,11 +12,3 @@ TEST_F(DataFolderLookup, FindsFilesInTheCurrentFolderFirstAndIgnoresCase) {
     EXPECT_EQ(FindDataFile("tiles/QZCoastu1.bmp"), "tiles/QZCoastU1.bmp");
     EXPECT_EQ(FindDataFile("tiles\\QZCOASTU1.BMP"), "tiles/QZCoastU1.bmp");
 }
-
-TEST_F(DataFolderLookup, FallsBackToTheBundledDataAndElseReturnsThePathUnchanged) {
-    const std::string bundled = FindDataFile("tarlist.dat");
-    EXPECT_NE(bundled, "tarlist.dat");
-    EXPECT_TRUE(std::filesystem::is_regular_file(bundled));
-    EXPECT_EQ(FindDataFile("tiles/QZNoSuchTile.bmp"), "tiles/QZNoSuchTile.bmp");
-    EXPECT_EQ(FindFileIn(dir.path().string(), "missing.dat"), "");
-}
