@@ -127,6 +127,18 @@ TEST_F(AreaToolsTest, SelectFillFloodFillAndLinesThenUndoEach) {
     tiles.assign(MapCellCount, 1);
     ExpectSaved("undone to the start");
 
+    // Select All and Fill cover the whole map; after Select None, Fill has nothing to fill.
+    Run(CommandId::SelectAll);
+    editor().SelectedTile = 2;
+    Run(CommandId::FillSelection);
+    Run(CommandId::SelectNone);
+    editor().SelectedTile = 1;
+    Run(CommandId::FillSelection);
+    tiles.assign(MapCellCount, 2);
+    ExpectSaved("whole map filled");
+    Undo("Fill Selection");
+    tiles.assign(MapCellCount, 1);
+
     // A river line joins its cells as clicking them one by one along it does.
     editor().SelectedTile = 43; // a river end
     Click(Pixel(20, 10));
