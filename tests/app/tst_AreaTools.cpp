@@ -126,6 +126,34 @@ TEST_F(AreaToolsTest, SelectFillFloodFillAndLinesThenUndoEach) {
     Undo("Fill Selection");
     tiles.assign(MapCellCount, 1);
     ExpectSaved("undone to the start");
+
+    // Select All and Fill cover the whole map; after Select None, Fill has nothing to fill.
+    Run(CommandId::SelectAll);
+    editor().SelectedTile = 2;
+    Run(CommandId::FillSelection);
+    Run(CommandId::SelectNone);
+    editor().SelectedTile = 1;
+    Run(CommandId::FillSelection);
+    tiles.assign(MapCellCount, 2);
+    ExpectSaved("whole map filled");
+    Undo("Fill Selection");
+    tiles.assign(MapCellCount, 1);
+
+    // A river line joins its cells as clicking them one by one along it does.
+    editor().SelectedTile = 43; // a river end
+    Click(Pixel(20, 10));
+    Click(Pixel(22, 14), Qt::ShiftModifier);
+    Run(CommandId::SaveTextureFile, "line.tm");
+    Undo("Draw Line");
+    Undo("Draw Line");
+    for (const auto& [row, column] :
+         {std::pair{20, 10}, {20, 11}, {21, 11}, {21, 12}, {21, 13}, {22, 13}, {22, 14}}) {
+        Click(Pixel(row, column));
+        tiles[static_cast<size_t>(CellIndex(row, column))] = 43;
+    }
+    Run(CommandId::SaveTextureFile, "painted.tm");
+    EXPECT_TRUE(ReadBytes(folder.File("line.tm")) == ReadBytes(folder.File("painted.tm")));
+    EXPECT_FALSE(ReadBytes(folder.File("line.tm")) == tiles) << "the river ends were joined";
 }
 
 TEST_F(AreaToolsTest, HeightBrushCutCopyAndPasteThenUndoEach) {
