@@ -1,7 +1,8 @@
 // A long session of random but valid user events against the real windows, over a loaded
-// map, heights and rails: menu items (all but "&Exit"), the height view's menu, palette
-// buttons, keys (all but Escape, which ends the program), scroll bars, and mouse moves,
-// presses, drags and releases in every mode. Message boxes are recorded and file dialogs
+// map, heights and rails: menu items (all but "&Exit" and the geodata map, undo and redo
+// among them), the height view's menu, palette buttons and the area tools' buttons, keys (all
+// but Escape, which ends the program), scroll bars, and mouse moves, presses, drags and
+// releases in every mode and tool. Message boxes are recorded and file dialogs
 // answered by the test shell, so nothing waits. Afterwards the program must still respond,
 // every layer must be well-formed and every layer must save and reload to the same bytes.
 //
@@ -12,6 +13,8 @@
 #include "app/HeightViewWindow.h"
 #include "app/PaletteButton.h"
 #include "app/TextureViewWidget.h"
+#include "app/ToolPalette.h"
+#include "core/edit/CommandRegistry.h"
 #include "core/edit/UnsavedChanges.h"
 #include "core/edit/ViewOps.h"
 #include "core/files/HeightMapFile.h"
@@ -24,6 +27,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <cstdlib>
 #include <filesystem>
@@ -38,38 +42,16 @@ unsigned long EnvironmentNumber(const char* name, unsigned long fallback) {
     return text ? std::strtoul(text, nullptr, 10) : fallback;
 }
 
-// The menu items a session may choose: every command but the one that ends the program.
-const CommandId SessionCommands[] = {CommandId::Show3DView,
-                                     CommandId::ShowHeightView,
-                                     CommandId::FocusFollowsMouse,
-                                     CommandId::ShowTextures,
-                                     CommandId::LoadTextureFile,
-                                     CommandId::Zoom200,
-                                     CommandId::Zoom150,
-                                     CommandId::Zoom100,
-                                     CommandId::Zoom50,
-                                     CommandId::Zoom25,
-                                     CommandId::ShowGridlines,
-                                     CommandId::SaveTextureFile,
-                                     CommandId::ShowLatLong,
-                                     CommandId::DriverInfo,
-                                     CommandId::RandomizeTiles,
-                                     CommandId::ExpandFields,
-                                     CommandId::Show3DGrid,
-                                     CommandId::FieldTransitions,
-                                     CommandId::AutoDrawRivers,
-                                     CommandId::CreateRails,
-                                     CommandId::SaveRrd,
-                                     CommandId::LoadRrd,
-                                     CommandId::ShowRailroads,
-                                     CommandId::LoadSegment,
-                                     CommandId::SaveSegment,
-                                     CommandId::Zoom400,
-                                     CommandId::ShowTargetAreas,
-                                     CommandId::MoveRails,
-                                     CommandId::MouseWorldLocation,
-                                     CommandId::MarkTileErrors,
-                                     CommandId::AppendSegment};
+// The menu items a session may choose: every command of the main window's menus but the one
+// that ends the program and the one that builds a map from geodata (the session has none).
+std::vector<CommandId> SessionCommands() {
+    std::vector<CommandId> commands;
+    for (const CommandEntry& entry : CommandRegistry())
+        if (entry.menu != MenuId::None && entry.menu != MenuId::HeightViewOptions &&
+            entry.id != CommandId::Exit && entry.id != CommandId::NewMapFromGeodata)
+            commands.push_back(entry.id);
+    return commands;
+}
 
 const Qt::Key SessionKeys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_F1,
                                Qt::Key_F2,   Qt::Key_F3, Qt::Key_F4,    Qt::Key_F5,   Qt::Key_F6,
@@ -100,6 +82,8 @@ class RandomSession : public SessionFixture {
         tracker.leftButtonHeld = [this] { return leftHeld; };
         tracker.cursorPosition = [this] { return cursor; };
         targetAreas = editor().document.TargetAreas();
+        // The session starts from the loaded map: undoing stops there.
+        editor().history->Stack().clear();
     }
 
     HeightViewWindow& HeightView() {
@@ -133,10 +117,14 @@ class RandomSession : public SessionFixture {
     }
 
     void ChooseMenuItem() {
-        const CommandId command = SessionCommands[Pick(std::size(SessionCommands))];
+        const CommandId command =
+            commands[static_cast<size_t>(Pick(static_cast<int>(commands.size())))];
         shell.discardChanges = Chance(50); // loading over unsaved changes, or keeping them
         std::optional<std::string> answer;
         switch (command) {
+        case CommandId::OpenMap:
+        case CommandId::SaveMap:
+        case CommandId::SaveMapAs:
         case CommandId::LoadTextureFile:
         case CommandId::SaveTextureFile:
             answer = DialogAnswer(".tm");
@@ -167,7 +155,14 @@ class RandomSession : public SessionFixture {
     }
 
     void PressPaletteButton() {
-        // The two mode buttons often: they decide what every later pointer action does.
+        // The mode buttons and the area tools' buttons often: they decide what every later
+        // pointer action does.
+        const auto toolButtons = session->Palette()->findChildren<QToolButton*>();
+        if (Chance(25)) {
+            QTest::mouseClick(toolButtons[Pick(static_cast<int>(toolButtons.size()))],
+                              Qt::LeftButton);
+            return;
+        }
         const int index = Chance(30) ? Pick(2) : Pick(PaletteButtonCount);
         QTest::mouseClick(session->Palette()->Button(index), Qt::LeftButton);
     }
@@ -288,11 +283,11 @@ class RandomSession : public SessionFixture {
     // One user action of a kind chosen by weight; most are pointer actions and keys.
     void RandomAction() {
         const int roll = Pick(100);
-        if (roll < 3)
+        if (roll < 5)
             ChooseMenuItem();
-        else if (roll < 4)
+        else if (roll < 6)
             ChooseHeightViewItem();
-        else if (roll < 12)
+        else if (roll < 14)
             PressPaletteButton();
         else if (roll < 30)
             PressKey();
@@ -350,6 +345,7 @@ class RandomSession : public SessionFixture {
         EXPECT_EQ(ReadBytes(second), ReadBytes(first)) << name;
     }
 
+    const std::vector<CommandId> commands = SessionCommands();
     TempDir folder;
     std::mt19937 random{static_cast<std::mt19937::result_type>(
         EnvironmentNumber("MAPEDITOR_SESSION_SEED", 20261206))};
@@ -381,7 +377,7 @@ TEST_F(RandomSession, TwentyThousandEventsLeaveAResponsiveEditorWithSoundLayers)
     }
     Settle();
     EXPECT_GE(events, wanted);
-    EXPECT_EQ(modesSeen.size(), 4u) << "the pointer was used in every mode";
+    EXPECT_EQ(modesSeen.size(), 9u) << "the pointer was used in every mode";
     EXPECT_TRUE(main().isVisible());
     ExpectWellFormedLayers();
 
