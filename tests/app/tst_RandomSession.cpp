@@ -4,7 +4,8 @@
 // but Escape, which ends the program), scroll bars, and mouse moves, presses, drags and
 // releases in every mode and tool. Message boxes are recorded and file dialogs
 // answered by the test shell, so nothing waits. Afterwards the program must still respond,
-// every layer must be well-formed and every layer must save and reload to the same bytes.
+// every layer must be well-formed, undoing every step and redoing it must bring back the same
+// layers, and every layer must save and reload to the same bytes.
 //
 // MAPEDITOR_SESSION_SEED and MAPEDITOR_SESSION_EVENTS replay or lengthen a session.
 
@@ -388,6 +389,20 @@ TEST_F(RandomSession, TwentyThousandEventsLeaveAResponsiveEditorWithSoundLayers)
     EXPECT_EQ(editor().flags.ShowGridlines, !gridlines);
     EXPECT_EQ(Item(CommandId::ShowGridlines)->isChecked(), !gridlines);
     EXPECT_FALSE(main().View().grab().isNull());
+
+    // Every step of the session undone and then redone brings back the layers it left.
+    std::vector<std::vector<uint8_t>> left;
+    for (size_t layer = 0; layer < SavedLayerCount; ++layer)
+        left.push_back(LayerFileBytes(editor(), static_cast<SavedLayer>(layer)));
+    int steps = 0;
+    for (; Item(CommandId::Undo)->isEnabled(); ++steps)
+        Item(CommandId::Undo)->trigger();
+    for (; Item(CommandId::Redo)->isEnabled(); --steps)
+        Item(CommandId::Redo)->trigger();
+    EXPECT_EQ(steps, 0);
+    for (size_t layer = 0; layer < SavedLayerCount; ++layer)
+        EXPECT_TRUE(LayerFileBytes(editor(), static_cast<SavedLayer>(layer)) == left[layer])
+            << "layer " << layer;
 
     ExpectRoundTrip("map.tm", SavedLayer::TextureMap, SaveTextureMap, LoadTextureMap);
     ExpectRoundTrip("map.hm", SavedLayer::HeightMap, SaveHeightMap, OpenHeightMap);
