@@ -45,6 +45,17 @@ TEST_F(EditTools, TurnClearPaintRiversAndRoads) {
     editor.document.SetTile(9, 20, 43);
     EXPECT_EQ(PaintOver(53), 43);
     EXPECT_EQ(editor.document.Tiles().At(9, 20), 43);
+
+    // The block reaching past the map's right edge, the cursor left of its left edge: no cell
+    // is painted, not even one a row further on.
+    const auto cells = editor.document.Tiles().Cells();
+    const std::vector<TileCell> before(cells.begin(), cells.end());
+    for (const auto& [origin, column] : {std::pair{630, 10}, {0, -1}}) {
+        editor.view.ViewOriginColumn = origin;
+        editor.cursor.MouseColumn = column;
+        EditAtCursor(editor, shell, ButtonAction::LeftPress, {});
+    }
+    EXPECT_TRUE(std::ranges::equal(editor.document.Tiles().Cells(), before));
 }
 
 TEST_F(EditTools, JoinRiverAtFirstNeighbourWinsAndEdgesStayInside) {
