@@ -17,11 +17,24 @@
 #ifdef MAPEDITOR_LEAK_CHECK
 #include <sanitizer/lsan_interface.h>
 
+#include <cstdlib>
+
 extern "C" const char* __lsan_default_options() {
     return "leak_check_at_exit=0";
 }
 
 namespace {
+
+// The check stops every thread of the process to scan its stack and registers. Once, after a
+// 3D test, the checker itself crashed while doing so. Most of the threads it stops then are the
+// software OpenGL driver's workers and shader cache writer, which are not ours, so under the
+// checker the driver draws on the calling thread and keeps no cache on disk (set here, before
+// any driver loads).
+const bool driverThreadsOff = [] {
+    setenv("LP_NUM_THREADS", "0", 0);
+    setenv("MESA_SHADER_CACHE_DISABLE", "true", 0);
+    return true;
+}();
 
 class LeakCheckAfterAllTests : public ::testing::Environment {
   public:
