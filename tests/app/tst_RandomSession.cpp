@@ -158,8 +158,8 @@ class RandomSession : public SessionFixture {
     void PressPaletteButton() {
         // The mode buttons and the area tools' buttons often: they decide what every later
         // pointer action does.
-        const auto toolButtons = session->Palette()->findChildren<QToolButton*>();
         if (Chance(25)) {
+            const auto toolButtons = session->Palette()->findChildren<QToolButton*>();
             QTest::mouseClick(toolButtons[Pick(static_cast<int>(toolButtons.size()))],
                               Qt::LeftButton);
             return;
