@@ -5,11 +5,14 @@
 #include "core/io/NativePath.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
+#include <QWindow>
 
 namespace {
 
@@ -178,6 +181,14 @@ void QtShell::BeginProgress(const std::string& text, int steps) {
     progress_->setRange(0, steps < 0 ? 0 : steps);
     progress_->setValue(0);
     progress_->show();
+    // The work starts once the window system has put the dialog on the screen, so that its
+    // first paint shows (or after half a second, should the window system never say so).
+    QElapsedTimer waited;
+    waited.start();
+    while (!progress_->windowHandle()->isExposed() && waited.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(2);
+    }
     PaintProgress();
 }
 
