@@ -70,9 +70,11 @@ TEST_F(TextureViewWidgetTest, MouseMovesKeepTheCursorStateAndFocusFollowsWhenAsk
     Item(CommandId::FocusFollowsMouse)->trigger();
     session->HeightView()->activateWindow();
     session->HeightView()->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(session->HeightView()));
     MoveOverView({100, 100});
-    Settle();
-    EXPECT_EQ(QApplication::focusWidget(), &main().View());
+    // The window system hands the focus over in its own time.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::focusWidget() == &main().View(); }, 5000));
 }
 
 TEST_F(TextureViewWidgetTest, RepaintsTheChangedCellsInsideTheBlockAndAllOfItOnViewChanges) {
